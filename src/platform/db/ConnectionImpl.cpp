@@ -1,0 +1,304 @@
+#include "platform/db/ConnectionImpl.h"
+
+#include "platform/db/DatabasePassword.h"
+#include "platform/db/DbErrors.h"
+#include "platform/db/JetDdl.h"
+#include "platform/db/JetFunctions.h"
+#include "platform/db/JetSql.h"
+#include "platform/db/RecordsetData.h"
+#include "platform/db/SqliteStatement.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <sqlite3.h>
+
+namespace db {
+namespace {
+
+// Several workstations may share the data folder: wait for a lock this long.
+constexpr int kBusyTimeoutMs = 5000;
+constexpr std::size_t kCacheLimit = 128;
+
+// File names of the program folder are matched without regard to case, as
+// on the platform the data was made on.
+QString resolvePath(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.exists() || path.isEmpty())
+        return path;
+    const QDir dir = info.dir();
+    if (!dir.exists())
+        return path;
+    for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (entry.compare(info.fileName(), Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    return path;
+}
+
+// Resets a statement when the run ends, so that no read lock outlives it.
+class StatementUse {
+public:
+    explicit StatementUse(sqlite3_stmt* s) : m_stmt(s) {}
+    ~StatementUse()
+    {
+        sqlite3_reset(m_stmt);
+        sqlite3_clear_bindings(m_stmt);
+    }
+    StatementUse(const StatementUse&) = delete;
+    StatementUse& operator=(const StatementUse&) = delete;
+
+private:
+    sqlite3_stmt* m_stmt;
+};
+
+bool onlyBlanks(const char* tail)
+{
+    for (; tail && *tail; ++tail)
+        if (*tail != ' ' && *tail != '\t' && *tail != '\r' && *tail != '\n' && *tail != ';')
+            return false;
+    return true;
+}
+
+} // namespace
+
+ConnectionImpl::~ConnectionImpl() { close(); }
+
+void ConnectionImpl::ensureOpen() const
+{
+    if (!m_db)
+        Raise(err::ConnectionClosed, {}, {}, QString::fromUtf16(kConnectionSource));
+}
+
+void ConnectionImpl::open(const QString& connectionString, bool readOnly)
+{
+    if (m_db)
+        Raise(err::ObjectOpen, {}, {}, QString::fromUtf16(kConnectionSource));
+    const ConnectionString given = ConnectionString::parse(connectionString);
+    for (const QString& key : given.keys())
+        properties.set(key, given.value(key));
+
+    const QString path = properties.value(ConnectionString::kDataSource);
+    m_readOnly = readOnly || properties.readOnlyMode();
+    if (m_readOnly && !properties.readOnlyMode())
+        properties.set(ConnectionString::kMode, QStringLiteral("Read"));
+    const QString file = resolvePath(path);
+    if (file.isEmpty() || !QFileInfo(file).isFile())
+        Raise(err::FileNotFound, path);
+
+    sqlite3* db = nullptr;
+    // One connection is only ever used by one thread at a time: no mutex needed.
+    const int flags = (m_readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
+    const int rc = sqlite3_open_v2(QFile::encodeName(file).constData(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_close_v2(db);
+        Raise(err::CannotOpen, path);
+    }
+    try {
+        sqlite3_extended_result_codes(db, 1);
+        sqlite3_busy_timeout(db, kBusyTimeoutMs);
+        // Double quotes are never identifiers: a Jet "text" that slipped through
+        // must fail, not silently become a column.
+        sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+        sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+        JetFunctions::registerAll(db);
+        // The Yes/No triggers update their own table; they must not re-enter.
+        sqlite3_exec(db, "PRAGMA recursive_triggers=OFF", nullptr, nullptr, nullptr);
+        // Lists read whole tables in index order; a larger page cache keeps
+        // their table lookups off the disk.
+        sqlite3_exec(db, "PRAGMA cache_size=-8192", nullptr, nullptr, nullptr);
+        {
+            sqlite3_stmt* probe = nullptr;
+            int prc = sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master", -1, &probe, nullptr);
+            if (prc == SQLITE_OK)
+                prc = sqlite3_step(probe);
+            sqlite3_finalize(probe);
+            if (prc != SQLITE_ROW && prc != SQLITE_OK) {
+                if ((prc & 0xFF) == SQLITE_BUSY || (prc & 0xFF) == SQLITE_LOCKED)
+                    Raise(err::Locked);
+                Raise(err::NotRecognizedFormat, path);
+            }
+        }
+        // Rollback journal only: WAL needs shared memory, which a folder shared
+        // by several workstations does not give.
+        if (!m_readOnly)
+            SqliteStatement::exec(db, QStringLiteral("PRAGMA journal_mode=DELETE"));
+        if (!DatabasePassword::matches(db, properties.value(ConnectionString::kPassword)))
+            Raise(err::InvalidPassword);
+    } catch (...) {
+        sqlite3_close_v2(db);
+        throw;
+    }
+    m_db = db;
+    m_level = 0;
+    reportedString = properties.toReportedString();
+}
+
+void ConnectionImpl::clearCache()
+{
+    for (auto& [sql, stmt] : m_cache)
+        sqlite3_finalize(stmt);
+    m_cache.clear();
+}
+
+void ConnectionImpl::close()
+{
+    if (!m_db)
+        return;
+    clearCache();
+    // An open transaction is rolled back by the close.
+    sqlite3_close_v2(m_db);
+    m_db = nullptr;
+    m_level = 0;
+}
+
+sqlite3_stmt* ConnectionImpl::prepare(const std::string& sql, const QString& jetSql)
+{
+    const auto it = m_cache.find(sql);
+    if (it != m_cache.end())
+        return it->second;
+    sqlite3_stmt* stmt = nullptr;
+    const char* tail = nullptr;
+    const int rc = sqlite3_prepare_v3(m_db, sql.c_str(), int(sql.size()), SQLITE_PREPARE_PERSISTENT, &stmt, &tail);
+    if (rc != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        RaiseSqlite(m_db, rc, jetSql);
+    }
+    if (!stmt)
+        Raise(err::SyntaxError, jetSql);
+    if (!onlyBlanks(tail)) {
+        sqlite3_finalize(stmt);
+        Raise(err::CharactersAfterEnd);
+    }
+    if (m_cache.size() >= kCacheLimit)
+        clearCache();
+    m_cache.emplace(sql, stmt);
+    return stmt;
+}
+
+void ConnectionImpl::bindAll(sqlite3_stmt* stmt, const QList<Value>& params, const QString& jetSql)
+{
+    if (sqlite3_bind_parameter_count(stmt) != params.size())
+        Raise(err::TooFewParameters, jetSql);
+    for (int i = 0; i < params.size(); ++i) {
+        const Value& v = params.at(i);
+        const int at = i + 1;
+        switch (v.type()) {
+        case Value::Kind::Null: sqlite3_bind_null(stmt, at); break;
+        case Value::Kind::Integer: sqlite3_bind_int64(stmt, at, v.toInt64()); break;
+        case Value::Kind::Double: sqlite3_bind_double(stmt, at, v.toDouble()); break;
+        case Value::Kind::Currency: sqlite3_bind_double(stmt, at, v.toCurrency().toDouble()); break;
+        case Value::Kind::Boolean: sqlite3_bind_int(stmt, at, v.toBool() ? -1 : 0); break;
+        case Value::Kind::Text: {
+            const QByteArray utf8 = v.toString().toUtf8();
+            sqlite3_bind_text(stmt, at, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+            break;
+        }
+        case Value::Kind::Binary: {
+            const QByteArray bytes = v.toBytes();
+            sqlite3_bind_blob(stmt, at, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+            break;
+        }
+        }
+    }
+}
+
+Recordset ConnectionImpl::run(const QString& jetSql, const QList<Value>* params, long long* affected)
+{
+    ensureOpen();
+    if (affected)
+        *affected = 0;
+    const JetTranslation t = TranslateJet(jetSql);
+    if (t.kind != JetStatementKind::Query && t.kind != JetStatementKind::Command) {
+        if (m_readOnly)
+            Raise(err::ReadOnly);
+        JetDdl::execute(m_db, jetSql, t.kind);
+        return Recordset();
+    }
+
+    sqlite3_stmt* stmt = prepare(t.sql, jetSql);
+    StatementUse use(stmt);
+    if (params)
+        bindAll(stmt, *params, jetSql);
+    else if (sqlite3_bind_parameter_count(stmt) > 0)
+        Raise(err::TooFewParameters, jetSql);
+
+    if (sqlite3_column_count(stmt) > 0) {
+        auto data = std::make_shared<RecordsetData>();
+        data->source = jetSql;
+        if (params)
+            data->params = *params;
+        data->connection = weak_from_this();
+        data->load(stmt);
+        return Recordset(std::move(data));
+    }
+    for (;;) {
+        const int rc = sqlite3_step(stmt);
+        if (rc == SQLITE_DONE)
+            break;
+        if (rc != SQLITE_ROW)
+            RaiseSqlite(m_db, rc, jetSql);
+    }
+    if (affected)
+        *affected = sqlite3_changes64(m_db);
+    return Recordset();
+}
+
+void ConnectionImpl::requery(RecordsetData& data)
+{
+    ensureOpen();
+    const JetTranslation t = TranslateJet(data.source);
+    sqlite3_stmt* stmt = prepare(t.sql, data.source);
+    StatementUse use(stmt);
+    if (!data.params.isEmpty() || sqlite3_bind_parameter_count(stmt) > 0)
+        bindAll(stmt, data.params, data.source);
+    data.load(stmt);
+}
+
+int ConnectionImpl::beginTrans()
+{
+    ensureOpen();
+    if (m_level > 0 && sqlite3_get_autocommit(m_db))
+        m_level = 0; // the engine ended the transaction itself after a failure
+    if (m_level == 0)
+        SqliteStatement::exec(m_db, m_readOnly ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
+    else
+        SqliteStatement::exec(m_db, QStringLiteral("SAVEPOINT duz_nivel_%1").arg(m_level + 1));
+    return ++m_level;
+}
+
+void ConnectionImpl::commitTrans()
+{
+    ensureOpen();
+    if (m_level == 0)
+        Raise(err::NoTransaction);
+    if (sqlite3_get_autocommit(m_db)) {
+        m_level = 0;
+        Raise(err::NoTransaction);
+    }
+    if (m_level == 1)
+        SqliteStatement::exec(m_db, QStringLiteral("COMMIT"));
+    else
+        SqliteStatement::exec(m_db, QStringLiteral("RELEASE duz_nivel_%1").arg(m_level));
+    --m_level;
+}
+
+void ConnectionImpl::rollbackTrans()
+{
+    ensureOpen();
+    if (m_level == 0)
+        Raise(err::NoTransaction);
+    if (sqlite3_get_autocommit(m_db)) {
+        m_level = 0;
+        return;
+    }
+    if (m_level == 1) {
+        SqliteStatement::exec(m_db, QStringLiteral("ROLLBACK"));
+    } else {
+        const QString name = QStringLiteral("duz_nivel_%1").arg(m_level);
+        SqliteStatement::exec(m_db, QStringLiteral("ROLLBACK TO ") + name);
+        SqliteStatement::exec(m_db, QStringLiteral("RELEASE ") + name);
+    }
+    --m_level;
+}
+
+} // namespace db

@@ -1,0 +1,255 @@
+#include "platform/db/DatabaseFiles.h"
+
+#include "platform/db/Connection.h"
+#include "platform/db/ConnectionString.h"
+#include "platform/db/DatabasePassword.h"
+#include "platform/db/DbErrors.h"
+#include "platform/db/JetFunctions.h"
+#include "platform/db/JetTableSchema.h"
+#include "platform/db/SqliteStatement.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <cstdio>
+#include <sqlite3.h>
+
+namespace db {
+namespace {
+
+// Files made by this layer carry this SQLite application id ("NP20").
+constexpr int kApplicationId = 0x4E503230;
+
+// A raw SQLite handle with the Jet collation and functions, closed on exit.
+class RawDatabase {
+public:
+    RawDatabase(const QString& path, int flags)
+    {
+        if (sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, flags, nullptr) != SQLITE_OK) {
+            sqlite3_close_v2(m_db);
+            m_db = nullptr;
+            Raise(err::CannotOpen, path);
+        }
+        sqlite3_extended_result_codes(m_db, 1);
+        sqlite3_busy_timeout(m_db, 5000);
+        JetFunctions::registerAll(m_db);
+    }
+    ~RawDatabase() { sqlite3_close_v2(m_db); }
+    RawDatabase(const RawDatabase&) = delete;
+    RawDatabase& operator=(const RawDatabase&) = delete;
+    sqlite3* get() const { return m_db; }
+
+private:
+    sqlite3* m_db = nullptr;
+};
+
+// Removes a temporary file unless it was handed over.
+class TempFile {
+public:
+    explicit TempFile(const QString& beside)
+    {
+        const QFileInfo info(beside);
+        m_path = info.dir().filePath(QStringLiteral(".%1.tmp%2").arg(info.fileName()).arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+    }
+    ~TempFile()
+    {
+        if (!m_kept)
+            QFile::remove(m_path);
+    }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+    const QString& path() const { return m_path; }
+    void keep() { m_kept = true; }
+
+private:
+    QString m_path;
+    bool m_kept = false;
+};
+
+QString resolveExisting(const QString& path)
+{
+    if (QFileInfo(path).isFile())
+        return path;
+    const QFileInfo info(path);
+    for (const QString& entry : info.dir().entryList(QDir::Files | QDir::Hidden))
+        if (entry.compare(info.fileName(), Qt::CaseInsensitive) == 0)
+            return info.dir().filePath(entry);
+    Raise(err::FileNotFound, path);
+}
+
+// After compaction the next key of each counter is one above the highest
+// stored key: 1 for an emptied table, as Jet's compaction leaves it.
+void resetCounters(sqlite3* db)
+{
+    if (!JetTableSchema::tableExists(db, QStringLiteral("sqlite_sequence")))
+        return;
+    QStringList tables;
+    {
+        SqliteStatement st(db, "SELECT name FROM sqlite_sequence");
+        while (st.step())
+            tables << st.text(0);
+    }
+    for (const QString& t : tables) {
+        if (!JetTableSchema::tableExists(db, t)) {
+            SqliteStatement del(db, "DELETE FROM sqlite_sequence WHERE name = ?");
+            del.bind(1, t);
+            del.step();
+            continue;
+        }
+        SqliteStatement upd(db, QStringLiteral("UPDATE sqlite_sequence SET seq = coalesce((SELECT max(rowid) FROM %1), 0) WHERE name = ?")
+                                    .arg(JetTableSchema::quote(t)));
+        upd.bind(1, t);
+        upd.step();
+    }
+}
+
+void verify(sqlite3* db)
+{
+    SqliteStatement st(db, "PRAGMA integrity_check");
+    if (!st.step() || st.text(0) != QLatin1String("ok"))
+        Raise(err::NotRecognizedFormat, QString::fromUtf8(sqlite3_db_filename(db, "main")));
+}
+
+void vacuumInto(Connection& source, const QString& target)
+{
+    SqliteStatement st(source.handle(), "VACUUM INTO ?");
+    st.bind(1, target);
+    st.step();
+}
+
+// Finishes a fresh copy: counters, password, journal mode, verification.
+void finishCopy(const QString& path, const std::optional<QString>& password, bool resetKeys)
+{
+    RawDatabase db(path, SQLITE_OPEN_READWRITE);
+    SqliteStatement::exec(db.get(), QStringLiteral("PRAGMA journal_mode=DELETE"));
+    if (resetKeys)
+        resetCounters(db.get());
+    if (password && !DatabasePassword::matches(db.get(), *password))
+        DatabasePassword::set(db.get(), *password);
+    else if (password && password->isEmpty() && DatabasePassword::isSet(db.get()))
+        DatabasePassword::set(db.get(), {});
+    verify(db.get());
+}
+
+void renameNoReplace(const QString& from, const QString& to)
+{
+    // QFile::rename never replaces an existing file.
+    if (!QFile::rename(from, to))
+        Raise(QFileInfo::exists(to) ? err::AlreadyExists : err::DiskError);
+}
+
+QString sourceConnectionString(const ConnectionString& cs, const QString& path)
+{
+    return QStringLiteral("Data Source=%1;Jet OLEDB:Database Password=%2").arg(path, cs.value(ConnectionString::kPassword));
+}
+
+} // namespace
+
+void CreateDatabase(const QString& path, const QString& password)
+{
+    if (QFileInfo::exists(path))
+        Raise(err::AlreadyExists);
+    {
+        RawDatabase db(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+        SqliteStatement::exec(db.get(), QStringLiteral("PRAGMA journal_mode=DELETE"));
+        SqliteStatement::exec(db.get(), QStringLiteral("PRAGMA application_id=%1").arg(kApplicationId));
+        if (!password.isEmpty())
+            DatabasePassword::set(db.get(), password);
+    }
+}
+
+void CompactDatabase(const QString& sourceConnectionString_, const QString& destinationConnectionString)
+{
+    const ConnectionString src = ConnectionString::parse(sourceConnectionString_);
+    const ConnectionString dst = ConnectionString::parse(destinationConnectionString);
+    const QString sourcePath = resolveExisting(src.value(ConnectionString::kDataSource));
+    const QString destPath = dst.value(ConnectionString::kDataSource);
+    if (destPath.isEmpty())
+        Raise(err::FileNotFound, destPath);
+    if (QFileInfo::exists(destPath))
+        Raise(err::AlreadyExists);
+
+    TempFile temp(destPath);
+    {
+        Connection source;
+        source.Open(sourceConnectionString(src, sourcePath), true);
+        vacuumInto(source, temp.path());
+    }
+    std::optional<QString> password;
+    if (dst.contains(ConnectionString::kPassword))
+        password = dst.value(ConnectionString::kPassword);
+    finishCopy(temp.path(), password, true);
+    renameNoReplace(temp.path(), destPath);
+    temp.keep();
+}
+
+void CompactInPlace(const QString& connectionStringOrPath)
+{
+    const ConnectionString cs = ConnectionString::parse(connectionStringOrPath);
+    const QString path = resolveExisting(cs.value(ConnectionString::kDataSource));
+    TempFile temp(path);
+    {
+        // Read-write, so that a journal left by a crash is rolled back first.
+        Connection source;
+        source.Open(sourceConnectionString(cs, path), false);
+        vacuumInto(source, temp.path());
+    }
+    finishCopy(temp.path(), std::nullopt, true);
+    // rename() replaces the live file in one step; until then it is untouched.
+    if (std::rename(QFile::encodeName(temp.path()).constData(), QFile::encodeName(path).constData()) != 0)
+        Raise(err::DiskError);
+    temp.keep();
+}
+
+void CopyOpenDatabase(Connection& connection, const QString& destPath)
+{
+    if (!connection.isOpen())
+        Raise(err::ConnectionClosed, {}, {}, QString::fromUtf16(kConnectionSource));
+    if (QFileInfo::exists(destPath))
+        Raise(err::AlreadyExists);
+    TempFile temp(destPath);
+    {
+        RawDatabase dest(temp.path(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+        sqlite3_backup* backup = sqlite3_backup_init(dest.get(), "main", connection.handle(), "main");
+        if (!backup)
+            RaiseSqlite(dest.get(), sqlite3_errcode(dest.get()));
+        const int rc = sqlite3_backup_step(backup, -1);
+        sqlite3_backup_finish(backup);
+        if (rc != SQLITE_DONE)
+            RaiseSqlite(dest.get(), rc);
+    }
+    finishCopy(temp.path(), std::nullopt, false);
+    renameNoReplace(temp.path(), destPath);
+    temp.keep();
+}
+
+void SetDatabasePassword(Connection& connection, const QString& newPassword)
+{
+    if (!connection.isOpen())
+        Raise(err::ConnectionClosed, {}, {}, QString::fromUtf16(kConnectionSource));
+    sqlite3* db = connection.handle();
+    SqliteStatement::exec(db, QStringLiteral("SAVEPOINT duz_clave"));
+    try {
+        DatabasePassword::set(db, newPassword);
+        SqliteStatement::exec(db, QStringLiteral("RELEASE duz_clave"));
+    } catch (...) {
+        sqlite3_exec(db, "ROLLBACK TO duz_clave; RELEASE duz_clave", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+void SetDatabasePassword(const QString& path, const QString& oldPassword, const QString& newPassword)
+{
+    Connection connection;
+    connection.Open(QStringLiteral("Data Source=%1;Jet OLEDB:Database Password=%2").arg(path, oldPassword));
+    SetDatabasePassword(connection, newPassword);
+}
+
+bool HasDatabasePassword(const QString& path)
+{
+    RawDatabase db(resolveExisting(path), SQLITE_OPEN_READONLY);
+    return DatabasePassword::isSet(db.get());
+}
+
+} // namespace db

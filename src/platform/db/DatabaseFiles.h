@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+namespace db {
+
+class Connection;
+
+// Creates an empty database file; fails (3204) when the file exists.
+void CreateDatabase(const QString& path, const QString& password = {});
+
+// Jet's CompactDatabase: compacts the database the source connection string
+// names into the file the destination string names. Fails when the
+// destination exists; the copy is written under a temporary name and renamed
+// only when complete, so no half-written file ever has the final name. The
+// destination gets the password of the destination string. AutoNumber
+// counters restart after the highest stored key (1 on an emptied table).
+void CompactDatabase(const QString& sourceConnectionString, const QString& destinationConnectionString);
+
+// Compacts a closed database in place: the compacted copy is written beside
+// it, verified with PRAGMA integrity_check and renamed over the live file.
+// The live file is never removed before a verified copy exists.
+// Accepts a connection string or a bare path.
+void CompactInPlace(const QString& connectionStringOrPath);
+
+// A consistent copy of an open database (SQLite backup API) into destPath,
+// which must not exist.
+void CopyOpenDatabase(Connection& connection, const QString& destPath);
+
+// Sets, changes or (with an empty password) removes the database password.
+// This is access control checked at open, not encryption: the file itself is
+// readable by any SQLite tool.
+void SetDatabasePassword(Connection& connection, const QString& newPassword);
+// The same on a closed file, which must open with oldPassword.
+void SetDatabasePassword(const QString& path, const QString& oldPassword, const QString& newPassword);
+// True when the file holds a password.
+bool HasDatabasePassword(const QString& path);
+
+} // namespace db

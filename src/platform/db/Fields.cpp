@@ -1,0 +1,27 @@
+#include "platform/db/Fields.h"
+
+#include "platform/db/DbErrors.h"
+#include "platform/db/RecordsetData.h"
+
+namespace db {
+
+int Fields::Count() const { return m_data->columnCount(); }
+
+int Fields::indexOf(const QString& name) const { return m_data->indexOf(name); }
+
+Field Fields::operator[](int index) const
+{
+    if (index < 0 || index >= m_data->columnCount())
+        Raise(err::ItemNotFound, {}, {}, QString::fromUtf16(kRecordsetSource));
+    return Field(m_data, index);
+}
+
+Field Fields::operator[](const QString& name) const
+{
+    const int index = m_data->indexOf(name);
+    if (index < 0)
+        Raise(err::ItemNotFound, {}, {}, QString::fromUtf16(kRecordsetSource));
+    return Field(m_data, index);
+}
+
+} // namespace db

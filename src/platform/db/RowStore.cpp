@@ -1,0 +1,135 @@
+#include "platform/db/RowStore.h"
+
+#include <cstring>
+
+namespace db {
+
+void RowStore::clear()
+{
+    m_chunks.clear();
+    m_rows.clear();
+    m_base = nullptr;
+    m_used = m_capacity = m_rowStart = 0;
+}
+
+// Room for n more bytes of the current row; a row never spans two chunks,
+// so a row that does not fit moves, with what it has so far, to a new one.
+char* RowStore::reserve(std::size_t n)
+{
+    if (m_used + n <= m_capacity)
+        return m_base + m_used;
+    const std::size_t partial = m_used - m_rowStart;
+    std::size_t size = m_chunks.empty() ? kFirstChunk : kChunk;
+    if (size < partial + n)
+        size = partial + n;
+    auto chunk = std::make_unique_for_overwrite<char[]>(size);
+    if (partial)
+        std::memcpy(chunk.get(), m_base + m_rowStart, partial);
+    m_base = chunk.get();
+    m_chunks.push_back(std::move(chunk));
+    m_capacity = size;
+    m_rowStart = 0;
+    m_used = partial;
+    return m_base + m_used;
+}
+
+void RowStore::beginRow() { m_rowStart = m_used; }
+
+void RowStore::addNull()
+{
+    *reserve(1) = char(Null);
+    m_used += 1;
+}
+
+void RowStore::addInteger(std::int64_t v)
+{
+    if (v >= INT8_MIN && v <= INT8_MAX) {
+        char* p = reserve(2);
+        p[0] = char(Int8);
+        p[1] = char(std::int8_t(v));
+        m_used += 2;
+    } else if (v >= INT32_MIN && v <= INT32_MAX) {
+        char* p = reserve(5);
+        p[0] = char(Int32);
+        const std::int32_t x = std::int32_t(v);
+        std::memcpy(p + 1, &x, 4);
+        m_used += 5;
+    } else {
+        char* p = reserve(9);
+        p[0] = char(Int64);
+        std::memcpy(p + 1, &v, 8);
+        m_used += 9;
+    }
+}
+
+void RowStore::addFloat(double v)
+{
+    char* p = reserve(9);
+    p[0] = char(Float);
+    std::memcpy(p + 1, &v, 8);
+    m_used += 9;
+}
+
+void RowStore::addBytes(Tag tag, const void* data, std::size_t length)
+{
+    char* p = reserve(1 + 10 + length);
+    char* q = p;
+    *q++ = char(tag);
+    std::size_t n = length;
+    while (n >= 0x80) {
+        *q++ = char((n & 0x7F) | 0x80);
+        n >>= 7;
+    }
+    *q++ = char(n);
+    if (length)
+        std::memcpy(q, data, length);
+    m_used += std::size_t(q - p) + length;
+}
+
+void RowStore::endRow() { m_rows.push_back(m_base + m_rowStart); }
+
+RowStore::Cell RowStore::cell(long row, int column) const
+{
+    const char* p = m_rows[std::size_t(row)];
+    for (int c = 0;; ++c) {
+        Cell cell;
+        cell.tag = Tag(static_cast<std::uint8_t>(*p++));
+        switch (cell.tag) {
+        case Null: break;
+        case Int8: cell.i = std::int8_t(*p++); break;
+        case Int32: {
+            std::int32_t x;
+            std::memcpy(&x, p, 4);
+            cell.i = x;
+            p += 4;
+            break;
+        }
+        case Int64:
+            std::memcpy(&cell.i, p, 8);
+            p += 8;
+            break;
+        case Float:
+            std::memcpy(&cell.d, p, 8);
+            p += 8;
+            break;
+        case Text:
+        case Blob: {
+            std::size_t length = 0;
+            int shift = 0;
+            std::uint8_t b;
+            do {
+                b = static_cast<std::uint8_t>(*p++);
+                length |= std::size_t(b & 0x7F) << shift;
+                shift += 7;
+            } while (b & 0x80);
+            cell.bytes = std::string_view(p, length);
+            p += length;
+            break;
+        }
+        }
+        if (c == column)
+            return cell;
+    }
+}
+
+} // namespace db
