@@ -32,8 +32,8 @@ public:
     Connection& operator=(const Connection&) = delete;
 
     // Opens "Provider=...;Data Source=<path>;...;Jet OLEDB:Database Password=<pw>".
-    // Properties set before with setProperty fill what the string leaves out,
-    // so Open() with an empty string opens what the properties describe.
+    // The string replaces the properties; Open() with an empty string opens
+    // what the properties set with setProperty describe.
     // "Mode=Read" (or 1) in the string opens read-only, as does readOnly.
     void Open(const QString& connectionString = {}, bool readOnly = false);
     void Close();

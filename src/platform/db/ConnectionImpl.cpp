@@ -73,9 +73,10 @@ void ConnectionImpl::open(const QString& connectionString, bool readOnly)
 {
     if (m_db)
         Raise(err::ObjectOpen, {}, {}, QString::fromUtf16(kConnectionSource));
-    const ConnectionString given = ConnectionString::parse(connectionString);
-    for (const QString& key : given.keys())
-        properties.set(key, given.value(key));
+    // A string given to Open replaces the properties, as in ADO; without one
+    // the properties set one by one are used.
+    if (!connectionString.trimmed().isEmpty())
+        properties = ConnectionString::parse(connectionString);
 
     const QString path = properties.value(ConnectionString::kDataSource);
     m_readOnly = readOnly || properties.readOnlyMode();

@@ -28,15 +28,13 @@ struct JetTranslation {
 // here; JetDdl parses and runs it. Results are cached by text.
 JetTranslation TranslateJet(const QString& jetSql);
 
+// The same without the cache (benchmarks).
+JetTranslation TranslateJetNoCache(const QString& jetSql);
+
 // The SQLite text of a DML or query statement; throws vb::VbError for DDL.
 std::string TranslateJetSql(const QString& jetSql);
 
 // Name of the collation put on every text column and text literal.
 inline constexpr const char* kJetCollation = "JET";
 
-} // namespace db
-
-namespace db {
-// The same without the cache (benchmarks).
-JetTranslation TranslateJetNoCache(const QString& jetSql);
 } // namespace db

@@ -121,8 +121,7 @@ RowBlock Recordset::GetRows(long rows, double start)
     block.m_fields = d.columnCount();
     block.m_values.reserve(std::size_t(count) * std::size_t(block.m_fields));
     for (long r = 0; r < count; ++r)
-        for (int c = 0; c < block.m_fields; ++c)
-            block.m_values.push_back(d.valueAt(d.position + r, c));
+        d.appendRow(d.position + r, block.m_values);
     d.position += count;
     return block;
 }

@@ -126,9 +126,18 @@ int RecordsetData::indexOf(const QString& name) const
     return -1;
 }
 
-Value RecordsetData::valueAt(long row, int column) const
+Value RecordsetData::valueAt(long row, int column) const { return toValue(m_store.cell(row, column), column); }
+
+void RecordsetData::appendRow(long row, std::vector<Value>& out) const
 {
-    const RowStore::Cell cell = m_store.cell(row, column);
+    std::vector<RowStore::Cell> cells(columns.size());
+    m_store.row(row, int(columns.size()), cells.data());
+    for (std::size_t c = 0; c < cells.size(); ++c)
+        out.push_back(toValue(cells[c], int(c)));
+}
+
+Value RecordsetData::toValue(const RowStore::Cell& cell, int column) const
+{
     const JetType::Class cls = columns[std::size_t(column)].type.cls;
     switch (cell.tag) {
     case RowStore::Null: return {};

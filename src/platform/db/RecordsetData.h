@@ -17,10 +17,9 @@ namespace db {
 
 class ConnectionImpl;
 
-// The rows of an open recordset, copied out of SQLite when it opens. Cells
-// keep SQLite's storage (numbers inline, texts as UTF-8 in one arena) and
-// become Values only when read, which keeps opening a large result close to
-// the cost of stepping through it.
+// The rows of an open recordset, copied out of SQLite when it opens (see
+// RowStore). Cells keep SQLite's storage and become Values only when read,
+// which keeps opening a large result close to the cost of stepping through it.
 class RecordsetData {
 public:
     struct Column {
@@ -34,6 +33,8 @@ public:
     // Reads every row of a stepped-to-start statement.
     void load(sqlite3_stmt* stmt);
     Value valueAt(long row, int column) const;
+    // Appends the values of one row to out.
+    void appendRow(long row, std::vector<Value>& out) const;
 
     long rowCount() const { return m_store.rowCount(); }
     int columnCount() const { return int(columns.size()); }
@@ -49,6 +50,7 @@ public:
 
 private:
     void qualifyDuplicateNames(sqlite3_stmt* stmt);
+    Value toValue(const RowStore::Cell& cell, int column) const;
 
     RowStore m_store;
 };

@@ -1,13 +1,48 @@
 #include "platform/db/RowStore.h"
 
 #include <cstring>
+#include <new>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 namespace db {
+
+// A large result touches tens of megabytes of fresh memory; taking its pages
+// one fault at a time costs more than reading the rows. Chunks of 2 MiB are
+// mapped with MAP_POPULATE, so the kernel supplies their pages in one call.
+RowStore::Chunk::Chunk(std::size_t size) : m_size(size)
+{
+#if defined(__linux__)
+    if (size >= kChunk) {
+        void* p = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+        if (p != MAP_FAILED) {
+            m_data = static_cast<char*>(p);
+            m_mapped = true;
+            return;
+        }
+    }
+#endif
+    m_data = new char[size];
+}
+
+RowStore::Chunk::~Chunk()
+{
+#if defined(__linux__)
+    if (m_mapped) {
+        munmap(m_data, m_size);
+        return;
+    }
+#endif
+    delete[] m_data;
+}
 
 void RowStore::clear()
 {
     m_chunks.clear();
-    m_rows.clear();
+    m_rowBlocks.clear();
+    m_rowCount = 0;
     m_base = nullptr;
     m_used = m_capacity = m_rowStart = 0;
 }
@@ -22,10 +57,10 @@ char* RowStore::reserve(std::size_t n)
     std::size_t size = m_chunks.empty() ? kFirstChunk : kChunk;
     if (size < partial + n)
         size = partial + n;
-    auto chunk = std::make_unique_for_overwrite<char[]>(size);
+    auto chunk = std::make_unique<Chunk>(size);
     if (partial)
-        std::memcpy(chunk.get(), m_base + m_rowStart, partial);
-    m_base = chunk.get();
+        std::memcpy(chunk->data(), m_base + m_rowStart, partial);
+    m_base = chunk->data();
     m_chunks.push_back(std::move(chunk));
     m_capacity = size;
     m_rowStart = 0;
@@ -86,50 +121,73 @@ void RowStore::addBytes(Tag tag, const void* data, std::size_t length)
     m_used += std::size_t(q - p) + length;
 }
 
-void RowStore::endRow() { m_rows.push_back(m_base + m_rowStart); }
+void RowStore::endRow()
+{
+    const std::size_t at = m_rowCount % kRowsPerBlock;
+    if (at == 0)
+        m_rowBlocks.push_back(std::make_unique_for_overwrite<const char*[]>(kRowsPerBlock));
+    m_rowBlocks.back()[at] = m_base + m_rowStart;
+    ++m_rowCount;
+}
+
+const char* RowStore::rowStart(long row) const
+{
+    return m_rowBlocks[std::size_t(row) / kRowsPerBlock][std::size_t(row) % kRowsPerBlock];
+}
+
+const char* RowStore::decode(const char* p, Cell& cell)
+{
+    cell.tag = Tag(static_cast<std::uint8_t>(*p++));
+    switch (cell.tag) {
+    case Null: break;
+    case Int8: cell.i = std::int8_t(*p++); break;
+    case Int32: {
+        std::int32_t x;
+        std::memcpy(&x, p, 4);
+        cell.i = x;
+        p += 4;
+        break;
+    }
+    case Int64:
+        std::memcpy(&cell.i, p, 8);
+        p += 8;
+        break;
+    case Float:
+        std::memcpy(&cell.d, p, 8);
+        p += 8;
+        break;
+    case Text:
+    case Blob: {
+        std::size_t length = 0;
+        int shift = 0;
+        std::uint8_t b;
+        do {
+            b = static_cast<std::uint8_t>(*p++);
+            length |= std::size_t(b & 0x7F) << shift;
+            shift += 7;
+        } while (b & 0x80);
+        cell.bytes = std::string_view(p, length);
+        p += length;
+        break;
+    }
+    }
+    return p;
+}
 
 RowStore::Cell RowStore::cell(long row, int column) const
 {
-    const char* p = m_rows[std::size_t(row)];
-    for (int c = 0;; ++c) {
-        Cell cell;
-        cell.tag = Tag(static_cast<std::uint8_t>(*p++));
-        switch (cell.tag) {
-        case Null: break;
-        case Int8: cell.i = std::int8_t(*p++); break;
-        case Int32: {
-            std::int32_t x;
-            std::memcpy(&x, p, 4);
-            cell.i = x;
-            p += 4;
-            break;
-        }
-        case Int64:
-            std::memcpy(&cell.i, p, 8);
-            p += 8;
-            break;
-        case Float:
-            std::memcpy(&cell.d, p, 8);
-            p += 8;
-            break;
-        case Text:
-        case Blob: {
-            std::size_t length = 0;
-            int shift = 0;
-            std::uint8_t b;
-            do {
-                b = static_cast<std::uint8_t>(*p++);
-                length |= std::size_t(b & 0x7F) << shift;
-                shift += 7;
-            } while (b & 0x80);
-            cell.bytes = std::string_view(p, length);
-            p += length;
-            break;
-        }
-        }
-        if (c == column)
-            return cell;
-    }
+    const char* p = rowStart(row);
+    Cell cell;
+    for (int c = 0; c <= column; ++c)
+        p = decode(p, cell);
+    return cell;
+}
+
+void RowStore::row(long row, int columns, Cell* out) const
+{
+    const char* p = rowStart(row);
+    for (int c = 0; c < columns; ++c)
+        p = decode(p, out[c]);
 }
 
 } // namespace db

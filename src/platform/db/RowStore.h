@@ -32,17 +32,41 @@ public:
     void addBytes(Tag tag, const void* data, std::size_t length);
     void endRow();
 
-    long rowCount() const { return long(m_rows.size()); }
+    long rowCount() const { return long(m_rowCount); }
     Cell cell(long row, int column) const;
+    // All cells of a row, decoded in one pass.
+    void row(long row, int columns, Cell* out) const;
 
 private:
     char* reserve(std::size_t n);
+    static const char* decode(const char* p, Cell& cell);
+    const char* rowStart(long row) const;
 
     static constexpr std::size_t kFirstChunk = 16 << 10;
-    static constexpr std::size_t kChunk = 1 << 20;
+    static constexpr std::size_t kChunk = 2 << 20;
 
-    std::vector<std::unique_ptr<char[]>> m_chunks;
-    std::vector<const char*> m_rows;
+    // Row starts, in blocks too, so that a million rows never reallocate.
+    static constexpr std::size_t kRowsPerBlock = 4096;
+
+    // A chunk of memory for rows; large ones are mapped with their pages
+    // already present (see RowStore.cpp).
+    class Chunk {
+    public:
+        explicit Chunk(std::size_t size);
+        ~Chunk();
+        Chunk(const Chunk&) = delete;
+        Chunk& operator=(const Chunk&) = delete;
+        char* data() const { return m_data; }
+
+    private:
+        char* m_data = nullptr;
+        std::size_t m_size = 0;
+        bool m_mapped = false;
+    };
+
+    std::vector<std::unique_ptr<Chunk>> m_chunks;
+    std::vector<std::unique_ptr<const char*[]>> m_rowBlocks;
+    std::size_t m_rowCount = 0;
     char* m_base = nullptr;     // current chunk
     std::size_t m_used = 0;     // bytes used in it
     std::size_t m_capacity = 0;

@@ -37,8 +37,6 @@ bool SqliteStatement::step()
     RaiseSqlite(m_db, rc);
 }
 
-void SqliteStatement::reset() { sqlite3_reset(m_stmt); }
-
 QString SqliteStatement::text(int column) const
 {
     const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));

@@ -23,7 +23,6 @@ public:
     void bind(int index, qint64 value);
     // True on a row, false when done.
     bool step();
-    void reset();
 
     QString text(int column) const;
     qint64 integer(int column) const;

@@ -91,6 +91,16 @@ TEST_F(JetFunctionsTest, VbFailuresKeepTheirNumbers)
         EXPECT_EQ(errorNumber([&] { con.Execute(QString::fromUtf8(sql)); }), number) << sql;
 }
 
+TEST_F(JetFunctionsTest, EntryNumbersHeldAsTextSortByVal)
+{
+    exec({"CREATE TABLE Bautismo (IDBautismo COUNTER PRIMARY KEY, Folio NVARCHAR(10), Numero NVARCHAR(10))"});
+    for (const char* n : {"10", "9", "2 bis", "100", "1"})
+        con.Exec(QStringLiteral("INSERT INTO Bautismo (Folio, Numero) VALUES ('1', ?)"), {QString::fromUtf8(n)});
+    exec({"INSERT INTO Bautismo (Folio) VALUES ('1')"});
+    EXPECT_EQ(column(QStringLiteral("SELECT Numero FROM Bautismo ORDER BY Bautismo.Folio, Val(Bautismo.Numero)")),
+              (QStringList{"", "1", "2 bis", "9", "10", "100"}));
+}
+
 TEST_F(JetFunctionsTest, TextComparesWithoutCaseOrAccentsInSpanishOrder)
 {
     exec({"CREATE TABLE P (Nombre NVARCHAR(30))"});

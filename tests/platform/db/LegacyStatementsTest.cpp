@@ -38,6 +38,15 @@ TEST_F(LegacyStatements, AddInSetUpQueriesListInstitutionsWithoutAddInData)
     EXPECT_EQ(names, (QStringList{QStringLiteral("Vacia"), QStringLiteral("SoloCif")}));
 }
 
+TEST_F(LegacyStatements, DoubleQuotedValueNamingAColumnIsAText)
+{
+    exec({"CREATE TABLE Banco (IDBanco COUNTER PRIMARY KEY, Codigo NVARCHAR(10), Nombre NVARCHAR(40))",
+          "INSERT INTO Banco (Codigo, Nombre) VALUES (\"Nombre\", \"Caja\")", "INSERT INTO Banco (Codigo, Nombre) VALUES ('x', 'x')"});
+    EXPECT_EQ(column(QStringLiteral("SELECT IDBanco FROM Banco WHERE Codigo = \"Nombre\"")), QStringList{QStringLiteral("1")});
+    EXPECT_EQ(column(QStringLiteral("SELECT IDBanco FROM Banco WHERE Codigo = Nombre")), QStringList{QStringLiteral("2")});
+    EXPECT_EQ(column(QStringLiteral("SELECT \"Codigo\" AS c FROM Banco WHERE IDBanco = 2")), QStringList{QStringLiteral("Codigo")});
+}
+
 TEST_F(LegacyStatements, InformationFlagsWithTrueFalse)
 {
     exec({"CREATE TABLE Informacion (Version NVARCHAR(50), Vodidazaz YESNO, Contabilidad BIT DEFAULT False, GestionContable BIT DEFAULT False, TipoAplicacion NVARCHAR(100) DEFAULT \"\")",

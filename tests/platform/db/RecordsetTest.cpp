@@ -114,6 +114,15 @@ TEST_F(RecordsetTest, RequeryRunsTheStatementAgainWithItsParameters)
     EXPECT_EQ(rs.AbsolutePosition(), 1);
 }
 
+TEST_F(RecordsetTest, OutlivesItsConnectionButCannotRequery)
+{
+    db::Recordset rs = all();
+    con.Close();
+    rs.MoveLast();
+    EXPECT_EQ(rs.value(1).toInt64(), 60);
+    EXPECT_EQ(errorNumber([&] { rs.Requery(); }), 3709);
+}
+
 TEST_F(RecordsetTest, CopiesShareOneCursorAndCloseEndsIt)
 {
     db::Recordset a = all();
