@@ -1,0 +1,98 @@
+#include "schema/upgrade/cActBDContab.h"
+
+#include "schema/upgrade/ActualizarEstructura102.h"
+#include "schema/upgrade/AvisoFalloActualizacion.h"
+#include "schema/upgrade/Blancos.h"
+#include "schema/upgrade/CopiaSeguridadBD.h"
+#include "schema/upgrade/EjecucionTolerante.h"
+#include "schema/upgrade/OperacionesColumna.h"
+
+#include "platform/db/Connection.h"
+#include "platform/db/Transaction.h"
+#include "platform/vb/VbError.h"
+#include "schema/Estructura.h"
+
+#include <QtDebug>
+
+namespace {
+
+const QString kVersion101 = QStringLiteral("1.0.1");
+const QString kVersion102 = QStringLiteral("1.0.2");
+
+} // namespace
+
+cActBDContab::cActBDContab(db::Connection& conContabilidad, OpcionesActualizacion opciones)
+    : m_conContabilidad(conContabilidad), m_opciones(std::move(opciones))
+{
+}
+
+void cActBDContab::ComprobarVersionBD()
+{
+    CrearTablaInformacion();
+    db::Recordset rs = m_conContabilidad.Execute(QStringLiteral("SELECT Version FROM Informacion"));
+    if (rs.RecordCount() == 0)
+        return;
+    QString version = QuitarBlancos(rs.value(QStringLiteral("Version")).toString());
+    rs.Close();
+    ActualizarVersion(version);
+}
+
+// A database without the table, or without its column, is at 1.0.1. The
+// statements are passed over one by one when they fail; together they are
+// one transaction, so the table is never left half made.
+void cActBDContab::CrearTablaInformacion()
+{
+    db::Transaction transaccion(m_conContabilidad);
+    EjecucionTolerante ejecucion(m_conContabilidad);
+    OperacionesColumna columnas(ejecucion);
+    columnas.CrearSiFalta(QStringLiteral("Informacion"));
+    columnas.AnadirOCambiar(QStringLiteral("Informacion"), QStringLiteral("Version"),
+                            QStringLiteral("NVARCHAR(50) DEFAULT \"\""), QLatin1Char('\'') + kVersion101 + QLatin1Char('\''));
+    ejecucion.Intentar([&] {
+        if (m_conContabilidad.Execute(QStringLiteral("SELECT Version FROM Informacion")).RecordCount() == 0)
+            m_conContabilidad.Exec(QStringLiteral("INSERT INTO Informacion (Version) VALUES (?)"), {kVersion101});
+    });
+    transaccion.Commit();
+}
+
+void cActBDContab::ActualizarVersion(QString& version)
+{
+    bool terminado = false;
+    bool fallido = false;
+    bool actualizada = false;
+    while (!terminado && !fallido) {
+        terminado = true;
+        if (version == kVersion101) {
+            fallido = !ActualizarA102();
+            actualizada = !fallido;
+            version = kVersion102;
+            terminado = false;
+        }
+    }
+    if (fallido) {
+        AvisarFalloActualizacion(version, m_opciones.terminarPrograma);
+        return;
+    }
+    if (actualizada) {
+        try {
+            CrearIndicesQueFalten(m_conContabilidad, EsquemaContabilidad());
+        } catch (const vb::VbError& error) {
+            qWarning().noquote() << "No se han podido crear los índices:" << error.description();
+        }
+    }
+}
+
+bool cActBDContab::ActualizarA102()
+{
+    try {
+        CopiarBDAntesDeActualizar(m_conContabilidad, QStringLiteral("V102"));
+        db::Transaction transaccion(m_conContabilidad);
+        ActualizarEstructura102(m_conContabilidad);
+        m_conContabilidad.Execute(QStringLiteral("UPDATE Informacion SET Version = '1.0.2'"));
+        transaccion.Commit();
+        return true;
+    } catch (const vb::VbError& error) {
+        qWarning().noquote() << "Falla la actualización a la versión 1.0.2:" << error.number() << error.description();
+        return false;
+    }
+}
