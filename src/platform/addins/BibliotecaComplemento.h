@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QLibrary>
+#include <QString>
+#include <memory>
+
+namespace addins {
+
+class ModuloComplemento;
+
+// One add-in library loaded from disk. It stays loaded for the rest of the
+// process, as the objects it made may outlive any owner of this object.
+class BibliotecaComplemento {
+public:
+    // Null, with the reason in *error, when the file is no loadable add-in
+    // of this program (not a library, no entry point, another version).
+    static std::unique_ptr<BibliotecaComplemento> Cargar(const QString& ruta, QString* error);
+
+    ModuloComplemento& Modulo() const { return *m_modulo; }
+    const QString& Ruta() const { return m_ruta; }
+
+private:
+    BibliotecaComplemento(QString ruta, ModuloComplemento* modulo) : m_ruta(std::move(ruta)), m_modulo(modulo) {}
+
+    QString m_ruta;
+    ModuloComplemento* m_modulo;
+};
+
+} // namespace addins

@@ -1,0 +1,7 @@
+#include "platform/addins/Complemento.h"
+
+namespace addins {
+
+Complemento::~Complemento() = default;
+
+} // namespace addins

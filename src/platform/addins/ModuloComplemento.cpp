@@ -1,0 +1,7 @@
+#include "platform/addins/ModuloComplemento.h"
+
+namespace addins {
+
+ModuloComplemento::~ModuloComplemento() = default;
+
+} // namespace addins

@@ -1,0 +1,7 @@
+#include "platform/addins/cBancos.h"
+
+namespace addins {
+
+cBancos::~cBancos() = default;
+
+} // namespace addins

@@ -1,0 +1,7 @@
+#include "platform/addins/cContabilidad.h"
+
+namespace addins {
+
+cContabilidad::~cContabilidad() = default;
+
+} // namespace addins

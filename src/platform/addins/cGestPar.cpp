@@ -1,0 +1,7 @@
+#include "platform/addins/cGestPar.h"
+
+namespace addins {
+
+cGestPar::~cGestPar() = default;
+
+} // namespace addins

@@ -1,0 +1,7 @@
+#include "platform/addins/cInformes.h"
+
+namespace addins {
+
+cInformes::~cInformes() = default;
+
+} // namespace addins

@@ -1,0 +1,7 @@
+#include "platform/addins/cMensajeria.h"
+
+namespace addins {
+
+cMensajeria::~cMensajeria() = default;
+
+} // namespace addins

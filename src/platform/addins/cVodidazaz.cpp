@@ -1,0 +1,7 @@
+#include "platform/addins/cVodidazaz.h"
+
+namespace addins {
+
+cVodidazaz::~cVodidazaz() = default;
+
+} // namespace addins

@@ -1,0 +1,259 @@
+#include "CarpetaProgramaPrueba.h"
+
+#include "addin_doubles/InstalarComplementos.h"
+#include "platform/addins/ContabilidadPassword.h"
+#include "platform/addins/HostComplementos.h"
+#include "platform/addins/cBancos.h"
+#include "platform/addins/cContabilidad.h"
+#include "platform/addins/cGestPar.h"
+#include "platform/addins/cInformes.h"
+#include "platform/addins/cMensajeria.h"
+#include "platform/addins/cVodidazaz.h"
+#include "platform/db/Connection.h"
+#include "platform/db/DatabaseFiles.h"
+#include "platform/pvapi/IControlInforme.h"
+#include "platform/pvapi/cInfoConfiguracion.h"
+#include "platform/vb/VbError.h"
+#include "startup/cConfigContabilidad.h"
+#include "support/QtPrinters.h"
+#include "support/TestEnvironment.h"
+
+#include <QTreeWidget>
+#include <functional>
+
+namespace addinstest {
+namespace {
+
+using testsupport::scriptedUi;
+
+class ControlInformeFalso : public PVAPI::IControlInforme {
+public:
+    long LastErrorNumber() const override { return 0; }
+    QString LastErrorString() const override { return {}; }
+};
+
+// The stand-ins installed in a program folder, made by class name as the
+// program makes them, and what their members are given.
+class SustitutosTest : public CarpetaProgramaPrueba {
+protected:
+    void SetUp() override
+    {
+        CarpetaProgramaPrueba::SetUp();
+        Instalar(dobles::ComplementosBuscados() << QStringLiteral("NvContabilidadInf"));
+        vodidazaz = addins::CrearObjeto<addins::cVodidazaz>(addins::cVodidazaz::NombreClase);
+        gestPar = addins::CrearObjeto<addins::cGestPar>(addins::cGestPar::NombreClase);
+        mensajeria = addins::CrearObjeto<addins::cMensajeria>(addins::cMensajeria::NombreClase);
+        bancos = addins::CrearObjeto<addins::cBancos>(addins::cBancos::NombreClase);
+        contabilidad = addins::CrearObjeto<addins::cContabilidad>(addins::cContabilidad::NombreClase);
+        informes = addins::CrearObjeto<addins::cInformes>(addins::cInformes::NombreClase);
+    }
+
+    // A parish database holding only the institutions' table.
+    void AbrirBaseParroquial(bool conInstituciones)
+    {
+        const QString ruta = Carpeta() + QStringLiteral("/Duzediv.mdb");
+        db::CreateDatabase(ruta);
+        conLocal.Open(QStringLiteral("Data Source=") + ruta);
+        if (conInstituciones) {
+            conLocal.Execute(QStringLiteral("CREATE TABLE Institucion (IDInstitucion COUNTER, Nombre TEXT(50))"));
+            conLocal.Execute(QStringLiteral("INSERT INTO Institucion (Nombre) VALUES ('Parroquia')"));
+        }
+    }
+
+public:
+    // Public: the table of cases below reaches them.
+    std::unique_ptr<addins::cVodidazaz> vodidazaz;
+    std::unique_ptr<addins::cGestPar> gestPar;
+    std::unique_ptr<addins::cMensajeria> mensajeria;
+    std::unique_ptr<addins::cBancos> bancos;
+    std::unique_ptr<addins::cContabilidad> contabilidad;
+    std::unique_ptr<addins::cInformes> informes;
+
+    db::Connection conLocal;
+    db::Connection conInformes;
+    db::Connection conContabilidad;
+    PVAPI::cInfoConfiguracion config;
+    cConfigContabilidad configContab;
+    ControlInformeFalso control;
+};
+
+TEST_F(SustitutosTest, SetUpOfDonationsAndParishSucceedsWithoutChangingAnything)
+{
+    AbrirBaseParroquial(true);
+
+    EXPECT_TRUE(vodidazaz->DatosSetup(conLocal, config));
+    EXPECT_TRUE(gestPar->DatosSetup(conLocal));
+
+    EXPECT_TRUE(scriptedUi().messages().isEmpty());
+    db::Recordset filas = conLocal.Execute(QStringLiteral("SELECT Nombre FROM Institucion"));
+    EXPECT_EQ(filas.RecordCount(), 1);
+}
+
+TEST_F(SustitutosTest, SetUpFailureReachesTheCaller)
+{
+    AbrirBaseParroquial(false);
+
+    EXPECT_THROW(vodidazaz->DatosSetup(conLocal, config), vb::VbError);
+    EXPECT_THROW(gestPar->DatosSetup(conLocal), vb::VbError);
+}
+
+TEST_F(SustitutosTest, NotAvailableMessageShowsTheNormalPointerAndPutsTheHourglassBack)
+{
+    scriptedUi().queueAnswer(ui::vbOK);
+    scriptedUi().setMousePointer(ui::vbHourglass);
+
+    mensajeria->AsistenteCuentasCorreo(conLocal);
+
+    EXPECT_EQ(scriptedUi().pointerHistory(),
+              (QList<ui::MousePointer> {ui::vbHourglass, ui::vbDefault, ui::vbHourglass}));
+}
+
+TEST_F(SustitutosTest, MessagesGoToTheUiTheProgramHasAtTheTimeOfTheCall)
+{
+    testsupport::ScriptedUi otra;
+    otra.queueAnswer(ui::vbOK);
+    ui::SetCurrent(&otra);
+
+    bancos->NuevoBanco(conLocal, "Norvia Parvanta 2000");
+    ui::SetCurrent(&scriptedUi());
+
+    EXPECT_EQ(otra.messages().size(), 1);
+    EXPECT_TRUE(scriptedUi().messages().isEmpty());
+}
+
+TEST_F(SustitutosTest, AccountingPasswordIsTheProgramsOneForEveryEdition)
+{
+    for (const char* aplicacion : {"", "TUREL", "otra"})
+        EXPECT_EQ(contabilidad->ObtenerPasswordContabilidad(aplicacion), PasswordContabilidad()) << aplicacion;
+    EXPECT_TRUE(scriptedUi().messages().isEmpty());
+}
+
+// Any other member: the "not available" message, and the answer of a command
+// that did nothing.
+struct NoDisponible {
+    const char* complemento;
+    const char* funcion;
+    std::function<void(SustitutosTest&)> llamarYComprobar;
+};
+
+class SustitutoNoDisponibleTest : public SustitutosTest, public ::testing::WithParamInterface<NoDisponible> {
+public:
+    void Llamar() { GetParam().llamarYComprobar(*this); }
+};
+
+TEST_P(SustitutoNoDisponibleTest, SaysSoAndDoesNothing)
+{
+    scriptedUi().queueAnswer(ui::vbOK);
+
+    Llamar();
+
+    ASSERT_EQ(scriptedUi().messages().size(), 1);
+    const auto mensaje = scriptedUi().lastMessage();
+    EXPECT_EQ(mensaje.text, QStringLiteral("¡Esta función no está disponible en esta instalación!\r\n\r\n"
+                                           "Complemento: %1\r\nFunción: %2")
+                                .arg(QString::fromUtf8(GetParam().complemento), QString::fromUtf8(GetParam().funcion)));
+    EXPECT_EQ(mensaje.buttons, ui::vbOKOnly);
+    EXPECT_EQ(mensaje.icon, ui::vbExclamation);
+}
+
+const NoDisponible kNoDisponibles[] = {
+    {"PVVodidazaz", "NuevoDonante",
+     [](SustitutosTest& t) { t.vodidazaz->NuevoDonante(t.conLocal, t.conContabilidad, 1, t.config); }},
+    {"PVVodidazaz", "GenerarReciboCaja",
+     [](SustitutosTest& t) {
+         EXPECT_TRUE(t.vodidazaz->GenerarReciboCaja(t.conLocal, t.conContabilidad, t.config).isEmpty());
+     }},
+    {"PVVodidazaz", "SelInfCertificadoRecibos",
+     [](SustitutosTest& t) {
+         bool cancelar = false;
+         QString plantilla;
+         bool etiquetas = true;
+         t.vodidazaz->SelInfCertificadoRecibos(t.conLocal, t.conInformes, t.config, cancelar,
+                                                   plantilla, etiquetas);
+         EXPECT_TRUE(cancelar);
+         EXPECT_FALSE(etiquetas);
+     }},
+    {"PVVodidazaz", "ImportarDuzediv1",
+     [](SustitutosTest& t) {
+         QList<QLabel*> etiquetas;
+         addins::ColeccionTrasvase c[10];
+         addins::ColeccionInstituciones instituciones;
+         EXPECT_EQ(t.vodidazaz->ImportarDuzediv1(t.conLocal, "/tmp", 0, etiquetas, nullptr, c[0], c[1], c[2],
+                                                     c[3], c[4], c[5], c[6], c[7], c[8], instituciones, c[9],
+                                                     t.config),
+                   "ERROR");
+     }},
+    {"PVGestionParroquial", "selecencargado",
+     [](SustitutosTest& t) {
+         qint32 id = 4;
+         QString cargo;
+         EXPECT_EQ(t.gestPar->selecencargado(t.conLocal, "Bautismo", id, cargo), QString());
+     }},
+    {"PVGestionParroquial", "InformeExpedienteFormato3",
+     [](SustitutosTest& t) {
+         bool tramita = true, envia = true, antes = true;
+         t.gestPar->InformeExpedienteFormato3(t.conLocal, t.conInformes, "8", tramita, envia, antes);
+         EXPECT_FALSE(tramita || envia || antes);
+     }},
+    {"PVGestionParroquial", "imprimirduplicadas",
+     [](SustitutosTest& t) {
+         QString orden = QStringLiteral("+{Documentos_Bautismo.Libro}");
+         t.gestPar->imprimirduplicadas(t.conLocal, t.conInformes, "Duplicado de bautismo", orden);
+         EXPECT_TRUE(orden.isEmpty());
+     }},
+    {"PVMensajeria", "NuevoMensaje", [](SustitutosTest& t) { t.mensajeria->NuevoMensaje(t.conLocal, t.config); }},
+    {"NvBancos", "EditaBanco",
+     [](SustitutosTest& t) {
+         qint32 id = 3;
+         db::Recordset sucursales;
+         bool cambiado = true;
+         t.bancos->EditaBanco(t.conLocal, id, "Norvia", sucursales, cambiado);
+         EXPECT_FALSE(cambiado);
+     }},
+    {"NvContabilidad", "NuevaEmpresa",
+     [](SustitutosTest& t) {
+         qint32 nueva = 7;
+         t.contabilidad->NuevaEmpresa(t.configContab, t.conContabilidad, nueva);
+         EXPECT_EQ(nueva, 0);
+     }},
+    {"NvContabilidad", "EliminaEmpresa",
+     [](SustitutosTest& t) {
+         qint32 id = 2;
+         bool eliminada = true;
+         t.contabilidad->EliminaEmpresa(t.configContab, t.conContabilidad, id, eliminada);
+         EXPECT_FALSE(eliminada);
+     }},
+    {"NvContabilidad", "CerrarEjercicio",
+     [](SustitutosTest& t) {
+         qint32 empresa = 2;
+         EXPECT_FALSE(t.contabilidad->CerrarEjercicio(t.configContab, t.conContabilidad, empresa));
+         EXPECT_EQ(empresa, 2);
+     }},
+    {"NvContabilidad", "AsistenteCopiarDatos",
+     [](SustitutosTest& t) {
+         bool cancelar = false;
+         qint32 empresa = 2;
+         t.contabilidad->AsistenteCopiarDatos(t.configContab, t.conContabilidad, cancelar, empresa);
+         EXPECT_TRUE(cancelar);
+     }},
+    {"NvContabilidad", "CargarArbol",
+     [](SustitutosTest& t) {
+         QTreeWidget arbol;
+         qint32 empresa = 1;
+         t.contabilidad->CargarArbol(t.conContabilidad, arbol, {}, 1, empresa);
+         EXPECT_EQ(arbol.topLevelItemCount(), 0);
+     }},
+    {"NvContabilidadInf", "ImprimirLibroMayor",
+     [](SustitutosTest& t) {
+         t.informes->ImprimirLibroMayor(t.control, t.configContab, t.conContabilidad,
+                                            t.conInformes, 1);
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Miembros, SustitutoNoDisponibleTest, ::testing::ValuesIn(kNoDisponibles),
+                         [](const auto& info) {
+                             return std::string(info.param.complemento) + "_" + info.param.funcion;
+                         });
+
+} // namespace
+} // namespace addinstest
