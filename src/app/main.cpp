@@ -1,13 +1,25 @@
+#include "VentanaPrincipalProvisional.h"
+
+#include "startup/App.h"
+#include "startup/ModMain.h"
+
 #include <QApplication>
-#include <QMainWindow>
+
+#include <memory>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Norvia Parvanta 2000"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Norvia Parvanta 2000"));
-    window.resize(1024, 700);
-    window.show();
-    return app.exec();
+    QApplication::setApplicationVersion(QStringLiteral(DUZ_VERSION));
+
+    App app;
+    app.crearPrincipal = [](App&) -> std::unique_ptr<IVentanaPrincipal> {
+        return std::make_unique<VentanaPrincipalProvisional>();
+    };
+
+    ModMain modMain(app, ServiciosArranque::Predeterminados());
+    if (modMain.Main() != ModMain::Resultado::VentanaPrincipal)
+        return 0;
+    return QApplication::exec();
 }

@@ -1,0 +1,256 @@
+#include "startup/AperturaBasesDatos.h"
+
+#include "platform/os/Paths.h"
+#include "platform/pvapi/cCPassword.h"
+#include "platform/pvapi/cProcesarBloqueos.h"
+#include "platform/ui/Ui.h"
+#include "platform/vb/ErrObject.h"
+#include "platform/vb/VbError.h"
+#include "startup/App.h"
+#include "startup/TerminacionInmediata.h"
+#include "startup/cConfiguracion.h"
+
+#include <QFileInfo>
+#include <QPushButton>
+
+#include <algorithm>
+#include <exception>
+#include <utility>
+
+namespace {
+
+struct BaseDatos {
+    const char* enlace;            // data-link file in the program folder
+    const char* archivoRequerido;  // the data source's file name, upper case
+    const char* mensajePassword;
+    const char* textoEnlace;
+    const char* nombre;            // as listed in the missing-databases message
+};
+
+const BaseDatos kBases[] = {
+    {"duzediv.udl", "DUZEDIV.MDB", "¡La contraseña de la base de datos 'Duzediv.mdb' no es válida!",
+     " del fichero duzediv.udl!", "Duzediv.mdb"},
+    {"informes.udl", "INFORMES.MDB", "¡La contraseña de la base de datos 'Informes.mdb' no es válida!",
+     " del fichero informes.udl!", "Informes.mdb"},
+    {"Contabilidad.udl", "CONTABILIDAD.MDB", "¡La contraseña de la base de datos 'Contabilidad.mdb' no es válida!",
+     " del fichero contabilidad.udl!", "Contabilidad.mdb"},
+};
+
+constexpr int kDuzediv = frmMensaje::kDuzediv;
+constexpr int kInformes = frmMensaje::kInformes;
+constexpr int kContabilidad = frmMensaje::kContabilidad;
+constexpr int kAyudaBasesDatos = 25;
+constexpr long kErrObjetoNoEstablecido = 91;
+
+QString Texto(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QString CarpetaConSeparador(const QString& ruta)
+{
+    const qsizetype separador = std::max(ruta.lastIndexOf(QLatin1Char('/')), ruta.lastIndexOf(QLatin1Char('\\')));
+    return ruta.left(separador + 1);
+}
+
+// The file the data source names, as it is on disk ("" when there is none).
+QString ArchivoExistente(const QString& origen)
+{
+    const QString ruta = os::NormalizeSeparators(origen);
+    const QString encontrado = os::FindFileCaseInsensitive(os::FolderOf(ruta), os::FileNameOf(ruta));
+    return QFileInfo(encontrado).isFile() ? encontrado : QString();
+}
+
+void VerErrorCarga(const App& app)
+{
+    app.gobjDuzediv->VerError(QStringLiteral("Form_Load"), QStringLiteral("frmSplash"),
+                              QStringLiteral("NorviaParvanta2000"));
+}
+
+} // namespace
+
+const QString AperturaBasesDatos::kAvisoBloqueoEntrada = QStringLiteral(
+    "¡No es posible iniciar la aplicación en este momento!\r\n\r\n"
+    "Desde otro equipo se está realizando una operación que necesita el uso exclusivo "
+    "de la base de datos. Inténtelo más tarde.");
+
+AperturaBasesDatos::AperturaBasesDatos(App& app, frmMensaje::EjecutarDialogo ejecutarDialogo)
+    : m_app(app),
+      m_ejecutarDialogo(std::move(ejecutarDialogo))
+{
+}
+
+QString AperturaBasesDatos::CadenaApertura(const QString& cadenaConexion, const QString& password)
+{
+    QString cadena = cadenaConexion.trimmed();
+    if (!cadena.isEmpty() && !cadena.endsWith(QLatin1Char(';')))
+        cadena += QLatin1Char(';');
+    return cadena + QStringLiteral("Jet OLEDB:Database Password=") + password;
+}
+
+bool AperturaBasesDatos::Interviene(int indice) const
+{
+    return indice != kContabilidad || m_app.gobjInfoConfig->ContabilidadDLL;
+}
+
+db::Connection& AperturaBasesDatos::Conexion(int indice)
+{
+    switch (indice) {
+    case kDuzediv:
+        return m_app.den.conLocal;
+    case kInformes:
+        return m_app.den.conInformes;
+    default:
+        return m_app.den.conContabilidad;
+    }
+}
+
+AperturaBasesDatos::Resultado AperturaBasesDatos::Ejecutar()
+{
+    Resultado resultado{true, false};
+    for (;;) {
+        if (resultado.salir) {
+            resultado.ok = false;
+            return resultado;
+        }
+        for (int i = 0; i < 3; ++i) {
+            if (!Interviene(i) || m_abierta[i])
+                continue;
+            const Apertura apertura = AbrirBase(i);
+            if (apertura == Apertura::FinCarga) {
+                resultado.ok = false;
+                return resultado;
+            }
+            m_abierta[i] = apertura == Apertura::Abierta;
+        }
+
+        std::array<bool, 3> falta{};
+        QString lista;
+        for (int i = 0; i < 3; ++i) {
+            falta[i] = Interviene(i) && !m_abierta[i];
+            if (falta[i])
+                lista += QLatin1Char('\r') + Texto(kBases[i].nombre);
+        }
+        if (lista.isEmpty())
+            return resultado;
+
+        ui::Beep();
+        const int respuesta =
+            ui::MsgBox(QStringLiteral("No se pudieron encontrar las bases de datos corporativas de:") + lista,
+                       ui::vbOKCancel + ui::vbExclamation + ui::vbMsgBoxHelpButton, App::Title(),
+                       os::AppFile(QStringLiteral("duzediv.chm")), kAyudaBasesDatos);
+        if (respuesta == ui::vbCancel) {
+            resultado.ok = false;
+            return resultado;
+        }
+        if (respuesta == ui::vbOK) {
+            frmMensaje mensaje(*m_app.gobjInfoConfig, m_ejecutarDialogo);
+            for (int i = 0; i < 3; ++i)
+                mensaje.cmdMensaje(i)->setEnabled(falta[i]);
+            // Otherwise a missing reports database could never be re-linked.
+            mensaje.MostrarMarcoInformes(falta[kInformes]);
+            m_ejecutarDialogo(mensaje);
+            resultado.salir = mensaje.mblnSalir;
+        }
+    }
+}
+
+AperturaBasesDatos::Apertura AperturaBasesDatos::AbrirBase(int indice)
+{
+    const BaseDatos& base = kBases[indice];
+    vb::Err().Clear();
+
+    const QString cadena = cConfiguracion::getConnectionString(os::JoinPath(App::Path(), Texto(base.enlace)));
+    const QString origen = cConfiguracion::ObtenerOrigenDatos(cadena);
+    if (cadena.isEmpty() || origen.isEmpty())
+        return Apertura::NoAbierta;
+    const QString archivo = ArchivoExistente(origen);
+    if (archivo.isEmpty() || os::FileNameOf(archivo).toUpper() != Texto(base.archivoRequerido))
+        return Apertura::NoAbierta;
+
+    bool error = false;
+    if (!ComprobarPasswordBD(origen)) {
+        ui::Beep();
+        ui::MsgBox(Texto(base.mensajePassword), ui::vbOKOnly + ui::vbExclamation, App::Title());
+        error = true;
+    }
+    if (error)
+        return Apertura::NoAbierta;
+
+    db::Connection& conexion = Conexion(indice);
+    try {
+        conexion.Open(CadenaApertura(cadena, Password(indice)));
+    } catch (...) {
+        vb::Err().SetFromException(std::current_exception());
+        VerErrorCarga(m_app);
+        error = true;
+    }
+    if (!TieneOrigenDatos(conexion)) {
+        ui::Beep();
+        ui::MsgBox(QStringLiteral("¡No se encontró la propiedad source") + Texto(base.textoEnlace) + QLatin1Char('\t')
+                       + QStringLiteral("Tipo: ") + vb::Err().Description,
+                   ui::vbOKOnly + ui::vbExclamation, App::Title());
+        return Apertura::FinCarga;
+    }
+    return error ? Apertura::NoAbierta : Apertura::Abierta;
+}
+
+QString AperturaBasesDatos::Password(int indice)
+{
+    switch (indice) {
+    case kDuzediv:
+        return PVAPI::cCPassword::PASSWORD_NORVIAPARVANTA();
+    case kInformes:
+        return PVAPI::cCPassword::PASSWORD_INFORMES();
+    default:
+        if (!m_app.gobjContabilidad)
+            throw vb::VbError(kErrObjetoNoEstablecido,
+                              QStringLiteral("Variable de objeto o bloque With no establecido"));
+        return m_app.gobjContabilidad->ObtenerPasswordContabilidad(cConstante().Aplicacion());
+    }
+}
+
+bool AperturaBasesDatos::TieneOrigenDatos(const db::Connection& conexion) const
+{
+    return conexion.PropertyNames().contains(QStringLiteral("Data Source"));
+}
+
+bool AperturaBasesDatos::ComprobarPasswordBD(const QString& ruta)
+{
+    vb::Err().Clear();
+    db::Connection prueba;
+    prueba.setProperty(QStringLiteral("Provider"), QStringLiteral("Microsoft.Jet.OLEDB.4.0"));
+    prueba.setProperty(QStringLiteral("Mode"), QStringLiteral("1"));
+    prueba.setProperty(QStringLiteral("Data Source"), ruta);
+    prueba.setProperty(QStringLiteral("Jet OLEDB:Database Password"), QString());
+
+    ComprobarBloqueoEntrada(ruta);
+
+    bool rechaza = false;
+    try {
+        prueba.Open();
+    } catch (const vb::VbError&) {
+        rechaza = true;
+    }
+    vb::Err().Clear();
+    if (prueba.isOpen())
+        prueba.Close();
+    return rechaza;
+}
+
+void AperturaBasesDatos::ComprobarBloqueoEntrada(const QString& ruta)
+{
+    if (ArchivoExistente(ruta).isEmpty() || ruta.right(11).toUpper() != QStringLiteral("DUZEDIV.MDB"))
+        return;
+    bool ocupada = false;
+    try {
+        PVAPI::cProcesarBloqueos bloqueos;
+        bloqueos.Inicializar(CarpetaConSeparador(ruta));
+        ocupada = bloqueos.blnComprobarBloqueoEntradaAplicacion();
+    } catch (const vb::VbError&) {
+        // A lock folder we cannot use tells nothing about the other workstations.
+        ocupada = false;
+    }
+    if (!ocupada)
+        return;
+    ui::Beep();
+    ui::MsgBox(kAvisoBloqueoEntrada, ui::vbOKOnly + ui::vbExclamation, App::Title());
+    throw TerminacionInmediata(0);
+}

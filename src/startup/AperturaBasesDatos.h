@@ -1,0 +1,58 @@
+#pragma once
+
+#include "startup/frmMensaje.h"
+
+#include <QString>
+#include <array>
+
+class App;
+
+namespace db {
+class Connection;
+}
+
+// The opening passes of the splash window over the three databases (parish,
+// reports and, with the accounting add-in, accounting). Each pass opens, by
+// its data-link file, every database not yet open; while some stay closed the
+// user is told which and may re-link them in the connection dialog, and a
+// new pass runs, until all are open or the user gives up.
+class AperturaBasesDatos {
+public:
+    struct Resultado {
+        bool ok = false;     // every database is open
+        bool salir = false;  // the user chose to quit in the connection dialog
+    };
+
+    AperturaBasesDatos(App& app, frmMensaje::EjecutarDialogo ejecutarDialogo);
+    virtual ~AperturaBasesDatos() = default;
+
+    // Throws TerminacionInmediata when another workstation holds the entry
+    // lock of the parish database's folder (after telling the user).
+    Resultado Ejecutar();
+
+    // The opening string: the data link's connection string as it is, then
+    // the database password.
+    static QString CadenaApertura(const QString& cadenaConexion, const QString& password);
+
+    static const QString kAvisoBloqueoEntrada;
+
+protected:
+    // Whether the opened connection reports its "Data Source" (exact name).
+    virtual bool TieneOrigenDatos(const db::Connection& conexion) const;
+
+private:
+    enum class Apertura { Abierta, NoAbierta, FinCarga };
+
+    Apertura AbrirBase(int indice);
+    // True when the database refuses to open without a password; also the
+    // entry-lock test of the parish database.
+    bool ComprobarPasswordBD(const QString& ruta);
+    void ComprobarBloqueoEntrada(const QString& ruta);
+    QString Password(int indice);
+    db::Connection& Conexion(int indice);
+    bool Interviene(int indice) const;
+
+    App& m_app;
+    frmMensaje::EjecutarDialogo m_ejecutarDialogo;
+    std::array<bool, 3> m_abierta{};
+};

@@ -1,0 +1,72 @@
+#include "startup/EnlaceDatos.h"
+
+#include "platform/os/Paths.h"
+#include "platform/vb/VbError.h"
+#include "startup/ArchivoUdl.h"
+#include "startup/cConfiguracion.h"
+
+#include <QStringList>
+
+namespace {
+
+const QString kOrigenDatos = QStringLiteral("Data Source");
+const QString kProveedorJet = QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0");
+const QString kPersistencia = QStringLiteral("Persist Security Info=False");
+
+constexpr long kErrorRutaArchivo = 75;
+
+bool EsOrigenDatos(const QString& propiedad)
+{
+    return propiedad.section(QLatin1Char('='), 0, 0).trimmed().compare(kOrigenDatos, Qt::CaseInsensitive) == 0;
+}
+
+// The file as it is spelled on disk, so that saving replaces it instead of
+// adding a second file that differs only in letter case.
+QString RutaExistente(const QString& ruta)
+{
+    const QString normalizada = os::NormalizeSeparators(ruta);
+    const QString encontrada = os::FindFileCaseInsensitive(os::FolderOf(normalizada), os::FileNameOf(normalizada));
+    return encontrada.isEmpty() ? normalizada : encontrada;
+}
+
+} // namespace
+
+EnlaceDatos::EnlaceDatos(QString ruta)
+    : m_ruta(RutaExistente(ruta)),
+      m_cadena(cConfiguracion::getConnectionString(m_ruta))
+{
+}
+
+QString EnlaceDatos::OrigenDatos() const
+{
+    return cConfiguracion::ObtenerOrigenDatos(m_cadena);
+}
+
+void EnlaceDatos::EstablecerOrigenDatos(const QString& origen)
+{
+    const QString nueva = kOrigenDatos + QLatin1Char('=') + origen;
+    if (m_cadena.trimmed().isEmpty()) {
+        m_cadena = QStringList{kProveedorJet, nueva, kPersistencia}.join(QLatin1Char(';'));
+        return;
+    }
+    QStringList propiedades = m_cadena.split(QLatin1Char(';'));
+    bool sustituida = false;
+    for (QString& propiedad : propiedades) {
+        if (!sustituida && EsOrigenDatos(propiedad)) {
+            propiedad = nueva;
+            sustituida = true;
+        }
+    }
+    if (!sustituida) {
+        // After the provider, where the data-link editor puts it.
+        propiedades.insert(propiedades.isEmpty() ? 0 : 1, nueva);
+    }
+    m_cadena = propiedades.join(QLatin1Char(';'));
+}
+
+void EnlaceDatos::Guardar() const
+{
+    if (!EscribirArchivoUdl(m_ruta, m_cadena))
+        throw vb::VbError(kErrorRutaArchivo,
+                          QStringLiteral("Error de acceso a la ruta o el archivo: '%1'").arg(m_ruta));
+}
