@@ -60,11 +60,11 @@ ConnectionString ConnectionString::parse(const QString& text)
             i = semi < 0 ? text.size() : semi + 1;
         } else {
             const qsizetype semi = text.indexOf(u';', eq + 1);
-            value = text.mid(eq + 1, (semi < 0 ? text.size() : semi) - eq - 1).trimmed();
+            value = unquote(text.mid(eq + 1, (semi < 0 ? text.size() : semi) - eq - 1));
             i = semi < 0 ? text.size() : semi + 1;
         }
         if (!key.isEmpty())
-            cs.set(key, unquote(value));
+            cs.set(key, value);
     }
     return cs;
 }

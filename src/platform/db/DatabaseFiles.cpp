@@ -141,7 +141,11 @@ void renameNoReplace(const QString& from, const QString& to)
 
 QString sourceConnectionString(const ConnectionString& cs, const QString& path)
 {
-    return QStringLiteral("Data Source=%1;Jet OLEDB:Database Password=%2").arg(path, cs.value(ConnectionString::kPassword));
+    // Rebuilt through ConnectionString so a password holding ";" or quotes stays whole.
+    ConnectionString source;
+    source.set(ConnectionString::kDataSource, path);
+    source.set(ConnectionString::kPassword, cs.value(ConnectionString::kPassword));
+    return source.toReportedString();
 }
 
 } // namespace

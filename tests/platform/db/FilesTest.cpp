@@ -109,6 +109,26 @@ TEST_F(FilesTest, CompactInPlaceKeepsDataIndexesAndPassword)
     EXPECT_EQ(again.Execute(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'Nodo_iNombre'")).Fields()[0].Value().toInt64(), 1);
 }
 
+TEST_F(FilesTest, CompactionKeepsAPasswordHoldingSeparators)
+{
+    // A password may hold ";" or quotes: the copy must reopen the source with it intact.
+    const QString odd = QStringLiteral("a;b\"c'd");
+    db::SetDatabasePassword(con, odd);
+    con.Close();
+    const QString quoted = QStringLiteral("\"a;b\"\"c'd\"");
+    const auto oddCs = [&](const QString& file) {
+        return QStringLiteral("Data Source=%1;Jet OLEDB:Database Password=%2").arg(file, quoted);
+    };
+    const QString dest = dir.filePath(QStringLiteral("Copia.mdb"));
+    db::CompactDatabase(oddCs(path), oddCs(dest));
+    db::CompactInPlace(oddCs(path));
+    for (const QString& file : {path, dest}) {
+        db::Connection again;
+        again.Open(oddCs(file));
+        EXPECT_EQ(again.State(), db::ObjectState::Open) << file.toStdString();
+    }
+}
+
 TEST_F(FilesTest, CompactInPlaceWithWrongPasswordLeavesTheFile)
 {
     con.Close();
