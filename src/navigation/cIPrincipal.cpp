@@ -1,0 +1,154 @@
+#include "navigation/cIPrincipal.h"
+
+#include "navigation/ArbolNodos.h"
+#include "navigation/BarraBotones.h"
+#include "navigation/ClavesNodo.h"
+#include "navigation/IntentarPaso.h"
+#include "navigation/ListaImagenes.h"
+
+#include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
+#include "platform/os/Paths.h"
+#include "platform/ui/ErrorReporting.h"
+#include "platform/vb/ErrObject.h"
+#include "platform/vb/VbError.h"
+
+#include <QPixmap>
+#include <exception>
+
+namespace {
+
+constexpr long ErrImagenNoValida = 481;
+const QString kProyecto = QStringLiteral("NorviaParvanta2000.vbp");
+const QString kModulo = QStringLiteral("cIPrincipal");
+
+db::Connection AbrirImagenes(const QString& ruta)
+{
+    db::Connection con;
+    con.Open(QStringLiteral("Data Source=%1").arg(ruta), true);
+    return con;
+}
+
+void Informar(const QString& procedimiento)
+{
+    vb::Err().SetFromException(std::current_exception());
+    ui::ReportError(procedimiento, kModulo, kProyecto);
+}
+
+} // namespace
+
+cIPrincipal::cIPrincipal(const ColeccionNodos* gcolNodo, QString rutaImagenes)
+    : m_nodos(gcolNodo)
+    , m_rutaImagenes(std::move(rutaImagenes))
+{
+}
+
+QString cIPrincipal::RutaImagenes() const
+{
+    return m_rutaImagenes.isEmpty() ? os::AppFile(QStringLiteral("Imagenes.img")) : m_rutaImagenes;
+}
+
+const QList<cIPrincipal::ImagenBoton>& cIPrincipal::ImagenesBotones()
+{
+    // Pictures 11, 25..32 load in that order; 29 (position 6) goes to no button.
+    static const QList<ImagenBoton> botones = {
+        {1, 7}, {3, 1}, {4, 8}, {6, 2}, {7, 3}, {8, 4}, {9, 5}, {11, 9},
+    };
+    return botones;
+}
+
+void cIPrincipal::LeerIml(const QByteArray& fldCampoBinary, ListaImagenes& objImageList, const QString& strClave,
+                          const QString& strDescripcion)
+{
+    QPixmap imagen;
+    if (!imagen.loadFromData(fldCampoBinary))
+        throw vb::VbError(ErrImagenNoValida, QStringLiteral("Imagen no válida"));
+    objImageList.Add(imagen, strClave, strDescripcion);
+}
+
+void cIPrincipal::fillImlTreeView(ListaImagenes& imlTreeView) const
+{
+    try {
+        db::Connection con = AbrirImagenes(RutaImagenes());
+        for (db::Recordset filas = con.Execute(QStringLiteral("SELECT * FROM Imagen")); !filas.isEOF();
+             filas.MoveNext()) {
+            LeerIml(filas.value(QStringLiteral("TrvImagen")).toBytes(), imlTreeView,
+                    ClaveArbol(filas.value(QStringLiteral("IDImagen")).toInt64()), QString());
+        }
+    } catch (...) {
+        Informar(QStringLiteral("fillImlTreeView()"));
+    }
+}
+
+void cIPrincipal::FillImlBotonera(ListaImagenes& objIml, BarraBotones& objTlb) const
+{
+    try {
+        db::Connection con = AbrirImagenes(RutaImagenes());
+        db::Recordset filas = con.Execute(QStringLiteral("SELECT * FROM IMAGEN WHERE "
+                                                         "IDIMAGEN > 24 AND IDIMAGEN < 33 OR IDIMAGEN = 11 "
+                                                         "ORDER BY IDImagen"));
+        for (; !filas.isEOF(); filas.MoveNext())
+            LeerIml(filas.value(QStringLiteral("TrvImagen")).toBytes(), objIml, QString(), QString());
+        objTlb.SetImageList(&objIml);
+        for (const ImagenBoton& boton : ImagenesBotones())
+            objTlb.SetImagen(boton.posicion, boton.imagen);
+    } catch (...) {
+        Informar(QStringLiteral("FillImlBotonera"));
+    }
+}
+
+void cIPrincipal::fillTvPrincipal(ArbolNodos& tvPrincipal, ListaImagenes& imlTitle) const
+{
+    db::Connection con = AbrirImagenes(RutaImagenes());
+    if (!m_nodos)
+        return;
+    const ListaImagenes* imagenesArbol = tvPrincipal.ImageList();
+    for (const auto& nodo : *m_nodos) {
+        const QString clave = ClaveArbol(nodo->IDNodo());
+        const bool raiz = nodo->Nivel() == 1;
+        QTreeWidgetItem* item = nullptr;
+        const bool anadido = IntentarPaso([&] {
+            // Top-level nodes name their picture by key, the others by
+            // position: both give the same picture with ids 1..n in order.
+            int imagen = 0;
+            if (nodo->CodImagen() != 0) {
+                imagen = raiz ? (imagenesArbol ? imagenesArbol->Indice(ClaveArbol(nodo->CodImagen())) : 0)
+                              : int(nodo->CodImagen());
+                if (imagen == 0)
+                    throw vb::VbError(ArbolNodos::ErrElementoNoEncontrado, QStringLiteral("Elemento no encontrado"));
+            }
+            item = tvPrincipal.Anadir(raiz ? QString() : ClaveArbol(nodo->CodPadre()), clave, nodo->Nombre(), imagen);
+        });
+        if (!anadido) {
+            vb::Err().Clear();
+            continue;
+        }
+        if (nodo->CodImagen() != 0) {
+            const bool leido = IntentarPaso([&] {
+                db::Recordset fila = con.Query(QStringLiteral("SELECT * FROM IMAGEN WHERE IDIMAGEN = ?"),
+                                               {nodo->CodImagen()});
+                LeerIml(fila.value(QStringLiteral("LblImagen")).toBytes(), imlTitle, clave,
+                        raiz ? QString() : nodo->Nombre());
+            });
+            if (!leido)
+                vb::Err().Clear();
+        }
+        tvPrincipal.SetExpandido(item, nodo->Expandido() == QLatin1String("Verdadero"));
+        if (raiz)
+            tvPrincipal.Seleccionar(item);
+    }
+    imlTitle.SetMaskColor(QColor(255, 255, 255));
+    imlTitle.SetUseMaskColor(true);
+}
+
+void cIPrincipal::EliminarNodo(ArbolNodos& tvTreeView, const QString& strNodo)
+{
+    const int total = tvTreeView.Count();
+    for (int i = 1; i <= total && i <= tvTreeView.Count(); ++i) {
+        QTreeWidgetItem* nodo = tvTreeView.Nodo(i);
+        if (ArbolNodos::Texto(nodo) == strNodo) {
+            tvTreeView.Eliminar(nodo);
+            return;
+        }
+    }
+}
