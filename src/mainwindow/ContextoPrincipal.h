@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/pvapi/cCAplicacion.h"
+
+#include <QString>
+#include <functional>
+
+namespace PVAPI {
+struct cInfoConfiguracion;
+}
+struct denDuzediv;
+
+// What the main window is given by the program entry: the shared
+// configuration object and the data environment (both live longer than the
+// window), the program folder, title and help file, and the edition.
+struct ContextoPrincipal {
+    PVAPI::cInfoConfiguracion* gobjInfoConfig = nullptr;
+    denDuzediv* den = nullptr;
+    QString appPath;
+    // Also the application name of the per-user settings.
+    QString appTitle;
+    QString helpPath;
+    long edicion = PVAPI::cCAplicacion::EdicionDeLaCompilacion;
+    // The picture database; empty: "Imagenes.img" of the program folder.
+    QString rutaImagenes;
+    // Run last at unload: lets the owner release the shared service object
+    // and the add-in objects while the window goes.
+    std::function<void()> liberarObjetos;
+};

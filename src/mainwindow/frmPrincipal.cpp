@@ -1,0 +1,656 @@
+#include "mainwindow/frmPrincipal.h"
+
+#include "mainwindow/BandaSeparador.h"
+#include "mainwindow/CargaConfiguracion.h"
+#include "mainwindow/EstadoVentana.h"
+#include "mainwindow/MenusPrincipal.h"
+#include "mainwindow/ReglasCargaPrincipal.h"
+#include "navigation/ArbolNodos.h"
+#include "navigation/BarraBotones.h"
+#include "navigation/CargaModeloNodos.h"
+#include "navigation/ClavesNodo.h"
+#include "navigation/GuardarConfigTvPrincipal.h"
+#include "navigation/IntentarPaso.h"
+#include "navigation/cIPrincipal.h"
+
+#include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
+#include "platform/os/Paths.h"
+#include "platform/pvapi/cInfoConfiguracion.h"
+#include "platform/pvapi/cProcesarBloqueos.h"
+#include "platform/ui/ErrorReporting.h"
+#include "platform/ui/RunHandler.h"
+#include "platform/ui/Ui.h"
+#include "platform/vb/ErrObject.h"
+#include "platform/vb/Twips.h"
+#include "platform/vb/VbError.h"
+#include "startup/cConstante.h"
+#include "startup/denDuzediv.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QTreeWidget>
+
+namespace {
+
+const char kModulo[] = "frmPrincipal";
+const char kProyecto[] = "NorviaParvanta2000";
+
+// Design-time sizes of the panes, twips.
+constexpr int kAltoTitulo = 540;
+constexpr int kAnchoSeparador = 60;
+constexpr int kAltoMensaje = 1100;
+constexpr int kLadoImagenCorreo = 480;
+constexpr int kTopImagenTitulo = 30;
+constexpr int kTopArbolConta = 0;
+
+int PxX(double twips) { return vb::TwipsToPixelsX(int(twips)); }
+int PxY(double twips) { return vb::TwipsToPixelsY(int(twips)); }
+int TwX(int pixels) { return vb::PixelsToTwipsX(pixels); }
+int TwY(int pixels) { return vb::PixelsToTwipsY(pixels); }
+
+void Colocar(QWidget* control, const RectTwips& r)
+{
+    control->setGeometry(PxX(r.left), PxY(r.top), PxX(r.width), PxY(r.height));
+}
+
+// The program's picture (picture 9 of the picture database), as the
+// window's icon; none when the database cannot be read.
+QIcon IconoPrograma(const QString& rutaImagenes)
+{
+    QIcon icono;
+    IntentarPaso([&] {
+        db::Connection con;
+        con.Open(QStringLiteral("Data Source=%1").arg(rutaImagenes), true);
+        db::Recordset fila = con.Execute(QStringLiteral("SELECT TrvImagen, LblImagen FROM Imagen WHERE IDImagen = 9"));
+        for (const char* campo : {"TrvImagen", "LblImagen"}) {
+            QPixmap imagen;
+            if (imagen.loadFromData(fila.value(QString::fromUtf8(campo)).toBytes()))
+                icono.addPixmap(imagen);
+        }
+    });
+    vb::Err().Clear();
+    return icono;
+}
+
+} // namespace
+
+frmPrincipal::frmPrincipal(ContextoPrincipal contexto, QWidget* parent)
+    : QMainWindow(parent)
+    , m_ctx(std::move(contexto))
+{
+    setObjectName(QStringLiteral("frmPrincipal"));
+    setWindowTitle(QStringLiteral("Norvia Vodidazaz 2000 (ONG)"));
+    setWindowIcon(IconoPrograma(mobjPrincipal().RutaImagenes()));
+    setMinimumSize(PxX(DisposicionPrincipal::kAnchoMinimo), PxY(DisposicionPrincipal::kAltoMinimo));
+    m_menus.Construir(MenusPrincipal(), menuBar(), this);
+    CrearControles();
+
+    connect(Menu(QStringLiteral("mnuVerBarraEstado")), &QAction::triggered, this,
+            &frmPrincipal::mnuVerBarraEstado_Click);
+    connect(Menu(QStringLiteral("mnuVerBarraHerramientas")), &QAction::triggered, this,
+            &frmPrincipal::mnuVerBarraHerramientas_Click);
+    connect(Menu(QStringLiteral("mnuArchivoSalir")), &QAction::triggered, this, &frmPrincipal::mnuArchivoSalir_Click);
+}
+
+frmPrincipal::~frmPrincipal() = default;
+
+cIPrincipal& frmPrincipal::mobjPrincipal()
+{
+    if (!m_principal)
+        m_principal = std::make_unique<cIPrincipal>(&gcolNodo, m_ctx.rutaImagenes);
+    return *m_principal;
+}
+
+// ---------------------------------------------------------------- controls
+
+void frmPrincipal::CrearControles()
+{
+    m_cliente = new QWidget(this);
+    m_cliente->setObjectName(QStringLiteral("cliente"));
+    setCentralWidget(m_cliente);
+    m_cliente->installEventFilter(this);
+
+    CrearBarraHerramientas();
+
+    picTitles = new QFrame(m_cliente);
+    picTitles->setObjectName(QStringLiteral("picTitles"));
+    picTitles->setFrameShape(QFrame::StyledPanel);
+    picTitles->setAutoFillBackground(true);
+    picTitles->setBackgroundRole(QPalette::Base);
+    lblTitle = new QLabel(picTitles);
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    QFont fuente = lblTitle->font();
+    fuente.setBold(true);
+    fuente.setPointSizeF(fuente.pointSizeF() * 1.3);
+    lblTitle->setFont(fuente);
+    imgTitle = new QLabel(picTitles);
+    imgTitle->setObjectName(QStringLiteral("imgTitle"));
+    imgTitle->setGeometry(0, PxY(kTopImagenTitulo), PxX(kLadoImagenCorreo), PxY(kLadoImagenCorreo));
+
+    tvTreeView = new ArbolNodos(m_cliente);
+    tvTreeView->setObjectName(QStringLiteral("tvTreeView"));
+    tvTreeView->SetImageList(&imlTvTreeView);
+
+    imgSplitter = new BandaSeparador(m_cliente);
+    imgSplitter->setObjectName(QStringLiteral("imgSplitter"));
+    connect(imgSplitter, &BandaSeparador::MouseDown, this, &frmPrincipal::imgSplitter_MouseDown);
+    connect(imgSplitter, &BandaSeparador::MouseMove, this, &frmPrincipal::imgSplitter_MouseMove);
+    connect(imgSplitter, &BandaSeparador::MouseUp, this, &frmPrincipal::imgSplitter_MouseUp);
+    picSplitter = new QFrame(m_cliente);
+    picSplitter->setObjectName(QStringLiteral("picSplitter"));
+    picSplitter->setAutoFillBackground(true);
+    picSplitter->setBackgroundRole(QPalette::Dark);
+    picSplitter->hide();
+
+    msgPrincipal = new QFrame(m_cliente);
+    msgPrincipal->setObjectName(QStringLiteral("msgPrincipal"));
+    msgPrincipal->setFrameShape(QFrame::StyledPanel);
+    CrearPanelMensaje();
+    ascrAgenda = new QScrollArea(m_cliente);
+    ascrAgenda->setObjectName(QStringLiteral("ascrAgenda"));
+    ascrAgenda->hide();
+    CrearPanelConta();
+
+    sbStatusBar = new QStatusBar(m_cliente);
+    sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
+    sbStatusBar->setSizeGripEnabled(false);
+    m_panel1 = new QLabel(sbStatusBar);
+    m_panel2 = new QLabel(sbStatusBar);
+    m_panel2->setMinimumWidth(PxX(1500));
+    sbStatusBar->addWidget(m_panel1, 1);
+    sbStatusBar->addPermanentWidget(m_panel2);
+}
+
+void frmPrincipal::CrearBarraHerramientas()
+{
+    cbPrincipal = new QWidget(m_cliente);
+    cbPrincipal->setObjectName(QStringLiteral("cbPrincipal"));
+    tbPrincipal = new BarraBotones(cbPrincipal);
+    tbPrincipal->setObjectName(QStringLiteral("tbPrincipal"));
+    using E = BarraBotones::Estilo;
+    tbPrincipal->AnadirBoton(QStringLiteral("Nuevo"), QStringLiteral("Nuevo"), E::Desplegable);
+    tbPrincipal->AnadirBoton({}, {}, E::Separador);
+    tbPrincipal->AnadirBoton(QStringLiteral("Eliminar"), QStringLiteral("Eliminar"));
+    tbPrincipal->AnadirBoton(QStringLiteral("Propiedades"), QStringLiteral("Propiedades"));
+    tbPrincipal->AnadirBoton({}, {}, E::Separador);
+    tbPrincipal->AnadirBoton(QStringLiteral("firstReg"), QStringLiteral("Página primera"));
+    tbPrincipal->AnadirBoton(QStringLiteral("prevReg"), QStringLiteral("Página anterior"));
+    tbPrincipal->AnadirBoton(QStringLiteral("nextReg"), QStringLiteral("Página siguiente"));
+    tbPrincipal->AnadirBoton(QStringLiteral("lastReg"), QStringLiteral("Página última"));
+    tbPrincipal->AnadirBoton({}, {}, E::Separador);
+    tbPrincipal->AnadirBoton(QStringLiteral("Filtro"), QStringLiteral("Buscar en los registros"));
+    for (const char* entrada : {"Recibo por Caja", "Remesa", "-", "Donante", "Tipo de Donativo", "Banco", "Presentador",
+                                "Institucion"})
+        tbPrincipal->AnadirEntrada(1, QString::fromUtf8(entrada));
+    tbPrincipal->SetImageList(&imlBotonera);
+}
+
+void frmPrincipal::CrearPanelMensaje()
+{
+    picMensaje = new QFrame(m_cliente);
+    picMensaje->setObjectName(QStringLiteral("picMensaje"));
+    picMensaje->setFrameShape(QFrame::StyledPanel);
+    picMensaje->hide();
+    for (int i = 0; i < 3; ++i) {
+        lblInfoMsg[i] = new QLabel(picMensaje);
+        lblInfoMsg[i]->setObjectName(QStringLiteral("lblInfoMsg%1").arg(i));
+        lblInfoMsg[i]->setGeometry(PxX(120), PxY(90 + 300 * i), PxX(6000), PxY(285));
+    }
+    imgCorreo = new QLabel(picMensaje);
+    imgCorreo->setObjectName(QStringLiteral("imgCorreo"));
+    imgCorreo->setGeometry(0, PxY(90), PxX(kLadoImagenCorreo), PxY(kLadoImagenCorreo));
+}
+
+void frmPrincipal::CrearPanelConta()
+{
+    picConta = new QFrame(m_cliente);
+    picConta->setObjectName(QStringLiteral("picConta"));
+    picConta->hide();
+    trvConta = new QTreeWidget(picConta);
+    trvConta->setObjectName(QStringLiteral("trvConta"));
+    trvConta->setHeaderHidden(true);
+    trvConta->move(0, PxY(kTopArbolConta));
+}
+
+QString frmPrincipal::TextoPanel(int panel) const
+{
+    return (panel == 1 ? m_panel1 : m_panel2)->text();
+}
+
+void frmPrincipal::SetTextoPanel(int panel, const QString& texto)
+{
+    (panel == 1 ? m_panel1 : m_panel2)->setText(texto);
+}
+
+// ---------------------------------------------------------------- layout
+
+void frmPrincipal::AjustarControles(double& x)
+{
+    EntradaDisposicion e;
+    e.x = x;
+    e.anchoVentana = TwX(frameGeometry().width());
+    e.anchoInterior = TwX(m_cliente->width());
+    e.altoInterior = TwY(m_cliente->height());
+    e.barraHerramientasVisible = !cbPrincipal->isHidden();
+    e.altoBarraHerramientas = TwY(tbPrincipal->sizeHint().height());
+    e.barraEstadoVisible = !sbStatusBar->isHidden();
+    e.altoBarraEstado = TwY(sbStatusBar->sizeHint().height());
+    e.altoTitulo = kAltoTitulo;
+    e.anchoSeparador = kAnchoSeparador;
+    e.mensajeVisible = !picMensaje->isHidden();
+    e.altoMensaje = kAltoMensaje;
+    e.anchoImagenCorreo = kLadoImagenCorreo;
+    e.topArbolConta = kTopArbolConta;
+    const Disposicion d = DisposicionPrincipal::AjustarControles(e);
+    AplicarDisposicion(d);
+    x = d.x;
+    m_splitterLeft = d.x;
+    if (mblnCargado && tvTreeView->Seleccionado())
+        IntentarPaso([&] { MostrarTituloNodo(tvTreeView->Seleccionado(), true); });
+}
+
+void frmPrincipal::AplicarDisposicion(const Disposicion& d)
+{
+    const int anchoCliente = m_cliente->width();
+    const int altoEstado = sbStatusBar->sizeHint().height();
+    cbPrincipal->setGeometry(0, 0, anchoCliente, tbPrincipal->sizeHint().height());
+    tbPrincipal->setGeometry(0, 0, anchoCliente, tbPrincipal->sizeHint().height());
+    sbStatusBar->setGeometry(0, m_cliente->height() - altoEstado, anchoCliente, altoEstado);
+    Colocar(picTitles, d.titulo);
+    Colocar(tvTreeView, d.arbol);
+    Colocar(imgSplitter, d.separador);
+    Colocar(msgPrincipal, d.lista);
+    Colocar(picMensaje, d.mensaje);
+    imgCorreo->move(PxX(d.izquierdaImagenCorreo), imgCorreo->y());
+    Colocar(ascrAgenda, d.agenda);
+    Colocar(picConta, d.conta);
+    Colocar(trvConta, d.arbolConta);
+}
+
+void frmPrincipal::Form_Resize()
+{
+    double x = m_splitterLeft;
+    IntentarPaso([&] { AjustarControles(x); });
+    const Qt::WindowStates estado = windowState();
+    if (!(estado & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        const int ancho = TwX(width());
+        const int alto = TwY(height());
+        if (DisposicionPrincipal::AnchoMinimo(ancho) != ancho || DisposicionPrincipal::AltoMinimo(alto) != alto)
+            resize(PxX(DisposicionPrincipal::AnchoMinimo(ancho)), PxY(DisposicionPrincipal::AltoMinimo(alto)));
+    }
+    if (estado & Qt::WindowMaximized) {
+        x = m_splitterLeft;
+        IntentarPaso([&] { AjustarControles(x); });
+    }
+}
+
+void frmPrincipal::MostrarTituloNodo(QTreeWidgetItem* nodo, bool blnImagen)
+{
+    QString titulo = ArbolNodos::Texto(nodo);
+    static const QStringList kDeSacramento = {QStringLiteral("Libros"), QStringLiteral("Partidas"),
+                                              QStringLiteral("Solicitudes")};
+    if (kDeSacramento.contains(titulo) && nodo->parent())
+        titulo += QStringLiteral(" de ") + ArbolNodos::Texto(nodo->parent());
+    lblTitle->setText(titulo);
+    lblTitle->adjustSize();
+    lblTitle->move(PxX(200), PxY(70));
+    if (!blnImagen)
+        return;
+    imgTitle->move(picTitles->width() - PxX(600), imgTitle->y());
+    if (const int indice = imlTitle.Indice(ArbolNodos::Clave(nodo)))
+        imgTitle->setPixmap(imlTitle.Picture(indice));
+}
+
+void frmPrincipal::imgSplitter_MouseDown(int)
+{
+    ui::RunHandler("imgSplitter_MouseDown", kModulo, kProyecto, [&] {
+        picSplitter->setGeometry(imgSplitter->x(), imgSplitter->y(), imgSplitter->width(),
+                                 imgSplitter->height() - PxY(DisposicionPrincipal::kAcortarBarraArrastre));
+        picSplitter->show();
+        picSplitter->raise();
+        mblnMoviendo = true;
+    });
+}
+
+void frmPrincipal::imgSplitter_MouseMove(int x)
+{
+    if (!mblnMoviendo)
+        return;
+    ui::RunHandler("imgSplitter_MouseMove", kModulo, kProyecto, [&] {
+        const int posicion = DisposicionPrincipal::PosicionArrastre(int(m_splitterLeft), TwX(x),
+                                                                    TwX(frameGeometry().width()));
+        picSplitter->move(PxX(posicion), picSplitter->y());
+    });
+}
+
+void frmPrincipal::imgSplitter_MouseUp(int)
+{
+    if (!mblnMoviendo)
+        return;
+    ui::RunHandler("imgSplitter_MouseUp", kModulo, kProyecto, [&] {
+        double x = TwX(picSplitter->x());
+        AjustarControles(x);
+        picSplitter->hide();
+        mblnMoviendo = false;
+    });
+}
+
+void frmPrincipal::mnuVerBarraEstado_Click()
+{
+    ui::RunHandler("mnuVerBarraEstado_Click", kModulo, kProyecto, [&] {
+        sbStatusBar->setVisible(Menu(QStringLiteral("mnuVerBarraEstado"))->isChecked());
+        double x = m_splitterLeft;
+        AjustarControles(x);
+    });
+}
+
+void frmPrincipal::mnuVerBarraHerramientas_Click()
+{
+    ui::RunHandler("mnuVerBarraHerramientas_Click", kModulo, kProyecto, [&] {
+        cbPrincipal->setVisible(Menu(QStringLiteral("mnuVerBarraHerramientas"))->isChecked());
+        double x = m_splitterLeft;
+        AjustarControles(x);
+    });
+}
+
+void frmPrincipal::mnuArchivoSalir_Click()
+{
+    close();
+}
+
+// ---------------------------------------------------------------- events
+
+bool frmPrincipal::event(QEvent* evento)
+{
+    if (evento->type() == QEvent::WindowActivate && m_cargado && !m_descargado)
+        Form_Activate();
+    return QMainWindow::event(evento);
+}
+
+void frmPrincipal::changeEvent(QEvent* evento)
+{
+    QMainWindow::changeEvent(evento);
+    if (evento->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+bool frmPrincipal::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (objeto == m_cliente && evento->type() == QEvent::Resize)
+        Form_Resize();
+    return QMainWindow::eventFilter(objeto, evento);
+}
+
+void frmPrincipal::closeEvent(QCloseEvent* evento)
+{
+    if (!m_descargado) {
+        Form_QueryUnload();
+        Form_Unload();
+    }
+    evento->accept();
+}
+
+// ---------------------------------------------------------------- start-up interfaces
+
+void frmPrincipal::Mostrar()
+{
+    Cargar();
+    show();
+    Form_Resize();
+}
+
+IEmpresaPrincipal* frmPrincipal::Empresa()
+{
+    Cargar();
+    return this;
+}
+
+int frmPrincipal::ContarNodos()
+{
+    Cargar();
+    return tvTreeView->Count();
+}
+
+QString frmPrincipal::TextoNodo(int indice)
+{
+    Cargar();
+    return ArbolNodos::Texto(tvTreeView->Nodo(indice));
+}
+
+void frmPrincipal::CambiarTextoNodo(int indice, const QString& texto)
+{
+    Cargar();
+    ArbolNodos::SetTexto(tvTreeView->Nodo(indice), texto);
+}
+
+void frmPrincipal::EstablecerEmpresaSeleccionada(qint32 codEmpresa, bool ejercicioCerrado)
+{
+    mlngCodEmpresaSeleccionada = codEmpresa;
+    mblnEjercicioCerrado = ejercicioCerrado;
+}
+
+void frmPrincipal::Cargar()
+{
+    if (m_cargado)
+        return;
+    m_cargado = true;
+    Form_Load();
+}
+
+// ---------------------------------------------------------------- load
+
+// Reports the current error once: clearing it keeps one failure from being
+// shown again at every later checkpoint.
+void frmPrincipal::PuntoControlCarga()
+{
+    if (vb::Err().Number == 0)
+        return;
+    ui::ReportError(QStringLiteral("Form_Load()"), QStringLiteral("frmPrincipal "), QString::fromUtf8(kProyecto));
+    vb::Err().Clear();
+}
+
+void frmPrincipal::Form_Load()
+{
+    PVAPI::cInfoConfiguracion& info = *m_ctx.gobjInfoConfig;
+    const cConstante constante(m_ctx.edicion);
+
+    IntentarPaso([&] { CargarConfigContabilidad(mobjConfigContab, m_ctx, windowIcon()); });
+    IntentarPaso([&] { CargarConfigVodidazaz(info, m_ctx); });
+    if (info.ContabilidadDLL) {
+        IntentarPaso([&] {
+            m_bloqueos = std::make_unique<PVAPI::cProcesarBloqueos>();
+            m_bloqueos->Inicializar(os::FolderOf(m_ctx.den->conContabilidad.Property(QStringLiteral("Data Source"))));
+        });
+    }
+    m_ajustes = AjustesUsuario {m_ctx.appTitle, info.Usuario, info.idioma};
+    // The agenda pane is set up by the agenda itself once it exists.
+    for (const QString& nombre : ReglasCargaPrincipal::MenusDeConsolidacion())
+        m_menus.SetVisible(nombre, constante.ConsolidacionVisible());
+    m_menus.SetEnabled(QStringLiteral("mnuArchivoEliminar"), false);
+    m_menus.SetEnabled(QStringLiteral("mnuArchivoPropiedades"), false);
+    mblnCargado = false;
+    for (const ReglasCargaPrincipal::CambioMenu& cambio : ReglasCargaPrincipal::MenusDeEdicion(constante.Aplicacion())) {
+        if (cambio.caption)
+            m_menus.SetCaption(cambio.nombre, *cambio.caption);
+        if (cambio.visible)
+            m_menus.SetVisible(cambio.nombre, *cambio.visible);
+    }
+    PuntoControlCarga();
+
+    CargarModelo();
+    RestaurarColocacion();
+    LlenarArbol();
+    mblnCargado = true;
+    msgPrincipal->hide();
+    picConta->hide();
+    if (QTreeWidgetItem* raiz = tvTreeView->Seleccionado())
+        SetTextoPanel(1, ArbolNodos::Texto(raiz));
+    QuitarComplementosAusentes();
+
+    mblnFiltrado = false;
+    mlngIDNodo = 1;
+    ui::Current().setMousePointer(ui::vbDefault);
+}
+
+void frmPrincipal::CargarModelo()
+{
+    if (!m_ctx.den) {
+        IntentarPaso([] { throw vb::VbError(91, QStringLiteral("Variable de objeto no establecida")); });
+        PuntoControlCarga();
+        return;
+    }
+    CargaModeloNodos carga(m_ctx.den->conLocal, m_ajustes, cConstante(m_ctx.edicion).ConsolidacionVisible(),
+                           [this] { PuntoControlCarga(); });
+    carga.Cargar(gcolNodo, gcolRegistroDB);
+}
+
+void frmPrincipal::RestaurarColocacion()
+{
+    const ColocacionVentana c = LeerColocacion(m_ajustes);
+    gintNRegMax = c.nRegMax;
+    m_splitterLeft = c.splitter;
+    resize(PxX(c.ancho), PxY(c.alto));
+    move(PxX(c.izquierda), PxY(c.arriba));
+}
+
+void frmPrincipal::LlenarArbol()
+{
+    cIPrincipal& principal = mobjPrincipal();
+    principal.FillImlBotonera(imlBotonera, *tbPrincipal);
+    principal.fillImlTreeView(imlTvTreeView);
+    IntentarPaso([&] { principal.fillTvPrincipal(*tvTreeView, imlTitle); });
+    for (const QString& rama : ReglasCargaPrincipal::RamasAusentes(*m_ctx.gobjInfoConfig))
+        cIPrincipal::EliminarNodo(*tvTreeView, rama);
+}
+
+void frmPrincipal::QuitarComplementosAusentes()
+{
+    const ReglasCargaPrincipal::EntradasAusentes ausentes =
+        ReglasCargaPrincipal::EntradasDeAusentes(*m_ctx.gobjInfoConfig);
+    for (const QString& nombre : ausentes.menus)
+        m_menus.SetVisible(nombre, false);
+    for (int entrada : ausentes.desplegable)
+        IntentarPaso([&] { tbPrincipal->Entrada(1, entrada)->setVisible(false); });
+}
+
+// ---------------------------------------------------------------- activation and unload
+
+void frmPrincipal::Form_Activate()
+{
+    if (mblnRefresh)
+        mblnRefresh = false;
+    else
+        Form_Resize();
+    if (m_ctx.gobjInfoConfig->ContabilidadDLL && mlngCodEmpresaSeleccionada != 0)
+        IntentarPaso([&] { BloquearEmpresa(); });
+    ui::Current().setMousePointer(ui::vbDefault);
+    tvTreeView->setFocus();
+    vb::Err().Clear();
+}
+
+// The selection stands whether the lock is granted or not: the lock only
+// tells other workstations that the company is in use.
+void frmPrincipal::BloquearEmpresa()
+{
+    m_bloqueos->LiberarBloqueos();
+    const QString id = QString::number(mlngCodEmpresaSeleccionada);
+    PVAPI::cProcesarBloqueos::Argumentos bloqueo;
+    bloqueo.strTabla = QStringLiteral("Empresa");
+    bloqueo.conBD = &m_ctx.den->conContabilidad;
+    bloqueo.strRegistro = id;
+    bloqueo.blnBloqueoParcialRegistro = true;
+    bloqueo.blnComprobarExisteRegistro = true;
+    bloqueo.strSQLExisteRegistro = QStringLiteral("SELECT IDEmpresa FROM Empresa WHERE IDEmpresa=") + id;
+    m_bloqueos->DefinirBloqueo(bloqueo);
+    m_bloqueos->lngEfectuarBloqueos();
+}
+
+void frmPrincipal::Form_QueryUnload()
+{
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+}
+
+QList<QPair<QString, int>> frmPrincipal::AnchosColumnasLista() const
+{
+    return {};
+}
+
+void frmPrincipal::Form_Unload()
+{
+    if (m_descargado)
+        return;
+    m_descargado = true;
+    PVAPI::cInfoConfiguracion& info = *m_ctx.gobjInfoConfig;
+
+    vb::Err().Clear();
+    if (msgPrincipal->isVisible()) {
+        IntentarPaso([&] {
+            const QTreeWidgetItem* seleccionado = tvTreeView->Seleccionado();
+            if (!seleccionado)
+                throw vb::VbError(91, QStringLiteral("Variable de objeto o bloque With no establecido"));
+            const auto& nodo = gcolNodo.Item(ClaveColeccion(IdDeClaveArbol(ArbolNodos::Clave(seleccionado))));
+            for (const auto& [clave, ancho] : AnchosColumnasLista())
+                nodo->colCampo().Item(QLatin1Char(' ') + clave)->SetAncho(qint16(TwX(ancho)));
+        });
+    }
+    if (vb::Err().Number != 0) {
+        ui::ReportError(QStringLiteral("Form_Unload"), QString::fromUtf8(kModulo), QString::fromUtf8(kProyecto));
+        vb::Err().Clear();
+    }
+
+    IntentarPaso([&] { GuardarAnchos(m_ajustes, gcolNodo); });
+    if (!(windowState() & Qt::WindowMinimized))
+        IntentarPaso([&] { GuardarEstadoVentana(); });
+    if (m_ctx.den && m_ctx.den->conLocal.isOpen())
+        GuardarConfigTvPrincipal(*tvTreeView, m_ctx.den->conLocal, m_ajustes);
+
+    // The other windows go first: they may still use the connections.
+    for (QWidget* ventana : QApplication::topLevelWidgets()) {
+        if (ventana != this && ventana->isWindow() && ventana->isVisible() && ventana->windowType() != Qt::Popup)
+            ventana->close();
+    }
+    if (m_ctx.den) {
+        for (db::Connection* con : {&m_ctx.den->conLocal, &m_ctx.den->conInformes, &m_ctx.den->conContabilidad}) {
+            if (con->isOpen())
+                IntentarPaso([&] { con->Close(); });
+        }
+    }
+
+    m_principal.reset();
+    if (m_ctx.liberarObjetos)
+        IntentarPaso([&] { m_ctx.liberarObjetos(); });
+    if (info.ContabilidadDLL && m_bloqueos) {
+        IntentarPaso([&] { m_bloqueos->LiberarBloqueos(); });
+        m_bloqueos.reset();
+    }
+    vb::Err().Clear();
+}
+
+void frmPrincipal::GuardarEstadoVentana()
+{
+    EstadoGuardado estado;
+    estado.izquierda = TwX(x());
+    estado.arriba = TwY(y());
+    estado.ancho = TwX(width());
+    estado.alto = TwY(height());
+    estado.splitter = int(m_splitterLeft);
+    estado.nRegMax = gintNRegMax;
+    for (int i = 1; i <= tvTreeView->Count(); ++i) {
+        if (EsNodoEmpresa(ArbolNodos::Texto(tvTreeView->Nodo(i)))) {
+            estado.hayNodoEmpresa = true;
+            break;
+        }
+    }
+    estado.empresaSeleccionada = mlngCodEmpresaSeleccionada;
+    estado.vodidazazEnPesetas = m_ctx.gobjInfoConfig->TrabajarConPesetas;
+    estado.contabilidadEnPesetas = mobjConfigContab.TrabajarConPesetas();
+    GuardarEstado(m_ajustes, estado);
+}

@@ -1,0 +1,181 @@
+#pragma once
+
+#include "mainwindow/ContextoPrincipal.h"
+#include "mainwindow/DisposicionPrincipal.h"
+#include "mainwindow/RegistroMenus.h"
+#include "navigation/AjustesUsuario.h"
+#include "navigation/ListaImagenes.h"
+#include "navigation/cNodo.h"
+#include "navigation/cPropiedadesNodo.h"
+#include "startup/IEmpresaPrincipal.h"
+#include "startup/IVentanaPrincipal.h"
+#include "startup/cConfigContabilidad.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QPair>
+#include <memory>
+
+class ArbolNodos;
+class BandaSeparador;
+class BarraBotones;
+class QFrame;
+class QLabel;
+class QScrollArea;
+class QStatusBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+class cIPrincipal;
+namespace PVAPI {
+class cProcesarBloqueos;
+}
+
+// The main window: menus, toolbar, status bar, the navigation tree built
+// from the node model, and the right-hand panes laid out from the splitter
+// position. Loading (Form_Load) builds the node model and the tree, trims
+// the branches and menus of absent add-ins and restores the saved placement;
+// unloading saves the state back. The record list and the agenda are
+// placeholders here; the commands connect to the menu registry by name.
+class frmPrincipal : public QMainWindow, public IVentanaPrincipal, public IEmpresaPrincipal {
+    Q_OBJECT
+
+public:
+    explicit frmPrincipal(ContextoPrincipal contexto, QWidget* parent = nullptr);
+    ~frmPrincipal() override;
+
+    // IVentanaPrincipal: loads the window when needed.
+    void Mostrar() override;
+    IEmpresaPrincipal* Empresa() override;
+
+    // IEmpresaPrincipal: the tree's nodes in index order (loads the window).
+    int ContarNodos() override;
+    QString TextoNodo(int indice) override;
+    void CambiarTextoNodo(int indice, const QString& texto) override;
+    void EstablecerEmpresaSeleccionada(qint32 codEmpresa, bool ejercicioCerrado) override;
+
+    // Runs Form_Load the first time only.
+    void Cargar();
+    bool Cargado() const { return m_cargado; }
+
+    // Life cycle. Each passes over failures statement by statement.
+    void Form_Load();
+    void Form_Activate();
+    void Form_QueryUnload();
+    void Form_Unload();
+    void Form_Resize();
+
+    // Lays every pane out from splitter position `x` (twips); the clamped
+    // position comes back in `x`.
+    void AjustarControles(double& x);
+    // The splitter position (imgSplitter.Left), twips.
+    double SplitterLeft() const { return m_splitterLeft; }
+
+    // Title strip: the node's caption ("Libros de Bautismo" for the book,
+    // entry and request nodes) and, with `blnImagen`, its title picture.
+    void MostrarTituloNodo(QTreeWidgetItem* nodo, bool blnImagen);
+
+    // Releases the locks held and takes the record lock of the selected
+    // accounting company again.
+    void BloquearEmpresa();
+
+    // The menu entries by control name.
+    const RegistroMenus& Menus() const { return m_menus; }
+    QAction* Menu(const QString& nombre) const { return m_menus.Accion(nombre); }
+
+    // Status bar panel 1 or 2.
+    QString TextoPanel(int panel) const;
+    void SetTextoPanel(int panel, const QString& texto);
+
+    cIPrincipal& mobjPrincipal();
+    const AjustesUsuario& Ajustes() const { return m_ajustes; }
+    const ContextoPrincipal& Contexto() const { return m_ctx; }
+    PVAPI::cProcesarBloqueos* mobjBloqueos() const { return m_bloqueos.get(); }
+
+    // Public members of the window.
+    ColeccionNodos gcolNodo;
+    ColeccionRegistros gcolRegistroDB;
+    qint16 gintNRegMax = 0;
+    QString mstrMes;
+    bool mblnRefresh = false;
+    qint32 mlngCodEmpresaSeleccionada = 0;
+    bool mblnEjercicioCerrado = false;
+    cConfigContabilidad mobjConfigContab;
+    QString gStrSelItem;
+    QString gStrTextItem;
+
+    // Selection state of the navigation tree.
+    qint16 mintNodoAnterior = 0;
+    QString mstrNombreNodo;
+    QString mstrPathNodo;
+    qint32 mlngIDNodo = 0;
+    QString mstrDescripcionNodo;
+    bool mblnFiltrado = false;
+
+    // Controls.
+    ArbolNodos* tvTreeView = nullptr;
+    ListaImagenes imlTvTreeView;
+    ListaImagenes imlTitle;
+    ListaImagenes imlBotonera;
+    ListaImagenes imlConta;
+    QWidget* cbPrincipal = nullptr;
+    BarraBotones* tbPrincipal = nullptr;
+    QStatusBar* sbStatusBar = nullptr;
+    QFrame* picTitles = nullptr;
+    QLabel* lblTitle = nullptr;
+    QLabel* imgTitle = nullptr;
+    BandaSeparador* imgSplitter = nullptr;
+    QFrame* picSplitter = nullptr;
+    QFrame* msgPrincipal = nullptr;  // the record list comes here
+    QFrame* picMensaje = nullptr;
+    QLabel* lblInfoMsg[3] = {};
+    QLabel* imgCorreo = nullptr;
+    QScrollArea* ascrAgenda = nullptr;  // the agenda comes here
+    QFrame* picConta = nullptr;
+    QTreeWidget* trvConta = nullptr;
+
+public slots:
+    void mnuVerBarraEstado_Click();
+    void mnuVerBarraHerramientas_Click();
+    void mnuArchivoSalir_Click();
+
+protected:
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* objeto, QEvent* event) override;
+
+private:
+    void CrearControles();
+    void CrearBarraHerramientas();
+    void CrearPanelMensaje();
+    void CrearPanelConta();
+    void AplicarDisposicion(const Disposicion& d);
+
+    void PuntoControlCarga();
+    void CargarModelo();
+    void RestaurarColocacion();
+    void LlenarArbol();
+    void QuitarComplementosAusentes();
+    void GuardarEstadoVentana();
+    // Widths of the record list's columns by column key; the list is still
+    // a placeholder, so none yet.
+    QList<QPair<QString, int>> AnchosColumnasLista() const;
+
+    void imgSplitter_MouseDown(int x);
+    void imgSplitter_MouseMove(int x);
+    void imgSplitter_MouseUp(int x);
+
+    ContextoPrincipal m_ctx;
+    AjustesUsuario m_ajustes;
+    RegistroMenus m_menus;
+    std::unique_ptr<cIPrincipal> m_principal;
+    std::unique_ptr<PVAPI::cProcesarBloqueos> m_bloqueos;
+    QWidget* m_cliente = nullptr;
+    QLabel* m_panel1 = nullptr;
+    QLabel* m_panel2 = nullptr;
+    double m_splitterLeft = 1965;
+    bool mblnCargado = false;
+    bool mblnMoviendo = false;
+    bool m_cargado = false;
+    bool m_descargado = false;
+};

@@ -1,0 +1,127 @@
+#include "mainwindow/VentanaPrueba.h"
+
+#include "navigation/ArbolNodos.h"
+#include "navigation/ClavesNodo.h"
+
+#include "platform/db/Recordset.h"
+#include "platform/pvapi/cCRegistry.h"
+
+#include <QEvent>
+#include <gtest/gtest.h>
+
+namespace {
+
+using PVAPI::cCRegistry;
+using DescargaPrincipal = VentanaPrueba;
+
+const QString kVodidazaz = QStringLiteral("Nodos\\Norvia Parvanta 2000\\Vodidazaz");
+
+AjustesUsuario AjustesDePrueba()
+{
+    return AjustesUsuario {QStringLiteral("Norvia Parvanta 2000"), QStringLiteral("Administrador"), 3082};
+}
+
+QString Interfaz(const VentanaPrueba&, const QString& clave)
+{
+    return AjustesDePrueba().Leer(AjustesDePrueba().Seccion(cCRegistry::INTERFACE()), clave,
+                                  QStringLiteral("<ninguno>"));
+}
+
+TEST_F(DescargaPrincipal, WritesEverySavedStateRow)
+{
+    frmPrincipal& v = Cargada();
+    v.gintNRegMax = 30;
+    v.mobjConfigContab.SetTrabajarConPesetas(true);
+    info.TrabajarConPesetas = false;
+    v.gcolNodo.Item(ClaveColeccion(43))->colCampo().Item(ClaveColeccion(143))->SetAncho(1234);
+    v.tvTreeView->SetExpandido(v.tvTreeView->PorClave(QStringLiteral("c6")), true);
+    v.Form_Unload();
+
+    EXPECT_TRUE(informes.isEmpty()) << informes.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(Ajustes().Leer(Ajustes().SeccionGrids(), QStringLiteral("143")), "1234");
+    EXPECT_EQ(Interfaz(*this, cCRegistry::INTERFACE_NREGMAX()), "30");
+    EXPECT_EQ(Interfaz(*this, cCRegistry::INTERFACE_SPLITTER_LEFT()), "1965");
+    EXPECT_NEAR(Interfaz(*this, cCRegistry::INTERFACE_WIDTH()).toInt(), 12120, 15);
+    EXPECT_NEAR(Interfaz(*this, cCRegistry::INTERFACE_HEIGHT()).toInt(), 8700, 15);
+    EXPECT_NE(Interfaz(*this, cCRegistry::INTERFACE_LEFT()), "<ninguno>");
+    EXPECT_NE(Interfaz(*this, cCRegistry::INTERFACE_TOP()), "<ninguno>");
+    EXPECT_EQ(Leer(cCRegistry::CONTABILIDAD(), cCRegistry::CONTABILIDAD_EMPRESASELECCIONADA()), "0")
+        << "the tree holds the company node \"<>\"";
+    EXPECT_EQ(Leer(cCRegistry::CONTABILIDAD(), cCRegistry::CONTABILIDAD_TRABAJARENPESETAS()), "1");
+    EXPECT_EQ(Leer(cCRegistry::VODIDAZAZ(), cCRegistry::VODIDAZAZ_TRABAJARENPESETAS()), "0");
+    EXPECT_EQ(Leer(kVodidazaz, QStringLiteral("Expandido")), "1");
+
+    EXPECT_FALSE(den.conLocal.isOpen());
+    EXPECT_FALSE(den.conInformes.isOpen());
+    EXPECT_FALSE(den.conContabilidad.isOpen());
+    EXPECT_EQ(liberaciones, 1);
+    EXPECT_FALSE(v.mobjBloqueos());
+}
+
+TEST_F(DescargaPrincipal, AMinimisedWindowKeepsItsPlacementButSavesWidthsAndTree)
+{
+    frmPrincipal& v = Cargada();
+    v.tvTreeView->SetExpandido(v.tvTreeView->PorClave(QStringLiteral("c6")), true);
+    v.setWindowState(Qt::WindowMinimized);
+    v.Form_Unload();
+    for (const QString& clave : {cCRegistry::INTERFACE_LEFT(), cCRegistry::INTERFACE_WIDTH(),
+                                 cCRegistry::INTERFACE_SPLITTER_LEFT(), cCRegistry::INTERFACE_NREGMAX()})
+        EXPECT_EQ(Interfaz(*this, clave), "<ninguno>") << clave.toStdString();
+    EXPECT_EQ(Leer(cCRegistry::VODIDAZAZ(), cCRegistry::VODIDAZAZ_TRABAJARENPESETAS()), "");
+    EXPECT_EQ(Ajustes().Leer(Ajustes().SeccionGrids(), QStringLiteral("143")), "990");
+    EXPECT_EQ(Leer(kVodidazaz, QStringLiteral("Expandido")), "1");
+}
+
+TEST_F(DescargaPrincipal, WithoutACompanyNodeTheSelectedCompanyIsLeftAlone)
+{
+    info.ContabilidadDLL = false;
+    Ajustes().Guardar(Ajustes().Seccion(cCRegistry::CONTABILIDAD()), cCRegistry::CONTABILIDAD_EMPRESASELECCIONADA(),
+                      QStringLiteral("7"));
+    Cargada().Form_Unload();
+    EXPECT_EQ(Leer(cCRegistry::CONTABILIDAD(), cCRegistry::CONTABILIDAD_EMPRESASELECCIONADA()), "7");
+}
+
+TEST_F(DescargaPrincipal, AClosedParishConnectionSkipsOnlyTheTreeState)
+{
+    frmPrincipal& v = Cargada();
+    v.tvTreeView->SetExpandido(v.tvTreeView->PorClave(QStringLiteral("c6")), true);
+    den.conLocal.Close();
+    v.Form_Unload();
+    EXPECT_EQ(Leer(kVodidazaz, QStringLiteral("Expandido")), "0");
+    EXPECT_EQ(Interfaz(*this, cCRegistry::INTERFACE_NREGMAX()), "24");
+    EXPECT_TRUE(informes.isEmpty());
+}
+
+TEST_F(DescargaPrincipal, ClosingTheWindowUnloadsItOnce)
+{
+    frmPrincipal& v = Cargada();
+    v.close();
+    v.close();
+    EXPECT_EQ(liberaciones, 1);
+    EXPECT_TRUE(v.windowState() & Qt::WindowMaximized) << "the close request maximises first";
+    EXPECT_NE(Interfaz(*this, cCRegistry::INTERFACE_WIDTH()), "<ninguno>");
+}
+
+TEST_F(DescargaPrincipal, OtherWindowsCloseBeforeTheConnections)
+{
+    frmPrincipal& v = Cargada();
+    QWidget otra;
+    bool conexionAbierta = false;
+    struct Vigia : QObject {
+        std::function<void()> alCerrar;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Close)
+                alCerrar();
+            return false;
+        }
+    } vigia;
+    vigia.alCerrar = [&] { conexionAbierta = den.conLocal.isOpen(); };
+    otra.installEventFilter(&vigia);
+    otra.show();
+    v.Form_Unload();
+    EXPECT_FALSE(otra.isVisible());
+    EXPECT_TRUE(conexionAbierta);
+}
+
+} // namespace
