@@ -1,11 +1,37 @@
-#include "VentanaPrincipalProvisional.h"
-
+#include "mainwindow/ContextoPrincipal.h"
+#include "mainwindow/frmPrincipal.h"
 #include "startup/App.h"
 #include "startup/ModMain.h"
 
 #include <QApplication>
 
 #include <memory>
+
+namespace {
+
+// The main window, made by start-up when it first needs it (possibly before
+// it is shown, to relabel the selected company).
+std::unique_ptr<IVentanaPrincipal> crearVentanaPrincipal(App& app)
+{
+    ContextoPrincipal contexto;
+    contexto.gobjInfoConfig = app.gobjInfoConfig.get();
+    contexto.den = &app.den;
+    contexto.appPath = App::Path();
+    contexto.appTitle = App::Title();
+    contexto.helpPath = app.HelpFile;
+    // At unload the window lets the shared service and add-in objects go,
+    // as the old main window did before the program ended.
+    contexto.liberarObjetos = [&app] {
+        app.gobjBancos.reset();
+        app.gobjVodidazaz.reset();
+        app.gobjGestPar.reset();
+        app.gobjRegistro.reset();
+        app.gobjDuzediv.reset();
+    };
+    return std::make_unique<frmPrincipal>(std::move(contexto));
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -14,9 +40,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(DUZ_VERSION));
 
     App app;
-    app.crearPrincipal = [](App&) -> std::unique_ptr<IVentanaPrincipal> {
-        return std::make_unique<VentanaPrincipalProvisional>();
-    };
+    app.crearPrincipal = crearVentanaPrincipal;
 
     ModMain modMain(app, ServiciosArranque::Predeterminados());
     if (modMain.Main() != ModMain::Resultado::VentanaPrincipal)
