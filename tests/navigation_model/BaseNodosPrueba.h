@@ -27,6 +27,14 @@ private:
     db::Connection m_con;
 };
 
+// The stored expansion flag of one node row.
+inline bool ExpandidoEnTabla(db::Connection& con, int id)
+{
+    return con.Query(QStringLiteral("SELECT Expandido FROM Nodo WHERE IDNodo = ?"), {id})
+        .value(QStringLiteral("Expandido"))
+        .toBool();
+}
+
 // The settings owner every test of this folder uses.
 inline AjustesUsuario AjustesPrueba()
 {

@@ -24,12 +24,7 @@ protected:
 
     std::shared_ptr<cNodo> Nodo(int id) const { return nodos.Item(ClaveColeccion(id)); }
 
-    bool ExpandidoEnTabla(int id)
-    {
-        return con.Query(QStringLiteral("SELECT Expandido FROM Nodo WHERE IDNodo = ?"), {id})
-            .value(QStringLiteral("Expandido"))
-            .toBool();
-    }
+    bool ExpandidoEnTabla(int id) { return ::ExpandidoEnTabla(con, id); }
 
     TempProgramFolder carpeta;
     db::Connection con = carpeta.abrir(BaseDatosPrograma::Duzediv);

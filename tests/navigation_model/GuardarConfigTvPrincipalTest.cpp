@@ -32,12 +32,7 @@ protected:
         principal.fillTvPrincipal(*arbol, imlTitulo);
     }
 
-    bool ExpandidoEnTabla(int id)
-    {
-        return con.Query(QStringLiteral("SELECT Expandido FROM Nodo WHERE IDNodo = ?"), {id})
-            .value(QStringLiteral("Expandido"))
-            .toBool();
-    }
+    bool ExpandidoEnTabla(int id) { return ::ExpandidoEnTabla(con, id); }
 
     TempProgramFolder carpeta;
     db::Connection con = carpeta.abrir(BaseDatosPrograma::Duzediv);
