@@ -1,0 +1,256 @@
+#include "platform/widgets/NvList.h"
+
+#include "platform/vb/Twips.h"
+#include "platform/vb/VbError.h"
+#include "platform/widgets/NvListFilterRow.h"
+#include "platform/widgets/NvListModel.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace widgets {
+namespace {
+
+int VbButton(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+int VbShift(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
+        | (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+} // namespace
+
+NvList::NvList(QWidget* parent)
+    : QWidget(parent), m_model(new NvListModel(this)), m_view(new QTableView(this))
+{
+    m_view->setModel(m_model);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setWordWrap(false);
+    m_view->setAlternatingRowColors(true);
+    m_view->verticalHeader()->hide();
+    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
+    m_view->horizontalHeader()->setSectionsMovable(false);
+    m_view->horizontalHeader()->setHighlightSections(false);
+    m_view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_view->viewport()->installEventFilter(this);
+
+    m_filtros = new NvListFilterRow(m_view->horizontalHeader(), this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_filtros);
+    layout->addWidget(m_view);
+
+    connect(m_view->horizontalScrollBar(), &QScrollBar::valueChanged, m_filtros, &NvListFilterRow::Relayout);
+    connect(m_view->horizontalHeader(), &QHeaderView::sectionResized, this, &NvList::OnSectionResized);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { OnCurrentChanged(current.row()); });
+    connect(m_view, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid())
+            emit DblClick();
+    });
+}
+
+NvList::~NvList() = default;
+
+void NvList::ClearRows()
+{
+    m_filling = true;
+    m_model->Clear();
+    m_filling = false;
+}
+
+void NvList::AddRow(const QString& text, qint32 id)
+{
+    m_model->Append(text, id);
+}
+
+void NvList::EndFill()
+{
+    m_filling = true;
+    m_model->Flush();
+    m_filling = false;
+}
+
+int NvList::ColumnCount() const
+{
+    return m_model->columnCount();
+}
+
+void NvList::SetColumnCount(int count)
+{
+    if (count < 0 || count > 255)
+        vb::ThrowOverflow();
+    m_model->SetColumnCount(count);
+    m_widths.resize(count);
+    m_keys.resize(count);
+    m_filtros->SetCellCount(count);
+    for (int i = 0; i < count; ++i)
+        ApplyWidth(i);
+}
+
+qint16 NvList::ColumnWidth(int column) const
+{
+    CheckColumn(column);
+    return m_widths.at(column);
+}
+
+void NvList::SetColumnWidth(int column, qint16 twips)
+{
+    CheckColumn(column);
+    m_widths[column] = twips;
+    ApplyWidth(column);
+}
+
+QString NvList::ColumnCaption(int column) const
+{
+    CheckColumn(column);
+    return m_model->Caption(column);
+}
+
+void NvList::SetColumnCaption(int column, const QString& caption)
+{
+    CheckColumn(column);
+    m_model->SetCaption(column, caption);
+}
+
+QString NvList::ColumnKey(int column) const
+{
+    CheckColumn(column);
+    return m_keys.at(column);
+}
+
+void NvList::SetColumnKey(int column, const QString& key)
+{
+    CheckColumn(column);
+    m_keys[column] = key;
+}
+
+int NvList::RowCount() const
+{
+    return m_model->TotalRows();
+}
+
+QString NvList::RowKey(int row) const
+{
+    // No row selected reads as no record, which the menus rely on.
+    if (row == -1)
+        return {};
+    CheckRow(row);
+    return m_model->RowAt(row).key;
+}
+
+void NvList::SetRowKey(int row, const QString& key)
+{
+    CheckRow(row);
+    m_model->RowAt(row).key = key;
+}
+
+qint32 NvList::RowId(int row) const
+{
+    CheckRow(row);
+    return m_model->RowAt(row).id;
+}
+
+QString NvList::RowText(int row) const
+{
+    CheckRow(row);
+    return m_model->RowAt(row).text;
+}
+
+QString NvList::CellText(int row, int column) const
+{
+    CheckRow(row);
+    return m_model->RowAt(row).cells.value(column);
+}
+
+int NvList::CurrentRow() const
+{
+    const QModelIndex current = m_view->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void NvList::SetCurrentRow(int row)
+{
+    m_model->Flush();
+    if (row != -1)
+        CheckRow(row);
+    // Only the user's selection raises RowSelected.
+    m_filling = true;
+    m_view->setCurrentIndex(row == -1 ? QModelIndex() : m_model->index(row, 0));
+    m_filling = false;
+}
+
+QString NvList::FilterText(int column) const
+{
+    CheckColumn(column);
+    return m_filtros->Text(column);
+}
+
+void NvList::SetFilterText(int column, const QString& text)
+{
+    CheckColumn(column);
+    m_filtros->SetText(column, text);
+}
+
+bool NvList::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_view->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint p = mouse->position().toPoint();
+        emit MouseUp(VbButton(mouse->button()), VbShift(mouse->modifiers()), vb::PixelsToTwipsX(p.x()),
+                     vb::PixelsToTwipsY(p.y()));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void NvList::CheckColumn(int column) const
+{
+    if (column < 0 || column >= ColumnCount())
+        throw vb::VbError(ErrIndicePropiedad, QStringLiteral("Índice de matriz de propiedades no válido"));
+}
+
+void NvList::CheckRow(int row) const
+{
+    if (row < 0 || row >= RowCount())
+        throw vb::VbError(ErrIndicePropiedad, QStringLiteral("Índice de matriz de propiedades no válido"));
+}
+
+void NvList::ApplyWidth(int column)
+{
+    m_settingWidth = true;
+    m_view->horizontalHeader()->resizeSection(column, qMax(0, vb::TwipsToPixelsX(m_widths.at(column))));
+    m_settingWidth = false;
+}
+
+// Widths are kept in twips as given, so that a width read back unchanged is
+// the one that was set: only a resize by the user converts from pixels.
+void NvList::OnSectionResized(int column, int, int newSize)
+{
+    if (m_settingWidth || column >= m_widths.size())
+        return;
+    const int twips = vb::PixelsToTwipsX(newSize);
+    m_widths[column] = qint16(qBound(0, twips, 32767));
+}
+
+void NvList::OnCurrentChanged(int row)
+{
+    if (!m_filling && row >= 0)
+        emit RowSelected();
+}
+
+} // namespace widgets
