@@ -8,6 +8,9 @@
 namespace PVAPI {
 struct cInfoConfiguracion;
 }
+namespace addins {
+class cContabilidad;
+}
 struct denDuzediv;
 
 // What the main window is given by the program entry: the shared
@@ -23,6 +26,8 @@ struct ContextoPrincipal {
     long edicion = PVAPI::cCAplicacion::EdicionDeLaCompilacion;
     // The picture database; empty: "Imagenes.img" of the program folder.
     QString rutaImagenes;
+    // The accounting add-in, which fills the structure tree; null without it.
+    addins::cContabilidad* gobjContabilidad = nullptr;
     // Run last at unload: lets the owner release the shared service object
     // and the add-in objects while the window goes.
     std::function<void()> liberarObjetos;

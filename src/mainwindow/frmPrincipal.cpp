@@ -5,6 +5,7 @@
 #include "mainwindow/EstadoVentana.h"
 #include "mainwindow/MenusPrincipal.h"
 #include "mainwindow/ReglasCargaPrincipal.h"
+#include "mainwindow/VentanaListaPrincipal.h"
 #include "navigation/ArbolNodos.h"
 #include "navigation/BarraBotones.h"
 #include "navigation/CargaModeloNodos.h"
@@ -24,12 +25,16 @@
 #include "platform/vb/ErrObject.h"
 #include "platform/vb/Twips.h"
 #include "platform/vb/VbError.h"
+#include "platform/widgets/NvList.h"
+#include "recordlist/cListaPrincipal.h"
 #include "startup/cConstante.h"
 #include "startup/denDuzediv.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -100,7 +105,13 @@ frmPrincipal::frmPrincipal(ContextoPrincipal contexto, QWidget* parent)
     connect(Menu(QStringLiteral("mnuArchivoSalir")), &QAction::triggered, this, &frmPrincipal::mnuArchivoSalir_Click);
 }
 
-frmPrincipal::~frmPrincipal() = default;
+frmPrincipal::~frmPrincipal()
+{
+    // The child controls outlive the members while the window goes: their
+    // last signals must not reach the list's controller.
+    for (QObject* emisor : std::initializer_list<QObject*>{tvTreeView, msgPrincipal, tbPrincipal})
+        emisor->disconnect(this);
+}
 
 cIPrincipal& frmPrincipal::mobjPrincipal()
 {
@@ -150,9 +161,8 @@ void frmPrincipal::CrearControles()
     picSplitter->setBackgroundRole(QPalette::Dark);
     picSplitter->hide();
 
-    msgPrincipal = new QFrame(m_cliente);
+    msgPrincipal = new widgets::NvList(m_cliente);
     msgPrincipal->setObjectName(QStringLiteral("msgPrincipal"));
-    msgPrincipal->setFrameShape(QFrame::StyledPanel);
     CrearPanelMensaje();
     ascrAgenda = new QScrollArea(m_cliente);
     ascrAgenda->setObjectName(QStringLiteral("ascrAgenda"));
@@ -386,6 +396,23 @@ bool frmPrincipal::eventFilter(QObject* objeto, QEvent* evento)
 {
     if (objeto == m_cliente && evento->type() == QEvent::Resize)
         Form_Resize();
+    // Key and mouse presses reach the tree's handlers after these, while the
+    // node selected before them is still the tree's selection.
+    if (m_lista && objeto == tvTreeView && evento->type() == QEvent::KeyPress) {
+        const auto* tecla = static_cast<QKeyEvent*>(evento);
+        ui::RunHandler("tvTreeView_KeyDown", kModulo, kProyecto,
+                       [&] { m_lista->tvTreeView_KeyDown(tecla->key(), int(tecla->modifiers())); });
+        m_teclaEnArbol = true;
+    } else if (m_lista && objeto == tvTreeView && evento->type() == QEvent::KeyRelease) {
+        m_teclaEnArbol = false;
+    } else if (m_lista && objeto == tvTreeView->viewport() && evento->type() == QEvent::MouseButtonPress) {
+        m_teclaEnArbol = false;
+        const auto* raton = static_cast<QMouseEvent*>(evento);
+        ui::RunHandler("tvTreeView_MouseDown", kModulo, kProyecto, [&] {
+            m_lista->tvTreeView_MouseDown(int(raton->button()), int(raton->modifiers()), TwX(int(raton->position().x())),
+                                          TwY(int(raton->position().y())));
+        });
+    }
     return QMainWindow::eventFilter(objeto, evento);
 }
 
@@ -483,6 +510,7 @@ void frmPrincipal::Form_Load()
         if (cambio.visible)
             m_menus.SetVisible(cambio.nombre, *cambio.visible);
     }
+    IntentarPaso([&] { msgPrincipal->SetColumnCount(0); });
     PuntoControlCarga();
 
     CargarModelo();
@@ -497,7 +525,70 @@ void frmPrincipal::Form_Load()
 
     mblnFiltrado = false;
     mlngIDNodo = 1;
+    CrearLista();
     ui::Current().setMousePointer(ui::vbDefault);
+}
+
+// The list works on the window's members and connections, so it exists once
+// the load has made them; its events are connected only then, so that the
+// tree built by the load raises no node click.
+void frmPrincipal::CrearLista()
+{
+    if (!m_ctx.den || !m_ctx.gobjInfoConfig)
+        return;
+    m_ventanaLista = std::make_unique<VentanaListaPrincipal>(*this, m_ctx.gobjContabilidad);
+    m_lista = std::make_unique<cListaPrincipal>(
+        DatosPrincipal{gcolNodo, gcolRegistroDB, gintNRegMax, gStrSelItem, gStrTextItem, mintNodoAnterior,
+                       mstrNombreNodo, mstrPathNodo, mlngIDNodo, mstrDescripcionNodo, mblnFiltrado,
+                       mlngCodEmpresaSeleccionada, mobjConfigContab, *m_ctx.gobjInfoConfig, m_ctx.den->conLocal,
+                       m_ctx.den->conContabilidad, cConstante(m_ctx.edicion).ConsolidacionVisible(), m_ctx.appTitle},
+        *m_ventanaLista);
+    ConectarArbol();
+    ConectarLista();
+}
+
+void frmPrincipal::ConectarArbol()
+{
+    const auto nodoDe = [](QTreeWidgetItem* item) {
+        return NodoArbol{ArbolNodos::Clave(item), ArbolNodos::Texto(item)};
+    };
+    connect(tvTreeView, &QTreeWidget::itemClicked, this, [this, nodoDe](QTreeWidgetItem* item) {
+        ui::RunHandler("tvTreeView_NodeClick", kModulo, kProyecto, [&] { m_lista->tvTreeView_NodeClick(nodoDe(item)); });
+    });
+    connect(tvTreeView, &QTreeWidget::currentItemChanged, this, [this, nodoDe](QTreeWidgetItem* item) {
+        if (!m_teclaEnArbol || !item)
+            return;
+        ui::RunHandler("tvTreeView_NodeClick", kModulo, kProyecto, [&] { m_lista->tvTreeView_NodeClick(nodoDe(item)); });
+    });
+    connect(tvTreeView, &QTreeWidget::itemCollapsed, this, [this, nodoDe](QTreeWidgetItem* item) {
+        ui::RunHandler("tvTreeView_Collapse", kModulo, kProyecto, [&] { m_lista->tvTreeView_Collapse(nodoDe(item)); });
+    });
+    tvTreeView->installEventFilter(this);
+    tvTreeView->viewport()->installEventFilter(this);
+}
+
+void frmPrincipal::ConectarLista()
+{
+    connect(msgPrincipal, &widgets::NvList::RowSelected, this, [this] {
+        ui::RunHandler("msgPrincipal_RowSelected", kModulo, kProyecto, [&] { m_lista->msgPrincipal_RowSelected(); });
+    });
+    connect(msgPrincipal, &widgets::NvList::DblClick, this, [this] {
+        ui::RunHandler("msgPrincipal_DblClick", kModulo, kProyecto, [&] { m_lista->msgPrincipal_DblClick(); });
+    });
+    connect(msgPrincipal, &widgets::NvList::MouseUp, this, [this](int boton, int shift, int x, int y) {
+        ui::RunHandler("msgPrincipal_MouseUp", kModulo, kProyecto,
+                       [&] { m_lista->msgPrincipal_MouseUp(boton, shift, x, y); });
+    });
+    connect(tbPrincipal, &BarraBotones::ButtonClick, this, [this](const QString& clave) {
+        ui::RunHandler("tbPrincipal_ButtonClick", kModulo, kProyecto, [&] { m_lista->tbPrincipal_ButtonClick(clave); });
+    });
+    connect(tbPrincipal, &BarraBotones::ButtonMenuClick, this, [this](int, int indice) {
+        ui::RunHandler("tbPrincipal_ButtonMenuClick", kModulo, kProyecto,
+                       [&] { m_lista->tbPrincipal_ButtonMenuClick(indice); });
+    });
+    connect(Menu(QStringLiteral("mnuVerActualizarLista")), &QAction::triggered, this, [this] {
+        ui::RunHandler("mnuVerActualizarLista_Click", kModulo, kProyecto, [&] { m_lista->mnuVerActualizarLista_Click(); });
+    });
 }
 
 void frmPrincipal::CargarModelo()
@@ -580,7 +671,10 @@ void frmPrincipal::Form_QueryUnload()
 
 QList<QPair<QString, int>> frmPrincipal::AnchosColumnasLista() const
 {
-    return {};
+    QList<QPair<QString, int>> anchos;
+    for (int i = 0; i < msgPrincipal->ColumnCount(); ++i)
+        anchos.append({msgPrincipal->ColumnKey(i), msgPrincipal->ColumnWidth(i)});
+    return anchos;
 }
 
 void frmPrincipal::Form_Unload()
@@ -598,7 +692,7 @@ void frmPrincipal::Form_Unload()
                 throw vb::VbError(91, QStringLiteral("Variable de objeto o bloque With no establecido"));
             const auto& nodo = gcolNodo.Item(ClaveColeccion(IdDeClaveArbol(ArbolNodos::Clave(seleccionado))));
             for (const auto& [clave, ancho] : AnchosColumnasLista())
-                nodo->colCampo().Item(QLatin1Char(' ') + clave)->SetAncho(qint16(TwX(ancho)));
+                nodo->colCampo().Item(QLatin1Char(' ') + clave)->SetAncho(qint16(ancho));
         });
     }
     if (vb::Err().Number != 0) {

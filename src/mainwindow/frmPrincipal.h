@@ -7,6 +7,7 @@
 #include "navigation/ListaImagenes.h"
 #include "navigation/cNodo.h"
 #include "navigation/cPropiedadesNodo.h"
+#include "platform/widgets/NvList.h"
 #include "startup/IEmpresaPrincipal.h"
 #include "startup/IVentanaPrincipal.h"
 #include "startup/cConfigContabilidad.h"
@@ -25,7 +26,9 @@ class QScrollArea;
 class QStatusBar;
 class QTreeWidget;
 class QTreeWidgetItem;
+class VentanaListaPrincipal;
 class cIPrincipal;
+class cListaPrincipal;
 namespace PVAPI {
 class cProcesarBloqueos;
 }
@@ -34,8 +37,10 @@ class cProcesarBloqueos;
 // from the node model, and the right-hand panes laid out from the splitter
 // position. Loading (Form_Load) builds the node model and the tree, trims
 // the branches and menus of absent add-ins and restores the saved placement;
-// unloading saves the state back. The record list and the agenda are
-// placeholders here; the commands connect to the menu registry by name.
+// unloading saves the state back. The record list is driven by its
+// controller (cListaPrincipal), which the tree, the list, the toolbar and
+// "Actualizar lista" feed; the agenda is a placeholder here; the commands
+// connect to the menu registry by name.
 class frmPrincipal : public QMainWindow, public IVentanaPrincipal, public IEmpresaPrincipal {
     Q_OBJECT
 
@@ -87,6 +92,9 @@ public:
     void SetTextoPanel(int panel, const QString& texto);
 
     cIPrincipal& mobjPrincipal();
+    // The record list's controller: node click, reload, paging, filter and
+    // the list's events. Null until the window has loaded with its databases.
+    cListaPrincipal* Lista() const { return m_lista.get(); }
     const AjustesUsuario& Ajustes() const { return m_ajustes; }
     const ContextoPrincipal& Contexto() const { return m_ctx; }
     PVAPI::cProcesarBloqueos* mobjBloqueos() const { return m_bloqueos.get(); }
@@ -125,7 +133,7 @@ public:
     QLabel* imgTitle = nullptr;
     BandaSeparador* imgSplitter = nullptr;
     QFrame* picSplitter = nullptr;
-    QFrame* msgPrincipal = nullptr;  // the record list comes here
+    widgets::NvList* msgPrincipal = nullptr;
     QFrame* picMensaje = nullptr;
     QLabel* lblInfoMsg[3] = {};
     QLabel* imgCorreo = nullptr;
@@ -157,9 +165,11 @@ private:
     void LlenarArbol();
     void QuitarComplementosAusentes();
     void GuardarEstadoVentana();
-    // Widths of the record list's columns by column key; the list is still
-    // a placeholder, so none yet.
+    // Widths of the record list's columns (twips) by column key.
     QList<QPair<QString, int>> AnchosColumnasLista() const;
+    void CrearLista();
+    void ConectarLista();
+    void ConectarArbol();
 
     void imgSplitter_MouseDown(int x);
     void imgSplitter_MouseMove(int x);
@@ -170,6 +180,11 @@ private:
     RegistroMenus m_menus;
     std::unique_ptr<cIPrincipal> m_principal;
     std::unique_ptr<PVAPI::cProcesarBloqueos> m_bloqueos;
+    std::unique_ptr<VentanaListaPrincipal> m_ventanaLista;
+    std::unique_ptr<cListaPrincipal> m_lista;
+    // A key press on the tree is being handled: the selection it moves is a
+    // node click.
+    bool m_teclaEnArbol = false;
     QWidget* m_cliente = nullptr;
     QLabel* m_panel1 = nullptr;
     QLabel* m_panel2 = nullptr;

@@ -1,0 +1,204 @@
+// The record list inside the real main window: tree clicks and keys, the
+// toolbar, "Actualizar lista", the filter cells and the widths saved at
+// exit, driven through the window's own widgets.
+
+#include "DatosListas.h"
+
+#include "fixtures/TempProgramFolder.h"
+#include "mainwindow/frmPrincipal.h"
+#include "navigation/ArbolNodos.h"
+#include "navigation/BarraBotones.h"
+#include "navigation/ClavesNodo.h"
+#include "platform/pvapi/cInfoConfiguracion.h"
+#include "platform/ui/ErrorReporting.h"
+#include "platform/widgets/NvList.h"
+#include "platform/widgets/NvListFilterRow.h"
+#include "recordlist/cListaPrincipal.h"
+#include "schema/Estructura.h"
+#include "startup/denDuzediv.h"
+#include "support/TestEnvironment.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class VentanaConLista : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        info.Usuario = QStringLiteral("Administrador");
+        info.idioma = 3082;
+        info.VodidazazDLL = info.GestionParroquialDLL = info.MensajeriaDLL = info.ContabilidadDLL = info.BancosDLL = true;
+        den.conLocal = carpeta.abrir(BaseDatosPrograma::Duzediv);
+        den.conInformes = carpeta.abrir(BaseDatosPrograma::Informes);
+        den.conContabilidad = carpeta.abrir(BaseDatosPrograma::Contabilidad);
+        ui::SetErrorReporter([this](const QString& p, const QString&, const QString&) { informes << p; });
+    }
+
+    frmPrincipal& Abrir()
+    {
+        ContextoPrincipal ctx;
+        ctx.gobjInfoConfig = &info;
+        ctx.den = &den;
+        ctx.appPath = carpeta.path();
+        ctx.appTitle = QStringLiteral("Norvia Parvanta 2000");
+        ventana = std::make_unique<frmPrincipal>(ctx);
+        ventana->Mostrar();
+        // A tree wide enough for the deepest captions.
+        ventana->resize(1000, 700);
+        double x = 4500;
+        ventana->AjustarControles(x);
+        ventana->tvTreeView->expandAll();
+        Procesar();
+        return *ventana;
+    }
+
+    static void Procesar()
+    {
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+    }
+
+    QTreeWidgetItem* Item(int id) const { return ventana->tvTreeView->PorClave(ClaveArbol(id)); }
+
+    void ClicEn(QTreeWidgetItem* item)
+    {
+        ArbolNodos* arbol = ventana->tvTreeView;
+        arbol->scrollToItem(item);
+        // Near the caption's start: long captions reach past the narrow tree.
+        const QRect rect = arbol->visualItemRect(item);
+        QTest::mouseClick(arbol->viewport(), Qt::LeftButton, {}, QPoint(rect.left() + 8, rect.center().y()));
+        Procesar();
+    }
+
+    void Boton(const QString& clave)
+    {
+        for (int i = 1; i <= ventana->tbPrincipal->Count(); ++i)
+            if (ventana->tbPrincipal->Clave(i) == clave)
+                ventana->tbPrincipal->Accion(i)->trigger();
+    }
+
+    void Bancos(int n)
+    {
+        for (int i = 1; i <= n; ++i)
+            den.conLocal.Exec(QStringLiteral("INSERT INTO Banco (Codigo, Nombre) VALUES (?, ?)"),
+                              {QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0')), QStringLiteral("Banco %1").arg(i)});
+    }
+
+    TempProgramFolder carpeta;
+    PVAPI::cInfoConfiguracion info;
+    denDuzediv den;
+    std::unique_ptr<frmPrincipal> ventana;
+    QStringList informes;
+};
+
+TEST_F(VentanaConLista, AClickOnATreeNodeShowsItsList)
+{
+    Bancos(30);
+    frmPrincipal& v = Abrir();
+    EXPECT_TRUE(v.msgPrincipal->isHidden());
+    ClicEn(Item(2));
+    EXPECT_FALSE(v.msgPrincipal->isHidden());
+    EXPECT_EQ(v.mstrNombreNodo, QStringLiteral("Bancos"));
+    EXPECT_EQ(v.msgPrincipal->ColumnCount(), 2);
+    EXPECT_EQ(v.msgPrincipal->RowCount(), 24);
+    EXPECT_EQ(v.TextoPanel(2), QStringLiteral("Registros desde: 1 hasta: 24"));
+    EXPECT_EQ(v.TextoPanel(1), QStringLiteral("Bancos"));
+    EXPECT_EQ(v.lblTitle->text(), QStringLiteral("Bancos"));
+    EXPECT_TRUE(v.Menu(QStringLiteral("mnuArchivoEliminar"))->isEnabled());
+    EXPECT_TRUE(informes.isEmpty());
+}
+
+TEST_F(VentanaConLista, EveryNodeOfTheTreeShowsWithoutErrors)
+{
+    EXPECT_EQ(LlenarTablas(den.conLocal, EsquemaDuzediv(), 300), QStringList());
+    frmPrincipal& v = Abrir();
+    int listas = 0;
+    for (int i = 1; i <= v.tvTreeView->Count(); ++i) {
+        QTreeWidgetItem* item = v.tvTreeView->Nodo(i);
+        SCOPED_TRACE(ArbolNodos::Texto(item).toStdString());
+        ClicEn(item);
+        EXPECT_EQ(v.mlngIDNodo, IdDeClaveArbol(ArbolNodos::Clave(item)));
+        const auto nodo = v.gcolNodo.Item(ClaveColeccion(v.mlngIDNodo));
+        if (v.msgPrincipal->isHidden() || nodo->colCampo().Count() == 0)
+            continue;
+        ++listas;
+        EXPECT_EQ(v.msgPrincipal->ColumnCount(), nodo->colCampo().Count());
+        EXPECT_TRUE(v.TextoPanel(2).startsWith(QStringLiteral("Registros desde: 1 hasta: "))
+                    || v.TextoPanel(2) == QStringLiteral("No hay registros"))
+            << v.TextoPanel(2).toStdString();
+    }
+    EXPECT_GE(listas, 25);
+    EXPECT_TRUE(informes.isEmpty()) << informes.join(u',').toStdString();
+    EXPECT_TRUE(testsupport::scriptedUi().messages().isEmpty());
+}
+
+TEST_F(VentanaConLista, ArrowKeysSelectTheNextNode)
+{
+    frmPrincipal& v = Abrir();
+    ClicEn(Item(2));
+    QTest::keyClick(v.tvTreeView, Qt::Key_Down);
+    Procesar();
+    EXPECT_EQ(v.mstrNombreNodo, QStringLiteral("Instituciones"));
+    EXPECT_EQ(v.mintNodoAnterior, 2);
+}
+
+TEST_F(VentanaConLista, ToolbarPagesAndTheViewMenuReloads)
+{
+    Bancos(60);
+    frmPrincipal& v = Abrir();
+    ClicEn(Item(2));
+    Boton(QStringLiteral("nextReg"));
+    EXPECT_EQ(v.TextoPanel(2), QStringLiteral("Registros desde: 25 hasta: 48"));
+    Boton(QStringLiteral("lastReg"));
+    EXPECT_EQ(v.TextoPanel(2), QStringLiteral("Registros desde: 37 hasta: 60"));
+    den.conLocal.Exec(QStringLiteral("UPDATE Banco SET Nombre = 'Otro' WHERE IDBanco = 37"));
+    v.Menu(QStringLiteral("mnuVerActualizarLista"))->trigger();
+    EXPECT_EQ(v.msgPrincipal->CellText(0, 1), QStringLiteral("Otro"));
+    EXPECT_TRUE(informes.isEmpty());
+}
+
+TEST_F(VentanaConLista, TheFilterReadsTheTypedCells)
+{
+    Bancos(30);
+    frmPrincipal& v = Abrir();
+    ClicEn(Item(2));
+    QLineEdit* celda = v.msgPrincipal->FilterRow()->Cell(1);
+    QTest::keyClicks(celda, QStringLiteral("Banco 2"));
+    Boton(QStringLiteral("Filtro"));
+    EXPECT_TRUE(v.mblnFiltrado);
+    EXPECT_EQ(v.msgPrincipal->RowCount(), 11);  // "Banco 2" and "Banco 20" .. "Banco 29"
+    EXPECT_EQ(celda->text(), QStringLiteral("Banco 2"));
+}
+
+TEST_F(VentanaConLista, TheWidthsShownAreSavedAtExit)
+{
+    frmPrincipal& v = Abrir();
+    ClicEn(Item(2));
+    v.msgPrincipal->SetColumnWidth(1, 2222);
+    v.close();
+    const AjustesUsuario ajustes{QStringLiteral("Norvia Parvanta 2000"), QStringLiteral("Administrador"), 3082};
+    EXPECT_EQ(ajustes.Leer(ajustes.SeccionGrids(), QStringLiteral("2")), QStringLiteral("2222"));
+}
+
+// A picture of the window showing a list, for a look by eye:
+// DUZ_CAPTURA_LISTA=/tmp/lista.png xvfb-run -a test_recordlist --gtest_filter=*Captura*
+TEST_F(VentanaConLista, Captura)
+{
+    const QString destino = qEnvironmentVariable("DUZ_CAPTURA_LISTA");
+    if (destino.isEmpty())
+        GTEST_SKIP() << "DUZ_CAPTURA_LISTA not set";
+    LlenarTablas(den.conLocal, EsquemaDuzediv(), 300);
+    frmPrincipal& v = Abrir();
+    ClicEn(Item(16));
+    QTest::qWait(300);
+    Procesar();
+    EXPECT_TRUE(v.grab().save(destino));
+}
+
+} // namespace
