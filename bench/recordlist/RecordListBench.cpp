@@ -20,6 +20,8 @@
 #include "recordlist/cListaPrincipal.h"
 #include "startup/cConfigContabilidad.h"
 
+#include "support/UiSilenciosa.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QHash>
@@ -35,30 +37,6 @@ namespace {
 constexpr int kIdPadron = 16;
 constexpr int kRepeticiones = 5;
 const QString kApellido = QStringLiteral("S0042");
-
-class UiSilenciosa : public ui::Ui {
-public:
-    int mensajes = 0;
-    void Beep() override {}
-    ui::MousePointer mousePointer() const override { return m_puntero; }
-    void setMousePointer(ui::MousePointer p) override { m_puntero = p; }
-    void DoEvents() override {}
-    bool OpenUrl(const QString&) override { return false; }
-    bool OpenFile(const QString&) override { return false; }
-    void ShowHelp(const QString&, int) override {}
-    bool PrinterSetup(QPrinter&) override { return false; }
-
-protected:
-    int showMessage(const ui::Message& m) override
-    {
-        std::fprintf(stderr, "mensaje: %s\n", qPrintable(m.text));
-        ++mensajes;
-        return ui::vbOK;
-    }
-
-private:
-    ui::MousePointer m_puntero = ui::vbDefault;
-};
 
 // The main window reduced to what the list uses.
 class VentanaBench : public IVentanaLista {

@@ -8,35 +8,12 @@
 #include "platform/ui/Ui.h"
 #include "schema/upgrade/cActBDDuzediv.h"
 
+#include "support/UiSilenciosa.h"
+
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// Answers no message box: a failed step would show one, which must not
-// block the run; it is counted instead and fails the benchmark.
-class UiSilenciosa : public ui::Ui {
-public:
-    int mensajes = 0;
-    void Beep() override {}
-    ui::MousePointer mousePointer() const override { return m_puntero; }
-    void setMousePointer(ui::MousePointer p) override { m_puntero = p; }
-    void DoEvents() override {}
-    bool OpenUrl(const QString&) override { return false; }
-    bool OpenFile(const QString&) override { return false; }
-    void ShowHelp(const QString&, int) override {}
-    bool PrinterSetup(QPrinter&) override { return false; }
-
-protected:
-    int showMessage(const ui::Message&) override
-    {
-        ++mensajes;
-        return ui::vbOK;
-    }
-
-private:
-    ui::MousePointer m_puntero = ui::vbDefault;
-};
 
 void BM_Valdena200A220(benchmark::State& state)
 {
