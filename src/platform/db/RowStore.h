@@ -48,8 +48,8 @@ private:
     // Row starts, in blocks too, so that a million rows never reallocate.
     static constexpr std::size_t kRowsPerBlock = 4096;
 
-    // A chunk of memory for rows; large ones are mapped with their pages
-    // already present (see RowStore.cpp).
+    // A chunk of memory for rows; full-size ones are mapped for huge pages
+    // (see RowStore.cpp).
     class Chunk {
     public:
         explicit Chunk(std::size_t size);
