@@ -28,16 +28,11 @@ QString Connection::ConnectionString() const
 void Connection::setConnectionString(const QString& connectionString)
 {
     if (d->isOpen())
-        Raise(err::ObjectOpen, {}, {}, QString::fromUtf16(kConnectionSource));
+        RaiseConnection(err::ObjectOpen);
     d->properties = db::ConnectionString::parse(connectionString);
 }
 
 QString Connection::Property(const QString& name) const { return d->properties.value(name); }
-
-bool Connection::hasProperty(const QString& name) const
-{
-    return PropertyNames().contains(name, Qt::CaseInsensitive);
-}
 
 QStringList Connection::PropertyNames() const
 {

@@ -50,7 +50,6 @@ public:
     // "Jet OLEDB:Database Password", "Provider", "Mode"); names compare
     // without regard to letter case. Unknown names give "".
     QString Property(const QString& name) const;
-    bool hasProperty(const QString& name) const;
     QStringList PropertyNames() const;
     void setProperty(const QString& name, const QString& value);
 

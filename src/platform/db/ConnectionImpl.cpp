@@ -1,5 +1,6 @@
 #include "platform/db/ConnectionImpl.h"
 
+#include "platform/db/DatabaseFiles.h"
 #include "platform/db/DatabasePassword.h"
 #include "platform/db/DbErrors.h"
 #include "platform/db/JetDdl.h"
@@ -8,8 +9,7 @@
 #include "platform/db/RecordsetData.h"
 #include "platform/db/SqliteStatement.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <sqlite3.h>
 
 namespace db {
@@ -18,22 +18,6 @@ namespace {
 // Several workstations may share the data folder: wait for a lock this long.
 constexpr int kBusyTimeoutMs = 5000;
 constexpr std::size_t kCacheLimit = 128;
-
-// File names of the program folder are matched without regard to case, as
-// on the platform the data was made on.
-QString resolvePath(const QString& path)
-{
-    const QFileInfo info(path);
-    if (info.exists() || path.isEmpty())
-        return path;
-    const QDir dir = info.dir();
-    if (!dir.exists())
-        return path;
-    for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        if (entry.compare(info.fileName(), Qt::CaseInsensitive) == 0)
-            return dir.filePath(entry);
-    return path;
-}
 
 // Resets a statement when the run ends, so that no read lock outlives it.
 class StatementUse {
@@ -66,13 +50,13 @@ ConnectionImpl::~ConnectionImpl() { close(); }
 void ConnectionImpl::ensureOpen() const
 {
     if (!m_db)
-        Raise(err::ConnectionClosed, {}, {}, QString::fromUtf16(kConnectionSource));
+        RaiseConnection(err::ConnectionClosed);
 }
 
 void ConnectionImpl::open(const QString& connectionString, bool readOnly)
 {
     if (m_db)
-        Raise(err::ObjectOpen, {}, {}, QString::fromUtf16(kConnectionSource));
+        RaiseConnection(err::ObjectOpen);
     // A string given to Open replaces the properties, as in ADO; without one
     // the properties set one by one are used.
     if (!connectionString.trimmed().isEmpty())
@@ -82,9 +66,7 @@ void ConnectionImpl::open(const QString& connectionString, bool readOnly)
     m_readOnly = readOnly || properties.readOnlyMode();
     if (m_readOnly && !properties.readOnlyMode())
         properties.set(ConnectionString::kMode, QStringLiteral("Read"));
-    const QString file = resolvePath(path);
-    if (file.isEmpty() || !QFileInfo(file).isFile())
-        Raise(err::FileNotFound, path);
+    const QString file = ExistingDatabaseFile(path);
 
     sqlite3* db = nullptr;
     // One connection is only ever used by one thread at a time: no mutex needed.
@@ -250,8 +232,7 @@ void ConnectionImpl::requery(RecordsetData& data)
     const JetTranslation t = TranslateJet(data.source);
     sqlite3_stmt* stmt = prepare(t.sql, data.source);
     StatementUse use(stmt);
-    if (!data.params.isEmpty() || sqlite3_bind_parameter_count(stmt) > 0)
-        bindAll(stmt, data.params, data.source);
+    bindAll(stmt, data.params, data.source);
     data.load(stmt);
 }
 

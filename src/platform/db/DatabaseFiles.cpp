@@ -7,6 +7,7 @@
 #include "platform/db/JetFunctions.h"
 #include "platform/db/JetTableSchema.h"
 #include "platform/db/SqliteStatement.h"
+#include "platform/os/Paths.h"
 
 #include <QDir>
 #include <QFile>
@@ -67,17 +68,6 @@ private:
     bool m_kept = false;
 };
 
-QString resolveExisting(const QString& path)
-{
-    if (QFileInfo(path).isFile())
-        return path;
-    const QFileInfo info(path);
-    for (const QString& entry : info.dir().entryList(QDir::Files | QDir::Hidden))
-        if (entry.compare(info.fileName(), Qt::CaseInsensitive) == 0)
-            return info.dir().filePath(entry);
-    Raise(err::FileNotFound, path);
-}
-
 // After compaction the next key of each counter is one above the highest
 // stored key: 1 for an emptied table, as Jet's compaction leaves it.
 void resetCounters(sqlite3* db)
@@ -125,10 +115,9 @@ void finishCopy(const QString& path, const std::optional<QString>& password, boo
     SqliteStatement::exec(db.get(), QStringLiteral("PRAGMA journal_mode=DELETE"));
     if (resetKeys)
         resetCounters(db.get());
+    // An empty password never matches a stored one: it removes the protection.
     if (password && !DatabasePassword::matches(db.get(), *password))
         DatabasePassword::set(db.get(), *password);
-    else if (password && password->isEmpty() && DatabasePassword::isSet(db.get()))
-        DatabasePassword::set(db.get(), {});
     verify(db.get());
 }
 
@@ -139,16 +128,25 @@ void renameNoReplace(const QString& from, const QString& to)
         Raise(QFileInfo::exists(to) ? err::AlreadyExists : err::DiskError);
 }
 
-QString sourceConnectionString(const ConnectionString& cs, const QString& path)
+QString connectionStringFor(const QString& path, const QString& password)
 {
-    // Rebuilt through ConnectionString so a password holding ";" or quotes stays whole.
-    ConnectionString source;
-    source.set(ConnectionString::kDataSource, path);
-    source.set(ConnectionString::kPassword, cs.value(ConnectionString::kPassword));
-    return source.toReportedString();
+    // Built through ConnectionString so a path or password holding ";" or quotes stays whole.
+    ConnectionString cs;
+    cs.set(ConnectionString::kDataSource, path);
+    cs.set(ConnectionString::kPassword, password);
+    return cs.toReportedString();
 }
 
 } // namespace
+
+QString ExistingDatabaseFile(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString file = os::FindFileCaseInsensitive(info.path(), info.fileName());
+    if (file.isEmpty() || !QFileInfo(file).isFile())
+        Raise(err::FileNotFound, path);
+    return file;
+}
 
 void CreateDatabase(const QString& path, const QString& password)
 {
@@ -163,11 +161,11 @@ void CreateDatabase(const QString& path, const QString& password)
     }
 }
 
-void CompactDatabase(const QString& sourceConnectionString_, const QString& destinationConnectionString)
+void CompactDatabase(const QString& sourceConnectionString, const QString& destinationConnectionString)
 {
-    const ConnectionString src = ConnectionString::parse(sourceConnectionString_);
+    const ConnectionString src = ConnectionString::parse(sourceConnectionString);
     const ConnectionString dst = ConnectionString::parse(destinationConnectionString);
-    const QString sourcePath = resolveExisting(src.value(ConnectionString::kDataSource));
+    const QString sourcePath = ExistingDatabaseFile(src.value(ConnectionString::kDataSource));
     const QString destPath = dst.value(ConnectionString::kDataSource);
     if (destPath.isEmpty())
         Raise(err::FileNotFound, destPath);
@@ -177,7 +175,7 @@ void CompactDatabase(const QString& sourceConnectionString_, const QString& dest
     TempFile temp(destPath);
     {
         Connection source;
-        source.Open(sourceConnectionString(src, sourcePath), true);
+        source.Open(connectionStringFor(sourcePath, src.value(ConnectionString::kPassword)), true);
         vacuumInto(source, temp.path());
     }
     std::optional<QString> password;
@@ -191,12 +189,12 @@ void CompactDatabase(const QString& sourceConnectionString_, const QString& dest
 void CompactInPlace(const QString& connectionStringOrPath)
 {
     const ConnectionString cs = ConnectionString::parse(connectionStringOrPath);
-    const QString path = resolveExisting(cs.value(ConnectionString::kDataSource));
+    const QString path = ExistingDatabaseFile(cs.value(ConnectionString::kDataSource));
     TempFile temp(path);
     {
         // Read-write, so that a journal left by a crash is rolled back first.
         Connection source;
-        source.Open(sourceConnectionString(cs, path), false);
+        source.Open(connectionStringFor(path, cs.value(ConnectionString::kPassword)), false);
         vacuumInto(source, temp.path());
     }
     finishCopy(temp.path(), std::nullopt, true);
@@ -209,7 +207,7 @@ void CompactInPlace(const QString& connectionStringOrPath)
 void CopyOpenDatabase(Connection& connection, const QString& destPath)
 {
     if (!connection.isOpen())
-        Raise(err::ConnectionClosed, {}, {}, QString::fromUtf16(kConnectionSource));
+        RaiseConnection(err::ConnectionClosed);
     if (QFileInfo::exists(destPath))
         Raise(err::AlreadyExists);
     TempFile temp(destPath);
@@ -231,7 +229,7 @@ void CopyOpenDatabase(Connection& connection, const QString& destPath)
 void SetDatabasePassword(Connection& connection, const QString& newPassword)
 {
     if (!connection.isOpen())
-        Raise(err::ConnectionClosed, {}, {}, QString::fromUtf16(kConnectionSource));
+        RaiseConnection(err::ConnectionClosed);
     sqlite3* db = connection.handle();
     SqliteStatement::exec(db, QStringLiteral("SAVEPOINT duz_clave"));
     try {
@@ -246,13 +244,13 @@ void SetDatabasePassword(Connection& connection, const QString& newPassword)
 void SetDatabasePassword(const QString& path, const QString& oldPassword, const QString& newPassword)
 {
     Connection connection;
-    connection.Open(QStringLiteral("Data Source=%1;Jet OLEDB:Database Password=%2").arg(path, oldPassword));
+    connection.Open(connectionStringFor(path, oldPassword));
     SetDatabasePassword(connection, newPassword);
 }
 
 bool HasDatabasePassword(const QString& path)
 {
-    RawDatabase db(resolveExisting(path), SQLITE_OPEN_READONLY);
+    RawDatabase db(ExistingDatabaseFile(path), SQLITE_OPEN_READONLY);
     return DatabasePassword::isSet(db.get());
 }
 

@@ -6,6 +6,10 @@ namespace db {
 
 class Connection;
 
+// The existing file a Data Source names. Its name is matched without regard
+// to case, as on the platform the data was made on; 3024 when there is none.
+QString ExistingDatabaseFile(const QString& path);
+
 // Creates an empty database file; fails (3204) when the file exists.
 void CreateDatabase(const QString& path, const QString& password = {});
 

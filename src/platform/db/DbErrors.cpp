@@ -84,6 +84,10 @@ void Raise(long number, const QString& arg1, const QString& arg2, const QString&
     throw vb::VbError(number, Description(number, arg1, arg2), source);
 }
 
+void RaiseConnection(long number) { Raise(number, {}, {}, QString::fromUtf16(kConnectionSource)); }
+
+void RaiseRecordset(long number) { Raise(number, {}, {}, QString::fromUtf16(kRecordsetSource)); }
+
 void RaiseSqlite(sqlite3* db, int rc, const QString& context)
 {
     const QString message = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc));

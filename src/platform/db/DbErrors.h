@@ -51,6 +51,10 @@ inline constexpr const char16_t* kConnectionSource = u"ADODB.Connection";
 [[noreturn]] void Raise(long number, const QString& arg1 = {}, const QString& arg2 = {},
                         const QString& source = QString::fromUtf16(kEngineSource));
 
+// Misuse of a connection or recordset object, raised with that object as the source.
+[[noreturn]] void RaiseConnection(long number);
+[[noreturn]] void RaiseRecordset(long number);
+
 // The Spanish description of an error number, %1/%2 filled.
 QString Description(long number, const QString& arg1 = {}, const QString& arg2 = {});
 

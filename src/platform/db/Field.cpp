@@ -1,5 +1,6 @@
 #include "platform/db/Field.h"
 
+#include "platform/db/DataTypes.h"
 #include "platform/db/DbErrors.h"
 #include "platform/db/RecordsetData.h"
 
@@ -10,9 +11,9 @@ QString Field::name() const { return m_data->columns[std::size_t(m_index)].name;
 db::Value Field::Value() const
 {
     if (!m_data->open)
-        Raise(err::ObjectClosed, {}, {}, QString::fromUtf16(kRecordsetSource));
+        RaiseRecordset(err::ObjectClosed);
     if (m_data->position < 0 || m_data->position >= m_data->rowCount())
-        Raise(err::NoCurrentRecord, {}, {}, QString::fromUtf16(kRecordsetSource));
+        RaiseRecordset(err::NoCurrentRecord);
     return m_data->valueAt(m_data->position, m_index);
 }
 
@@ -24,8 +25,8 @@ long Field::DefinedSize() const
     if (column.type.cls != JetType::Unknown)
         return column.type.size;
     switch (column.ado) {
-    case 3: return 4;
-    case 5: return 8;
+    case adInteger: return 4;
+    case adDouble: return 8;
     default: return 255;
     }
 }

@@ -12,7 +12,7 @@ int Fields::indexOf(const QString& name) const { return m_data->indexOf(name); }
 Field Fields::operator[](int index) const
 {
     if (index < 0 || index >= m_data->columnCount())
-        Raise(err::ItemNotFound, {}, {}, QString::fromUtf16(kRecordsetSource));
+        RaiseRecordset(err::ItemNotFound);
     return Field(m_data, index);
 }
 
@@ -20,7 +20,7 @@ Field Fields::operator[](const QString& name) const
 {
     const int index = m_data->indexOf(name);
     if (index < 0)
-        Raise(err::ItemNotFound, {}, {}, QString::fromUtf16(kRecordsetSource));
+        RaiseRecordset(err::ItemNotFound);
     return Field(m_data, index);
 }
 

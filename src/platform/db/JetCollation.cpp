@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -128,80 +129,7 @@ void weights(std::string_view s, std::vector<std::uint32_t>& out)
     }
 }
 
-struct PatternChar {
-    enum Kind { Literal, AnyRun, AnyOne, Digit, Set } kind = Literal;
-    std::uint32_t weight = 0;
-    bool negated = false;
-    std::vector<std::pair<std::uint32_t, std::uint32_t>> ranges; // inclusive weight ranges
-};
-
-std::vector<PatternChar> compilePattern(std::string_view pattern)
-{
-    std::vector<PatternChar> out;
-    for (std::size_t i = 0; i < pattern.size();) {
-        const char32_t cp = decode(pattern, i);
-        PatternChar pc;
-        switch (cp) {
-        case '*':
-        case '%': pc.kind = PatternChar::AnyRun; break;
-        case '?':
-        case '_': pc.kind = PatternChar::AnyOne; break;
-        case '#': pc.kind = PatternChar::Digit; break;
-        case '[': {
-            // A "[" without its "]" is taken literally.
-            const std::size_t close = pattern.find(']', i);
-            if (close == std::string_view::npos) {
-                pc.weight = weightOf(cp);
-                break;
-            }
-            pc.kind = PatternChar::Set;
-            std::size_t j = i;
-            if (j < close && pattern[j] == '!') {
-                pc.negated = true;
-                ++j;
-            }
-            while (j < close) {
-                const std::uint32_t lo = weightOf(decode(pattern, j));
-                std::uint32_t hi = lo;
-                if (j + 1 < close && pattern[j] == '-') {
-                    ++j;
-                    hi = weightOf(decode(pattern, j));
-                }
-                pc.ranges.emplace_back(std::min(lo, hi), std::max(lo, hi));
-            }
-            i = close + 1;
-            break;
-        }
-        default: pc.weight = weightOf(cp); break;
-        }
-        out.push_back(std::move(pc));
-    }
-    return out;
-}
-
-bool matchOne(const PatternChar& p, std::uint32_t w)
-{
-    switch (p.kind) {
-    case PatternChar::Literal: return p.weight == w;
-    case PatternChar::AnyOne: return true;
-    case PatternChar::Digit: return w >= kDigitBase && w <= kDigitBase + 9;
-    case PatternChar::Set: {
-        bool in = false;
-        for (const auto& [lo, hi] : p.ranges)
-            if (w >= lo && w <= hi) {
-                in = true;
-                break;
-            }
-        return in != p.negated;
-    }
-    case PatternChar::AnyRun: break;
-    }
-    return false;
-}
-
 } // namespace
-
-std::uint32_t JetCollation::weight(char32_t codePoint) { return weightOf(codePoint); }
 
 int JetCollation::compare(std::string_view a, std::string_view b)
 {
@@ -234,9 +162,73 @@ int JetCollation::compare(std::string_view a, std::string_view b)
     return 0;
 }
 
-bool JetCollation::like(std::string_view pattern, std::string_view text)
+bool JetCollation::like(std::string_view pattern, std::string_view text) { return LikePattern(pattern).matches(text); }
+
+JetCollation::LikePattern::LikePattern(std::string_view pattern)
 {
-    const std::vector<PatternChar> p = compilePattern(pattern);
+    for (std::size_t i = 0; i < pattern.size();) {
+        const char32_t cp = decode(pattern, i);
+        Char pc;
+        switch (cp) {
+        case '*':
+        case '%': pc.kind = Char::AnyRun; break;
+        case '?':
+        case '_': pc.kind = Char::AnyOne; break;
+        case '#': pc.kind = Char::Digit; break;
+        case '[': {
+            // A "[" without its "]" is taken literally.
+            const std::size_t close = pattern.find(']', i);
+            if (close == std::string_view::npos) {
+                pc.weight = weightOf(cp);
+                break;
+            }
+            pc.kind = Char::Set;
+            std::size_t j = i;
+            if (j < close && pattern[j] == '!') {
+                pc.negated = true;
+                ++j;
+            }
+            while (j < close) {
+                const std::uint32_t lo = weightOf(decode(pattern, j));
+                std::uint32_t hi = lo;
+                if (j + 1 < close && pattern[j] == '-') {
+                    ++j;
+                    hi = weightOf(decode(pattern, j));
+                }
+                pc.ranges.emplace_back(std::min(lo, hi), std::max(lo, hi));
+            }
+            i = close + 1;
+            break;
+        }
+        default: pc.weight = weightOf(cp); break;
+        }
+        m_chars.push_back(std::move(pc));
+    }
+}
+
+bool JetCollation::LikePattern::matchOne(const Char& p, std::uint32_t w)
+{
+    switch (p.kind) {
+    case Char::Literal: return p.weight == w;
+    case Char::AnyOne: return true;
+    case Char::Digit: return w >= kDigitBase && w <= kDigitBase + 9;
+    case Char::Set: {
+        bool in = false;
+        for (const auto& [lo, hi] : p.ranges)
+            if (w >= lo && w <= hi) {
+                in = true;
+                break;
+            }
+        return in != p.negated;
+    }
+    case Char::AnyRun: break;
+    }
+    return false;
+}
+
+bool JetCollation::LikePattern::matches(std::string_view text) const
+{
+    const std::vector<Char>& p = m_chars;
     std::vector<std::uint32_t> t;
     weights(text, t);
 
@@ -246,7 +238,7 @@ bool JetCollation::like(std::string_view pattern, std::string_view text)
     std::size_t starP = std::string_view::npos;
     std::size_t starT = 0;
     while (ti < t.size()) {
-        if (pi < p.size() && p[pi].kind == PatternChar::AnyRun) {
+        if (pi < p.size() && p[pi].kind == Char::AnyRun) {
             starP = pi++;
             starT = ti;
         } else if (pi < p.size() && matchOne(p[pi], t[ti])) {
@@ -259,7 +251,7 @@ bool JetCollation::like(std::string_view pattern, std::string_view text)
             return false;
         }
     }
-    while (pi < p.size() && p[pi].kind == PatternChar::AnyRun)
+    while (pi < p.size() && p[pi].kind == Char::AnyRun)
         ++pi;
     return pi == p.size();
 }

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace db {
 
@@ -19,8 +21,24 @@ public:
     // by the collation's weight (so without regard to case or accents).
     static bool like(std::string_view pattern, std::string_view text);
 
-    // Primary weight of one code point (exposed for tests).
-    static std::uint32_t weight(char32_t codePoint);
+    // A LIKE pattern read once, to be matched against many texts: a query
+    // compares every row with the same pattern.
+    class LikePattern {
+    public:
+        explicit LikePattern(std::string_view pattern);
+        bool matches(std::string_view text) const;
+
+    private:
+        struct Char {
+            enum Kind { Literal, AnyRun, AnyOne, Digit, Set } kind = Literal;
+            std::uint32_t weight = 0;
+            bool negated = false;
+            std::vector<std::pair<std::uint32_t, std::uint32_t>> ranges; // inclusive weight ranges
+        };
+        static bool matchOne(const Char& p, std::uint32_t w);
+
+        std::vector<Char> m_chars;
+    };
 };
 
 } // namespace db

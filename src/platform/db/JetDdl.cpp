@@ -161,10 +161,7 @@ public:
                 number(); // precision and scale, or seed and increment of a counter
             expectKind(JetToken::RParen);
         }
-        const bool counter = typeName.compare(QLatin1String("COUNTER"), Qt::CaseInsensitive) == 0
-            || typeName.compare(QLatin1String("AUTOINCREMENT"), Qt::CaseInsensitive) == 0
-            || typeName.compare(QLatin1String("IDENTITY"), Qt::CaseInsensitive) == 0;
-        c.type = JetTypes::fromDdl(typeName, counter ? -1 : size);
+        c.type = JetTypes::fromDdl(typeName, size);
         if (c.type.cls == JetType::Unknown)
             fail();
         for (;;) {
@@ -203,8 +200,6 @@ public:
         }
         return c;
     }
-
-    std::size_t pos() const { return m_i; }
 
 private:
     QString m_sql;
@@ -419,7 +414,7 @@ void createTable(sqlite3* db, const QString& sql)
     sp.release();
 }
 
-void addColumn(sqlite3* db, JetTableSchema& s, JetColumnDef c)
+void addColumn(sqlite3* db, const JetTableSchema& s, JetColumnDef c)
 {
     if (s.indexOf(c.name) >= 0)
         Raise(err::FieldAlreadyExists, c.name, s.table);
@@ -436,6 +431,8 @@ void addColumn(sqlite3* db, JetTableSchema& s, JetColumnDef c)
         // Jet gives rows that already exist no value; the default is for new rows.
         if (rows && c.defaultSql)
             SqliteStatement::exec(db, QStringLiteral("UPDATE %1 SET %2 = NULL").arg(JetTableSchema::quote(s.table), JetTableSchema::quote(c.name)));
+        // A rebuild refreshes the Yes/No triggers itself; an added column must join them.
+        JetTableSchema::read(db, s.table).refreshYesNoTriggers(db);
     } else {
         JetTableSchema after = s;
         QStringList sources = sameColumns(s);
@@ -449,7 +446,6 @@ void addColumn(sqlite3* db, JetTableSchema& s, JetColumnDef c)
     }
     if (c.unique)
         createIndex(db, s.table, c.name, {c.name}, true);
-    JetTableSchema::read(db, s.table).refreshYesNoTriggers(db);
 }
 
 void alterColumn(sqlite3* db, const JetTableSchema& s, JetColumnDef c)

@@ -1,5 +1,6 @@
 #include "platform/db/JetFunctions.h"
 
+#include "platform/db/DbErrors.h"
 #include "platform/db/JetCollation.h"
 #include "platform/db/JetSql.h"
 #include "platform/vb/Currency.h"
@@ -42,6 +43,8 @@ void resultVbError(sqlite3_context* ctx, long number, const QString& description
 }
 
 void resultVbError(sqlite3_context* ctx, const vb::VbError& e) { resultVbError(ctx, e.number(), e.description()); }
+
+void resultVbError(sqlite3_context* ctx, long number) { resultVbError(ctx, number, Description(number)); }
 
 bool isNull(sqlite3_value* v) { return sqlite3_value_type(v) == SQLITE_NULL; }
 
@@ -150,7 +153,7 @@ bool lengthArg(sqlite3_context* ctx, sqlite3_value* v, qint64& out)
 {
     try {
         if (isNull(v)) {
-            resultVbError(ctx, 94, QStringLiteral("Uso no válido de Null"));
+            resultVbError(ctx, err::InvalidUseOfNull);
             return false;
         }
         out = sqlite3_value_type(v) == SQLITE_INTEGER ? sqlite3_value_int64(v) : vb::CLng(vbNumber(v));
@@ -159,7 +162,7 @@ bool lengthArg(sqlite3_context* ctx, sqlite3_value* v, qint64& out)
         return false;
     }
     if (out < 0) {
-        resultVbError(ctx, vb::ErrInvalidCall, QStringLiteral("Llamada a procedimiento o argumento no válido"));
+        resultVbError(ctx, vb::ErrInvalidCall);
         return false;
     }
     return true;
@@ -174,7 +177,7 @@ void fnMid(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     if (!lengthArg(ctx, argv[1], start))
         return;
     if (start < 1)
-        return resultVbError(ctx, vb::ErrInvalidCall, QStringLiteral("Llamada a procedimiento o argumento no válido"));
+        return resultVbError(ctx, vb::ErrInvalidCall);
     qint64 length = -1;
     if (argc > 2 && !lengthArg(ctx, argv[2], length))
         return;
@@ -314,9 +317,11 @@ void fnAdd(sqlite3_context* ctx, int, sqlite3_value** argv)
     try {
         sqlite3_result_double(ctx, vbNumber(argv[0]) + vbNumber(argv[1]));
     } catch (const vb::VbError&) {
-        resultVbError(ctx, 3464, QStringLiteral("No coinciden los tipos de datos en la expresión de criterios."));
+        resultVbError(ctx, err::TypeMismatchInCriteria);
     }
 }
+
+void deletePattern(void* p) { delete static_cast<JetCollation::LikePattern*>(p); }
 
 void fnLike(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
@@ -325,7 +330,13 @@ void fnLike(sqlite3_context* ctx, int, sqlite3_value** argv)
         return sqlite3_result_null(ctx);
     const QByteArray text = sqlite3_value_type(argv[1]) == SQLITE_TEXT ? QByteArray() : vbText(argv[1]).toUtf8();
     const std::string_view t = text.isNull() ? textOf(argv[1]) : std::string_view(text.constData(), std::size_t(text.size()));
-    sqlite3_result_int(ctx, JetCollation::like(textOf(argv[0]), t) ? 1 : 0);
+    // A constant pattern is read once per statement, not once per row.
+    if (const auto* kept = static_cast<const JetCollation::LikePattern*>(sqlite3_get_auxdata(ctx, 0)))
+        return sqlite3_result_int(ctx, kept->matches(t) ? 1 : 0);
+    auto* pattern = new JetCollation::LikePattern(textOf(argv[0]));
+    sqlite3_result_int(ctx, pattern->matches(t) ? 1 : 0);
+    // SQLite may free the pattern at once: it is not touched after this.
+    sqlite3_set_auxdata(ctx, 0, pattern, deletePattern);
 }
 
 int collate(void*, int na, const void* a, int nb, const void* b)

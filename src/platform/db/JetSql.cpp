@@ -34,8 +34,7 @@ Node word(std::string text, std::string space = {})
 
 Node rawNode(std::string text, std::string space = {})
 {
-    Node n;
-    n.tok = JetToken{JetToken::Word, std::move(text), std::move(space)};
+    Node n = word(std::move(text), std::move(space));
     n.raw = true;
     return n;
 }

@@ -8,11 +8,6 @@
 #include <cmath>
 
 namespace db {
-namespace {
-
-[[noreturn]] void raise(long number) { Raise(number, {}, {}, QString::fromUtf16(kRecordsetSource)); }
-
-} // namespace
 
 Recordset::Recordset() = default;
 
@@ -21,7 +16,7 @@ Recordset::Recordset(std::shared_ptr<RecordsetData> data) : m_data(std::move(dat
 RecordsetData& Recordset::openData() const
 {
     if (!m_data || !m_data->open)
-        raise(err::ObjectClosed);
+        RaiseRecordset(err::ObjectClosed);
     return *m_data;
 }
 
@@ -43,7 +38,7 @@ void Recordset::MoveFirst()
 {
     RecordsetData& d = openData();
     if (d.rowCount() == 0)
-        raise(err::NoCurrentRecord);
+        RaiseRecordset(err::NoCurrentRecord);
     d.position = 0;
 }
 
@@ -51,7 +46,7 @@ void Recordset::MoveLast()
 {
     RecordsetData& d = openData();
     if (d.rowCount() == 0)
-        raise(err::NoCurrentRecord);
+        RaiseRecordset(err::NoCurrentRecord);
     d.position = d.rowCount() - 1;
 }
 
@@ -59,7 +54,7 @@ void Recordset::MoveNext()
 {
     RecordsetData& d = openData();
     if (d.position >= d.rowCount())
-        raise(err::NoCurrentRecord);
+        RaiseRecordset(err::NoCurrentRecord);
     ++d.position;
 }
 
@@ -67,7 +62,7 @@ void Recordset::MovePrevious()
 {
     RecordsetData& d = openData();
     if (d.position < 0 || d.rowCount() == 0)
-        raise(err::NoCurrentRecord);
+        RaiseRecordset(err::NoCurrentRecord);
     --d.position;
 }
 
@@ -77,7 +72,7 @@ void Recordset::Move(long n)
     if (n == 0)
         return;
     if ((n > 0 && d.position >= d.rowCount()) || (n < 0 && d.position < 0))
-        raise(err::NoCurrentRecord);
+        RaiseRecordset(err::NoCurrentRecord);
     const long target = d.position + n;
     d.position = target < 0 ? -1 : std::min(target, d.rowCount());
 }
@@ -98,7 +93,7 @@ void Recordset::setAbsolutePosition(long position)
 {
     RecordsetData& d = openData();
     if (position < 1 || position > d.rowCount())
-        Raise(3001, {}, {}, QString::fromUtf16(kRecordsetSource));
+        RaiseRecordset(3001);
     d.position = position - 1;
 }
 
@@ -110,11 +105,11 @@ RowBlock Recordset::GetRows(long rows, double start)
     if (start != 0) {
         const long position = long(std::llround(start));
         if (position < 1 || position > d.rowCount())
-            Raise(3001, {}, {}, QString::fromUtf16(kRecordsetSource));
+            RaiseRecordset(3001);
         d.position = position - 1;
     }
     if (d.position < 0 || d.position >= d.rowCount())
-        raise(err::NoCurrentRecord);
+        RaiseRecordset(err::NoCurrentRecord);
     const long available = d.rowCount() - d.position;
     const long count = rows < 0 ? available : std::min(rows, available);
     RowBlock block;
@@ -131,7 +126,7 @@ void Recordset::Requery()
     RecordsetData& d = openData();
     const auto connection = d.connection.lock();
     if (!connection)
-        Raise(err::ConnectionClosed, {}, {}, QString::fromUtf16(kRecordsetSource));
+        RaiseRecordset(err::ConnectionClosed);
     connection->requery(d);
 }
 

@@ -97,6 +97,8 @@ void RecordsetData::load(sqlite3_stmt* stmt)
 // Jet names two result columns of one name "Table.Field".
 void RecordsetData::qualifyDuplicateNames(sqlite3_stmt* stmt)
 {
+    // Names are renamed only once all are compared, so that both twins are found.
+    std::vector<QString> qualified(columns.size());
     for (std::size_t i = 0; i < columns.size(); ++i) {
         bool duplicate = false;
         for (std::size_t j = 0; j < columns.size() && !duplicate; ++j)
@@ -106,11 +108,11 @@ void RecordsetData::qualifyDuplicateNames(sqlite3_stmt* stmt)
         const char* table = sqlite3_column_table_name(stmt, columns[i].source);
         const char* origin = sqlite3_column_origin_name(stmt, columns[i].source);
         if (table && origin && columns[i].name == QString::fromUtf8(origin))
-            columns[i].qualifiedName = QString::fromUtf8(table) + u'.' + columns[i].name;
+            qualified[i] = QString::fromUtf8(table) + u'.' + columns[i].name;
     }
-    for (Column& c : columns)
-        if (!c.qualifiedName.isEmpty())
-            c.name = c.qualifiedName;
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        if (!qualified[i].isEmpty())
+            columns[i].name = qualified[i];
 }
 
 int RecordsetData::indexOf(const QString& name) const

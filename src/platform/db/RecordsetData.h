@@ -27,7 +27,6 @@ public:
         JetType type;   // from the declared type; Unknown for expressions
         int ado = 0;    // resolved ADO type (expressions: from their values)
         int source = 0; // column index in the statement
-        QString qualifiedName;
     };
 
     // Reads every row of a stepped-to-start statement.

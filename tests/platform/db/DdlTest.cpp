@@ -87,7 +87,8 @@ TEST_F(DdlTest, TextWidthIsEnforcedInCharacters)
 
 TEST_F(DdlTest, YesNoStoresMinusOneOrZero)
 {
-    exec({"CREATE TABLE T (Id INT, S YESNO, B BIT)", "INSERT INTO T (Id, S, B) VALUES (1, 1, 5)",
+    // S is made with the table, B added to it later.
+    exec({"CREATE TABLE T (Id INT, S YESNO)", "ALTER TABLE T ADD COLUMN B BIT", "INSERT INTO T (Id, S, B) VALUES (1, 1, 5)",
           "INSERT INTO T (Id, S, B) VALUES (2, True, 0)", "INSERT INTO T (Id, S) VALUES (3, Null)", "UPDATE T SET B = 7 WHERE Id = 2"});
     EXPECT_EQ(column(QStringLiteral("SELECT S + 0 FROM T ORDER BY Id")), (QStringList{"-1", "-1", ""}));
     EXPECT_EQ(column(QStringLiteral("SELECT B + 0 FROM T ORDER BY Id")), (QStringList{"-1", "-1", ""}));

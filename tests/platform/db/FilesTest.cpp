@@ -95,6 +95,11 @@ TEST_F(FilesTest, CompactDatabaseTakesTheDestinationPassword)
     db::Connection copy;
     copy.Open(cs(dest, QStringLiteral("nueva")));
     EXPECT_EQ(copy.State(), db::ObjectState::Open);
+
+    // An empty destination password leaves the copy unprotected.
+    const QString open = dir.filePath(QStringLiteral("Abierta.mdb"));
+    db::CompactDatabase(cs(path, password), cs(open, QString()));
+    EXPECT_FALSE(db::HasDatabasePassword(open));
 }
 
 TEST_F(FilesTest, CompactInPlaceKeepsDataIndexesAndPassword)
@@ -127,6 +132,9 @@ TEST_F(FilesTest, CompactionKeepsAPasswordHoldingSeparators)
         again.Open(oddCs(file));
         EXPECT_EQ(again.State(), db::ObjectState::Open) << file.toStdString();
     }
+    // And a closed file protected by it can still have it changed.
+    db::SetDatabasePassword(path, odd, QString());
+    EXPECT_FALSE(db::HasDatabasePassword(path));
 }
 
 TEST_F(FilesTest, CompactInPlaceWithWrongPasswordLeavesTheFile)

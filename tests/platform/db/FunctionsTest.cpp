@@ -91,6 +91,15 @@ TEST_F(JetFunctionsTest, VbFailuresKeepTheirNumbers)
         EXPECT_EQ(errorNumber([&] { con.Execute(QString::fromUtf8(sql)); }), number) << sql;
 }
 
+TEST_F(JetFunctionsTest, LikePatternMayChangeFromRowToRow)
+{
+    exec({"CREATE TABLE L (Texto NVARCHAR(20), Patron NVARCHAR(20))"});
+    const char* rows[][2] = {{"Edgar", "%gar"}, {"Edgar", "%dg%"}, {"Edgar", "x%"}, {"Núñez", "n_ñ*"}, {"Pepa", "Pe#a"}};
+    for (const auto& [text, pattern] : rows)
+        con.Exec(QStringLiteral("INSERT INTO L (Texto, Patron) VALUES (?, ?)"), {QString::fromUtf8(text), QString::fromUtf8(pattern)});
+    EXPECT_EQ(column(QStringLiteral("SELECT Patron FROM L WHERE Texto LIKE Patron")), (QStringList{"%gar", "%dg%", QString::fromUtf8("n_ñ*")}));
+}
+
 TEST_F(JetFunctionsTest, EntryNumbersHeldAsTextSortByVal)
 {
     exec({"CREATE TABLE Bautismo (IDBautismo COUNTER PRIMARY KEY, Folio NVARCHAR(10), Numero NVARCHAR(10))"});
