@@ -16,6 +16,12 @@ QString WithoutTrailingSeparators(QString path)
     return path;
 }
 
+// Index of the last "/" or "\", -1 when there is none.
+qsizetype LastSeparator(const QString& path)
+{
+    return qMax(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+}
+
 QString FindEntry(const QString& folder, const QString& entry)
 {
     const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
@@ -56,8 +62,7 @@ QString JoinPath(const QString& folder, const QString& name)
         return right;
     if (right.isEmpty())
         return left;
-    while (left.size() > 1 && left.endsWith(u'/'))
-        left.chop(1);
+    left = WithoutTrailingSeparators(left);
     while (right.startsWith(u'/'))
         right.remove(0, 1);
     return left.endsWith(u'/') ? left + right : left + u'/' + right;
@@ -65,21 +70,11 @@ QString JoinPath(const QString& folder, const QString& name)
 
 QString FolderOf(const QString& path)
 {
-    for (qsizetype i = path.size() - 1; i >= 0; --i) {
-        if (IsSeparator(path[i]))
-            return NormalizeSeparators(path.left(i));
-    }
-    return {};
+    const qsizetype separator = LastSeparator(path);
+    return separator < 0 ? QString() : NormalizeSeparators(path.left(separator));
 }
 
-QString FileNameOf(const QString& path)
-{
-    for (qsizetype i = path.size() - 1; i >= 0; --i) {
-        if (IsSeparator(path[i]))
-            return path.mid(i + 1);
-    }
-    return path;
-}
+QString FileNameOf(const QString& path) { return path.mid(LastSeparator(path) + 1); }
 
 QString FindFileCaseInsensitive(const QString& folder, const QString& name)
 {

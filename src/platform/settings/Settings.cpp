@@ -96,7 +96,7 @@ void SaveSetting(const QString& app, const QString& section, const QString& key,
     // As VB: a value needs a section and a key. An empty key would otherwise
     // land on the section's own name.
     if (SectionPath(section).isEmpty() || key.isEmpty())
-        throw vb::VbError(vb::ErrInvalidCall, QStringLiteral("Llamada a procedimiento o argumento no válido"));
+        vb::ThrowInvalidCall();
     QDir().mkpath(Folder());
     QSettings store(FilePath(app), QSettings::IniFormat);
     store.setValue(FullKey(section, key), value);

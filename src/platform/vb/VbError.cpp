@@ -12,6 +12,11 @@ VbError::VbError(long number, QString description, QString source)
 {
 }
 
+void ThrowInvalidCall(const QString& source)
+{
+    throw VbError(ErrInvalidCall, QStringLiteral("Llamada a procedimiento o argumento no válido"), source);
+}
+
 void ThrowOverflow(const QString& source)
 {
     throw VbError(ErrOverflow, QStringLiteral("Desbordamiento"), source);

@@ -30,6 +30,8 @@ inline constexpr long ErrInvalidCall = 5;     // "Llamada a procedimiento o argu
 inline constexpr long ErrOverflow = 6;        // "Desbordamiento"
 inline constexpr long ErrTypeMismatch = 13;   // "No coinciden los tipos"
 
+// Throws the invalid-call error with its usual Spanish description.
+[[noreturn]] void ThrowInvalidCall(const QString& source = {});
 // Throws the overflow error with its usual Spanish description.
 [[noreturn]] void ThrowOverflow(const QString& source = {});
 // Throws the type-mismatch error with its usual Spanish description.

@@ -7,6 +7,7 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -22,6 +23,11 @@ int VbButton(Qt::MouseButton button)
     case Qt::MiddleButton: return 4;
     default: return 0;
     }
+}
+
+[[noreturn]] void ThrowBadIndex()
+{
+    throw vb::VbError(NvList::ErrIndicePropiedad, QStringLiteral("Índice de matriz de propiedades no válido"));
 }
 
 int VbShift(Qt::KeyboardModifiers modifiers)
@@ -69,9 +75,8 @@ NvList::~NvList() = default;
 
 void NvList::ClearRows()
 {
-    m_filling = true;
+    const QScopedValueRollback filling(m_filling, true);
     m_model->Clear();
-    m_filling = false;
 }
 
 void NvList::AddRow(const QString& text, qint32 id)
@@ -81,9 +86,8 @@ void NvList::AddRow(const QString& text, qint32 id)
 
 void NvList::EndFill()
 {
-    m_filling = true;
+    const QScopedValueRollback filling(m_filling, true);
     m_model->Flush();
-    m_filling = false;
 }
 
 int NvList::ColumnCount() const
@@ -190,9 +194,8 @@ void NvList::SetCurrentRow(int row)
     if (row != -1)
         CheckRow(row);
     // Only the user's selection raises RowSelected.
-    m_filling = true;
+    const QScopedValueRollback filling(m_filling, true);
     m_view->setCurrentIndex(row == -1 ? QModelIndex() : m_model->index(row, 0));
-    m_filling = false;
 }
 
 QString NvList::FilterText(int column) const
@@ -221,20 +224,19 @@ bool NvList::eventFilter(QObject* watched, QEvent* event)
 void NvList::CheckColumn(int column) const
 {
     if (column < 0 || column >= ColumnCount())
-        throw vb::VbError(ErrIndicePropiedad, QStringLiteral("Índice de matriz de propiedades no válido"));
+        ThrowBadIndex();
 }
 
 void NvList::CheckRow(int row) const
 {
     if (row < 0 || row >= RowCount())
-        throw vb::VbError(ErrIndicePropiedad, QStringLiteral("Índice de matriz de propiedades no válido"));
+        ThrowBadIndex();
 }
 
 void NvList::ApplyWidth(int column)
 {
-    m_settingWidth = true;
+    const QScopedValueRollback settingWidth(m_settingWidth, true);
     m_view->horizontalHeader()->resizeSection(column, qMax(0, vb::TwipsToPixelsX(m_widths.at(column))));
-    m_settingWidth = false;
 }
 
 // Widths are kept in twips as given, so that a width read back unchanged is

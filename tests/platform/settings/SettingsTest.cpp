@@ -1,5 +1,7 @@
 #include "platform/settings/Settings.h"
 #include "platform/vb/VbError.h"
+#include "support/ErrorNumber.h"
+#include "support/ScopedEnv.h"
 
 #include <QDir>
 #include <QFile>
@@ -161,11 +163,13 @@ TEST_F(SettingsStore, FolderComesFromTheOverrideThenTheEnvironment)
 {
     EXPECT_EQ(settings::Folder(), m_dir.path());
     QTemporaryDir other;
-    qputenv("DUZ_SETTINGS_DIR", other.path().toLocal8Bit());
-    EXPECT_EQ(settings::Folder(), m_dir.path());
-    settings::SetFolder({});
-    EXPECT_EQ(settings::Folder(), other.path());
-    qunsetenv("DUZ_SETTINGS_DIR");
+    {
+        testsupport::ScopedEnv env("DUZ_SETTINGS_DIR", other.path().toLocal8Bit());
+        EXPECT_EQ(settings::Folder(), m_dir.path());
+        settings::SetFolder({});
+        EXPECT_EQ(settings::Folder(), other.path());
+    }
+    testsupport::ScopedEnv unset("DUZ_SETTINGS_DIR", std::nullopt);
     EXPECT_NE(settings::Folder(), other.path());
     EXPECT_FALSE(settings::Folder().isEmpty());
 }
@@ -175,12 +179,9 @@ TEST_F(SettingsStore, SavingNeedsASectionAndAKey)
     for (const auto& [section, key] : {std::pair {QString(), QStringLiteral("k")},
                                        std::pair {QStringLiteral("\\\\"), QStringLiteral("k")},
                                        std::pair {QStringLiteral("s"), QString()}}) {
-        try {
-            settings::SaveSetting(App, section, key, QStringLiteral("v"));
-            ADD_FAILURE() << "no error";
-        } catch (const vb::VbError& e) {
-            EXPECT_EQ(e.number(), vb::ErrInvalidCall);
-        }
+        EXPECT_EQ(testsupport::ErrorNumberOf([&] { settings::SaveSetting(App, section, key, QStringLiteral("v")); }),
+                  vb::ErrInvalidCall)
+            << section.toStdString() << " / " << key.toStdString();
     }
     EXPECT_EQ(settings::GetSetting(App, QStringLiteral("s"), QString(), QStringLiteral("def")), QStringLiteral("def"));
 }
@@ -192,12 +193,9 @@ TEST_F(SettingsStore, UnwritableStoreIsAnError)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
     settings::SetFolder(QDir(blocker).filePath(QStringLiteral("sub")));
-    try {
-        settings::SaveSetting(App, QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("v"));
-        FAIL() << "no error";
-    } catch (const vb::VbError& e) {
-        EXPECT_EQ(e.number(), 75);
-    }
+    EXPECT_EQ(testsupport::ErrorNumberOf(
+                  [] { settings::SaveSetting(App, QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("v")); }),
+              75);
 }
 
 } // namespace

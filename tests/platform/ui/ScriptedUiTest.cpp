@@ -1,3 +1,4 @@
+#include "platform/os/Locale.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedUi.h"
 #include "support/TestEnvironment.h"
@@ -114,6 +115,9 @@ TEST(ScriptedUi, RecordsTheOtherDesktopCalls)
 
 TEST(TestEnvironment, EachTestGetsSpanishRegionalSettingsAndItsOwnSettingsFolder)
 {
+    EXPECT_EQ(os::SystemLocaleSeparators(),
+              (os::LocaleSeparators {QStringLiteral(","), QStringLiteral("."), QStringLiteral(","), QStringLiteral(".")}));
+    EXPECT_EQ(os::UserDefaultLangID(), 3082);
     EXPECT_FALSE(testsupport::settingsFolder().isEmpty());
     EXPECT_TRUE(QDir(testsupport::settingsFolder()).isEmpty());
 }

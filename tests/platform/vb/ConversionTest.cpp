@@ -1,5 +1,6 @@
 #include "platform/vb/Vb.h"
 #include "platform/vb/VbError.h"
+#include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,8 @@
 #include <limits>
 
 namespace {
+
+using testsupport::ErrorNumberOf;
 
 struct RoundCase {
     double value;
@@ -37,16 +40,6 @@ INSTANTIATE_TEST_SUITE_P(CLng, CLngTable, ::testing::Values(
     RoundCase{0.5, 0}, RoundCase{1.5, 2}, RoundCase{2.5, 2}, RoundCase{-2.5, -2},
     RoundCase{100000.5, 100000}, RoundCase{100001.5, 100002},
     RoundCase{2147483647.4, 2147483647}, RoundCase{-2147483648.5, -2147483648L}));
-
-long ErrorNumberOf(auto&& call)
-{
-    try {
-        call();
-    } catch (const vb::VbError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 TEST(CIntCLng, OutOfRangeAfterRoundingOverflows)
 {

@@ -2,6 +2,7 @@
 #include "platform/vb/VbError.h"
 #include "platform/widgets/NvList.h"
 #include "platform/widgets/NvListFilterRow.h"
+#include "support/ErrorNumber.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -58,18 +59,11 @@ TEST_F(NvListTest, ColumnsKeepCaptionsKeysAndExactTwips)
 
 TEST_F(NvListTest, BadIndexesAndTooManyColumnsRaise)
 {
-    const auto numero = [](const std::function<void()>& f) {
-        try {
-            f();
-        } catch (const vb::VbError& e) {
-            return e.number();
-        }
-        return 0L;
-    };
-    EXPECT_EQ(numero([&] { lista.ColumnWidth(3); }), NvList::ErrIndicePropiedad);
-    EXPECT_EQ(numero([&] { lista.SetColumnCaption(-1, {}); }), NvList::ErrIndicePropiedad);
-    EXPECT_EQ(numero([&] { lista.RowKey(0); }), NvList::ErrIndicePropiedad);
-    EXPECT_EQ(numero([&] { lista.SetColumnCount(256); }), vb::ErrOverflow);
+    using testsupport::ErrorNumberOf;
+    EXPECT_EQ(ErrorNumberOf([&] { lista.ColumnWidth(3); }), NvList::ErrIndicePropiedad);
+    EXPECT_EQ(ErrorNumberOf([&] { lista.SetColumnCaption(-1, {}); }), NvList::ErrIndicePropiedad);
+    EXPECT_EQ(ErrorNumberOf([&] { lista.RowKey(0); }), NvList::ErrIndicePropiedad);
+    EXPECT_EQ(ErrorNumberOf([&] { lista.SetColumnCount(256); }), vb::ErrOverflow);
     EXPECT_EQ(lista.ColumnCount(), 3);
 }
 
