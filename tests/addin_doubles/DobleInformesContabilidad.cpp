@@ -7,8 +7,8 @@ void DobleInformesContabilidad::ImprimirBalanceSumasySaldos(PVAPI::IControlInfor
                                                             db::Connection& conContabilidad,
                                                             db::Connection& conInformes, qint32 lngEmpresa)
 {
-    m_grabadora->Anotar("ImprimirBalanceSumasySaldos", crptInformes, objConfig, conContabilidad, conInformes,
-                        lngEmpresa);
+    m_grabadora->Recibir("ImprimirBalanceSumasySaldos", crptInformes, objConfig, conContabilidad, conInformes,
+                         lngEmpresa);
 }
 
 void DobleInformesContabilidad::ImprimirBalanceSituacion(PVAPI::IControlInforme& crptInformes,
@@ -16,8 +16,8 @@ void DobleInformesContabilidad::ImprimirBalanceSituacion(PVAPI::IControlInforme&
                                                          db::Connection& conContabilidad, db::Connection& conInformes,
                                                          qint32 lngEmpresa)
 {
-    m_grabadora->Anotar("ImprimirBalanceSituacion", crptInformes, objConfig, conContabilidad, conInformes,
-                        lngEmpresa);
+    m_grabadora->Recibir("ImprimirBalanceSituacion", crptInformes, objConfig, conContabilidad, conInformes,
+                         lngEmpresa);
 }
 
 void DobleInformesContabilidad::ImprimirBalanceSituacionComp(PVAPI::IControlInforme& crptInformes,
@@ -25,8 +25,8 @@ void DobleInformesContabilidad::ImprimirBalanceSituacionComp(PVAPI::IControlInfo
                                                              db::Connection& conContabilidad,
                                                              db::Connection& conInformes, qint32 lngEmpresa)
 {
-    m_grabadora->Anotar("ImprimirBalanceSituacionComp", crptInformes, objConfig, conContabilidad, conInformes,
-                        lngEmpresa);
+    m_grabadora->Recibir("ImprimirBalanceSituacionComp", crptInformes, objConfig, conContabilidad, conInformes,
+                         lngEmpresa);
 }
 
 void DobleInformesContabilidad::ImprimirBalancePYG(PVAPI::IControlInforme& crptInformes,
@@ -34,7 +34,7 @@ void DobleInformesContabilidad::ImprimirBalancePYG(PVAPI::IControlInforme& crptI
                                                    db::Connection& conContabilidad, db::Connection& conInformes,
                                                    qint32 lngEmpresa)
 {
-    m_grabadora->Anotar("ImprimirBalancePYG", crptInformes, objConfig, conContabilidad, conInformes, lngEmpresa);
+    m_grabadora->Recibir("ImprimirBalancePYG", crptInformes, objConfig, conContabilidad, conInformes, lngEmpresa);
 }
 
 void DobleInformesContabilidad::ImprimirBalancePYGComp(PVAPI::IControlInforme& crptInformes,
@@ -42,7 +42,7 @@ void DobleInformesContabilidad::ImprimirBalancePYGComp(PVAPI::IControlInforme& c
                                                        db::Connection& conContabilidad, db::Connection& conInformes,
                                                        qint32 lngEmpresa)
 {
-    m_grabadora->Anotar("ImprimirBalancePYGComp", crptInformes, objConfig, conContabilidad, conInformes, lngEmpresa);
+    m_grabadora->Recibir("ImprimirBalancePYGComp", crptInformes, objConfig, conContabilidad, conInformes, lngEmpresa);
 }
 
 void DobleInformesContabilidad::ImprimirLibroDiario(PVAPI::IControlInforme& crptInformes,
@@ -50,7 +50,7 @@ void DobleInformesContabilidad::ImprimirLibroDiario(PVAPI::IControlInforme& crpt
                                                     db::Connection& conContabilidad, db::Connection& conInformes,
                                                     qint32 lngEmpresa)
 {
-    m_grabadora->Anotar("ImprimirLibroDiario", crptInformes, objConfig, conContabilidad, conInformes, lngEmpresa);
+    m_grabadora->Recibir("ImprimirLibroDiario", crptInformes, objConfig, conContabilidad, conInformes, lngEmpresa);
 }
 
 void DobleInformesContabilidad::ImprimirLibroMayor(PVAPI::IControlInforme& crptInformes,
@@ -58,7 +58,7 @@ void DobleInformesContabilidad::ImprimirLibroMayor(PVAPI::IControlInforme& crptI
                                                    db::Connection& conContabilidad, db::Connection& conInformes,
                                                    qint32 lngEmpresa)
 {
-    m_grabadora->Anotar("ImprimirLibroMayor", crptInformes, objConfig, conContabilidad, conInformes, lngEmpresa);
+    m_grabadora->Recibir("ImprimirLibroMayor", crptInformes, objConfig, conContabilidad, conInformes, lngEmpresa);
 }
 
 void DobleInformesContabilidad::ImprimirSubcuentas(PVAPI::IControlInforme& crptInformes,
@@ -66,7 +66,7 @@ void DobleInformesContabilidad::ImprimirSubcuentas(PVAPI::IControlInforme& crptI
                                                    db::Connection& conContabilidad, db::Connection& conInformes,
                                                    qint32 lngEmpresa)
 {
-    m_grabadora->Anotar("ImprimirSubcuentas", crptInformes, objConfig, conContabilidad, conInformes, lngEmpresa);
+    m_grabadora->Recibir("ImprimirSubcuentas", crptInformes, objConfig, conContabilidad, conInformes, lngEmpresa);
 }
 
 void DobleInformesContabilidad::ImprimirEpigrafes(PVAPI::IControlInforme& crptInformes,
@@ -74,7 +74,7 @@ void DobleInformesContabilidad::ImprimirEpigrafes(PVAPI::IControlInforme& crptIn
                                                   db::Connection& conContabilidad, db::Connection& conInformes,
                                                   qint32 lngEmpresa)
 {
-    m_grabadora->Anotar("ImprimirEpigrafes", crptInformes, objConfig, conContabilidad, conInformes, lngEmpresa);
+    m_grabadora->Recibir("ImprimirEpigrafes", crptInformes, objConfig, conContabilidad, conInformes, lngEmpresa);
 }
 
 void DobleInformesContabilidad::ImprimirPresupuestoAnual(PVAPI::IControlInforme& crptInformes,
@@ -82,8 +82,8 @@ void DobleInformesContabilidad::ImprimirPresupuestoAnual(PVAPI::IControlInforme&
                                                          db::Connection& conContabilidad, db::Connection& conInformes,
                                                          qint32 lngEmpresa)
 {
-    m_grabadora->Anotar("ImprimirPresupuestoAnual", crptInformes, objConfig, conContabilidad, conInformes,
-                        lngEmpresa);
+    m_grabadora->Recibir("ImprimirPresupuestoAnual", crptInformes, objConfig, conContabilidad, conInformes,
+                         lngEmpresa);
 }
 
 void DobleInformesContabilidad::ImprimirPresupuesto(PVAPI::IControlInforme& crptInformes,
@@ -91,7 +91,7 @@ void DobleInformesContabilidad::ImprimirPresupuesto(PVAPI::IControlInforme& crpt
                                                     db::Connection& conContabilidad, db::Connection& conInformes,
                                                     qint32 lngEmpresa)
 {
-    m_grabadora->Anotar("ImprimirPresupuesto", crptInformes, objConfig, conContabilidad, conInformes, lngEmpresa);
+    m_grabadora->Recibir("ImprimirPresupuesto", crptInformes, objConfig, conContabilidad, conInformes, lngEmpresa);
 }
 
 void DobleInformesContabilidad::ImprimirFacturasEmitidas(PVAPI::IControlInforme& crptInformes,
@@ -99,8 +99,8 @@ void DobleInformesContabilidad::ImprimirFacturasEmitidas(PVAPI::IControlInforme&
                                                          db::Connection& conContabilidad, db::Connection& conInformes,
                                                          qint32 lngEmpresa)
 {
-    m_grabadora->Anotar("ImprimirFacturasEmitidas", crptInformes, objConfig, conContabilidad, conInformes,
-                        lngEmpresa);
+    m_grabadora->Recibir("ImprimirFacturasEmitidas", crptInformes, objConfig, conContabilidad, conInformes,
+                         lngEmpresa);
 }
 
 void DobleInformesContabilidad::ImprimirFacturasRecibidas(PVAPI::IControlInforme& crptInformes,
@@ -108,8 +108,8 @@ void DobleInformesContabilidad::ImprimirFacturasRecibidas(PVAPI::IControlInforme
                                                           db::Connection& conContabilidad,
                                                           db::Connection& conInformes, qint32 lngEmpresa)
 {
-    m_grabadora->Anotar("ImprimirFacturasRecibidas", crptInformes, objConfig, conContabilidad, conInformes,
-                        lngEmpresa);
+    m_grabadora->Recibir("ImprimirFacturasRecibidas", crptInformes, objConfig, conContabilidad, conInformes,
+                         lngEmpresa);
 }
 
 } // namespace dobles

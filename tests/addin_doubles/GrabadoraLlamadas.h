@@ -66,17 +66,20 @@ public:
     void FijarSalida(const QString& miembro, int indice, const QVariant& valor);
     void FijarAccion(const QString& miembro, Accion accion) { m_acciones[miembro] = std::move(accion); }
 
-    // Used by the doubles.
+    // Used by the doubles. Recibir records the call (running its action) and
+    // then leaves the fixed outputs in its number, flag and text arguments by
+    // their position, so no double numbers its outputs by hand. (A by-value
+    // argument is the double's own copy: an output fixed for it goes nowhere.)
     template <class... A>
-    void Anotar(const char* miembro, const A&... argumentos);
-    template <class T>
-    void Salida(const char* miembro, int indice, T& argumento) const;
+    void Recibir(const char* miembro, A&... argumentos);
     template <class T>
     T Resultado(const char* miembro, T porDefecto = T {}) const;
     void AnotarCreacion() { ++m_creados; }
 
 private:
     void AnotarLlamada(Llamada llamada);
+    template <class T>
+    void DejarSalida(const QString& miembro, int indice, T& argumento) const;
 
     QList<Llamada> m_llamadas;
     QHash<QString, QVariant> m_resultados;
@@ -86,17 +89,24 @@ private:
 };
 
 template <class... A>
-void GrabadoraLlamadas::Anotar(const char* miembro, const A&... argumentos)
+void GrabadoraLlamadas::Recibir(const char* miembro, A&... argumentos)
 {
-    AnotarLlamada(Llamada {QString::fromLatin1(miembro), QVariantList {ValorGrabado(argumentos)...}});
+    const QString nombre = QString::fromLatin1(miembro);
+    AnotarLlamada(Llamada {nombre, QVariantList {ValorGrabado(argumentos)...}});
+    int indice = 0;
+    (DejarSalida(nombre, indice++, argumentos), ...);
 }
 
 template <class T>
-void GrabadoraLlamadas::Salida(const char* miembro, int indice, T& argumento) const
+void GrabadoraLlamadas::DejarSalida([[maybe_unused]] const QString& miembro, [[maybe_unused]] int indice,
+                                    [[maybe_unused]] T& argumento) const
 {
-    const auto salida = m_salidas.constFind({QString::fromLatin1(miembro), indice});
-    if (salida != m_salidas.constEnd())
-        argumento = salida->template value<T>();
+    // Objects (connections, configuration, collections) are never outputs.
+    if constexpr (!std::is_const_v<T> && (std::is_arithmetic_v<T> || std::is_same_v<T, QString>)) {
+        const auto salida = m_salidas.constFind({miembro, indice});
+        if (salida != m_salidas.constEnd())
+            argumento = salida->template value<T>();
+    }
 }
 
 template <class T>

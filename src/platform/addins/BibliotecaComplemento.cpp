@@ -3,6 +3,8 @@
 #include "platform/addins/ModuloComplemento.h"
 #include "platform/ui/Ui.h"
 
+#include <QLibrary>
+
 namespace addins {
 
 std::unique_ptr<BibliotecaComplemento> BibliotecaComplemento::Cargar(const QString& ruta, QString* error)
@@ -34,7 +36,7 @@ std::unique_ptr<BibliotecaComplemento> BibliotecaComplemento::Cargar(const QStri
                      .arg(VersionInterfazComplementos);
         return nullptr;
     }
-    return std::unique_ptr<BibliotecaComplemento>(new BibliotecaComplemento(ruta, modulo));
+    return std::unique_ptr<BibliotecaComplemento>(new BibliotecaComplemento(modulo));
 }
 
 } // namespace addins

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLibrary>
 #include <QString>
 #include <memory>
 
@@ -17,12 +16,10 @@ public:
     static std::unique_ptr<BibliotecaComplemento> Cargar(const QString& ruta, QString* error);
 
     ModuloComplemento& Modulo() const { return *m_modulo; }
-    const QString& Ruta() const { return m_ruta; }
 
 private:
-    BibliotecaComplemento(QString ruta, ModuloComplemento* modulo) : m_ruta(std::move(ruta)), m_modulo(modulo) {}
+    explicit BibliotecaComplemento(ModuloComplemento* modulo) : m_modulo(modulo) {}
 
-    QString m_ruta;
     ModuloComplemento* m_modulo;
 };
 

@@ -1,5 +1,6 @@
 #include "platform/pvapi/LockSession.h"
 
+#include "platform/os/Paths.h"
 #include "platform/pvapi/LockDatabase.h"
 #include "platform/pvapi/LockErrors.h"
 #include "platform/pvapi/LockLivenessFile.h"
@@ -35,12 +36,15 @@ Registry& registry()
     return instance;
 }
 
+// Any spelling of a folder ("\" or "/", trailing separator or not) names
+// one session.
 QString canonicalFolder(const QString& folder)
 {
-    const QFileInfo info(folder.isEmpty() ? QDir::currentPath() : folder);
+    const QString path = os::NormalizeSeparators(folder);
+    const QFileInfo info(path.isEmpty() ? QDir::currentPath() : path);
     if (!info.isDir())
         ThrowLockError(ErrLockFolderNotFound,
-                       QStringLiteral("No se ha encontrado la ruta de acceso '%1'").arg(folder));
+                       QStringLiteral("No se ha encontrado la ruta de acceso '%1'").arg(path));
     return info.canonicalFilePath();
 }
 

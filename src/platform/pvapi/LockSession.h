@@ -37,8 +37,6 @@ public:
     LockSession(const LockSession&) = delete;
     LockSession& operator=(const LockSession&) = delete;
 
-    const QString& folder() const { return m_folder; }
-    const QString& id() const { return m_id; }
     qint64 newOwner() { return ++m_lastOwner; }
 
     // Takes every request for the owner, or none. With testOnly nothing is

@@ -35,9 +35,7 @@ cProcesarBloqueos::~cProcesarBloqueos()
 
 void cProcesarBloqueos::Inicializar(const QString& strDirectorioTemporal)
 {
-    QString folder = strDirectorioTemporal;
-    folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    std::shared_ptr<LockSession> next = LockSession::ForFolder(folder);
+    std::shared_ptr<LockSession> next = LockSession::ForFolder(strDirectorioTemporal);
     if (next == m_session)
         return;
     if (m_session)

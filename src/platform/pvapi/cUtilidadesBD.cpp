@@ -1,13 +1,13 @@
 #include "platform/pvapi/cUtilidadesBD.h"
 
+#include "platform/os/Paths.h"
 #include "platform/pvapi/LockSession.h"
 
 namespace PVAPI {
 
 bool cUtilidadesBD::blnComprobarAccesoExclusivo(const QString& strDataSource, db::Connection&)
 {
-    QString path = strDataSource;
-    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QString path = os::NormalizeSeparators(strDataSource);
     const QString folder = path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
     return LockSession::ForFolder(folder)->otherLiveSessions() == 0;
 }
