@@ -7,6 +7,7 @@
 #include "schema/DefinicionEsquema.h"
 
 #include <initializer_list>
+#include <utility>
 
 namespace esquema_p {
 
@@ -36,12 +37,17 @@ inline Col Binario(const char* n) { return Col(n, QStringLiteral("LONGBINARY"));
 inline Col Fecha(const char* n) { return Texto(n, 8); }
 inline Col Hora(const char* n) { return Texto(n, 4); }
 
-inline TablaDef Tabla(const char* nombre, std::initializer_list<ColumnaDef> columnas)
+inline TablaDef Tabla(const char* nombre, QList<ColumnaDef> columnas)
 {
     TablaDef t;
     t.nombre = QString::fromUtf8(nombre);
-    t.columnas = QList<ColumnaDef>(columnas);
+    t.columnas = std::move(columnas);
     return t;
+}
+
+inline TablaDef Tabla(const char* nombre, std::initializer_list<ColumnaDef> columnas)
+{
+    return Tabla(nombre, QList<ColumnaDef>(columnas));
 }
 
 // Index named "IX_<columnas>": as in Jet, an index name only has to be unique

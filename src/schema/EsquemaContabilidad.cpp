@@ -38,13 +38,6 @@ QList<ColumnaDef> ImportesApunte()
     return {Moneda("CtdadDebe"), Moneda("CtdadHaber"), Moneda("CtdadDebeEuros"), Moneda("CtdadHaberEuros")};
 }
 
-TablaDef Con(const char* nombre, const QList<ColumnaDef>& columnas)
-{
-    TablaDef t = Tabla(nombre, {});
-    t.columnas = columnas;
-    return t;
-}
-
 QList<TablaDef> Tablas()
 {
     QList<ColumnaDef> cuenta = ColumnasCuenta("CodEmpresa", "CodTipo_Cuenta");
@@ -71,22 +64,22 @@ QList<TablaDef> Tablas()
             Entero("CodGrupo").Defecto("0"),
         }),
         Tabla("Grupo", {Clave("IDGrupo"), Texto("Nombre", 40).Defecto("\"\"")}),
-        Con("Cuenta", cuenta),
+        Tabla("Cuenta", cuenta),
         Tabla("Asiento", {
             Clave("IDAsiento"), Entero("CodEmpresa"), Entero("Numero"), Fecha("Fecha"),
             Texto("ConceptoAsiento", 30).Defecto("\"\""),
         }),
-        Con("Apunte", apunte),
+        Tabla("Apunte", apunte),
         Tabla("AsientoPredefinido", {Clave("IDAsientoPredefinido"), Texto("Nombre", 50), Entero("codEmpresa")}),
-        Con("ApuntePredefinido", apuntePredefinido),
+        Tabla("ApuntePredefinido", apuntePredefinido),
         Tabla("Naturaleza", {Clave("IDNaturaleza"), Texto("Descripcion", 50)}),
         Tabla("Documento", {Clave("IDDocumento"), Texto("Descripcion", 50)}),
         Tabla("Tipo_Cuenta", {Clave("IDTipo_Cuenta"), Texto("Descripcion", 50)}),
-        Con("Estructura", ColumnasEstructura()),
-        Con("Rel_Estructura_Cuenta", ColumnasRelEstructuraCuenta()),
-        Con("Predet_Cuenta", ColumnasCuenta("codEmpresa", "codTipo_Cuenta")),
-        Con("Predet_Estructura", ColumnasEstructura()),
-        Con("Predet_Rel_Estructura_Cuenta", ColumnasRelEstructuraCuenta()),
+        Tabla("Estructura", ColumnasEstructura()),
+        Tabla("Rel_Estructura_Cuenta", ColumnasRelEstructuraCuenta()),
+        Tabla("Predet_Cuenta", ColumnasCuenta("codEmpresa", "codTipo_Cuenta")),
+        Tabla("Predet_Estructura", ColumnasEstructura()),
+        Tabla("Predet_Rel_Estructura_Cuenta", ColumnasRelEstructuraCuenta()),
         Tabla("Errores de pegado", {Clave("IDError"), Texto("Descripcion", 255)}),
     };
 }

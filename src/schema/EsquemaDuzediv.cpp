@@ -244,21 +244,17 @@ TablaDef Progenitor(const char* tabla, const char* clave)
 
 QList<TablaDef> TablasLibros()
 {
-    TablaDef bautismo = Tabla("Bautismo", {});
-    bautismo.columnas = ColumnasPartida("IDBautismo", true);
+    TablaDef bautismo = Tabla("Bautismo", ColumnasPartida("IDBautismo", true));
     bautismo.columnas << Fecha("FechaBautismo") << Entero("CodPadres") << Entero("CodMadres")
                       << Texto("Padrino", 120) << Texto("Madrina", 120) << Texto("Ministro", 120);
 
-    TablaDef confirmacion = Tabla("Confirmacion", {});
-    confirmacion.columnas = ColumnasPartida("IDConfirmacion", true) + ColumnasNombre();
+    TablaDef confirmacion = Tabla("Confirmacion", ColumnasPartida("IDConfirmacion", true) + ColumnasNombre());
     confirmacion.columnas << Texto("NombrePadre", 120) << Texto("NombreMadre", 120);
 
-    TablaDef matrimonio = Tabla("Matrimonio", {});
-    matrimonio.columnas = ColumnasPartida("IDMatrimonio", true);
+    TablaDef matrimonio = Tabla("Matrimonio", ColumnasPartida("IDMatrimonio", true));
     matrimonio.columnas << Entero("CodNovios") << Entero("CodNovias");
 
-    TablaDef defuncion = Tabla("Defuncion", {});
-    defuncion.columnas = ColumnasPartida("IDDifunto", false) + ColumnasNombre();
+    TablaDef defuncion = Tabla("Defuncion", ColumnasPartida("IDDifunto", false) + ColumnasNombre());
     defuncion.columnas << Texto("Consorte", 120) << Texto("NombresHijos", 240) << Texto("NombrePadre", 120)
                        << Texto("NombreMadre", 120) << Texto("Parroco", 60);
 

@@ -113,11 +113,9 @@ QList<TablaDef> TablasDocumentos()
                 << T("Domicilio") << T("NombrePadre") << T("NombreMadre") << T("PaginaRegistroCivil");
     contrayente += BloqueBautismo();
 
-    TablaDef novios = Tabla("Documentos_Matrimonio_Novios", {});
-    novios.columnas = contrayente;
+    TablaDef novios = Tabla("Documentos_Matrimonio_Novios", contrayente);
     novios.columnas[0].nombre = QStringLiteral("IDDocumentos_Matrimonio_Novios");
-    TablaDef novias = Tabla("Documentos_Matrimonio_Novias", {});
-    novias.columnas = contrayente;
+    TablaDef novias = Tabla("Documentos_Matrimonio_Novias", contrayente);
     novias.columnas[0].nombre = QStringLiteral("IDDocumentos_Matrimonio_Novias");
 
     // Witnesses and further data of a marriage file: `Tipo` says what the row

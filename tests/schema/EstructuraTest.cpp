@@ -119,8 +119,8 @@ TEST_F(EstructuraTest, LasTablasDeTrabajoEmpiezanVacias)
 
 TEST_F(EstructuraTest, CadaTablaDelProgramaTieneClaveOEsDeLasQueNoLaLlevan)
 {
-    // Tables whose rows the Parts identify otherwise: the link tables, the
-    // roles of a person, the one-row tables.
+    // Tables whose rows are identified otherwise: the link tables, the roles
+    // of a person, the one-row tables.
     const QStringList sinClave{"Informacion", "Ultimos", "Padron_TipoPersona", "Contab_Enlace_Bancos",
                                "Contab_Enlace_Institucion", "Contab_Enlace_Padron", "Recibos"};
     for (const DescripcionBaseDatos& d : BasesDatosPrograma()) {

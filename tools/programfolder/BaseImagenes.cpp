@@ -1,20 +1,17 @@
 #include "BaseImagenes.h"
 
+#include "BasesDatosPrograma.h"
 #include "CatalogoIconos.h"
 
 #include "platform/db/Connection.h"
 #include "platform/db/DatabaseFiles.h"
 #include "platform/db/Transaction.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 void CrearBaseImagenes(const QString& ruta, const CatalogoIconos& catalogo)
 {
     db::CreateDatabase(ruta);
     db::Connection con;
-    con.Open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1")
-                 .arg(QDir::cleanPath(QFileInfo(ruta).absoluteFilePath())));
+    con.Open(CadenaConexionVinculo(ruta));
     {
         db::Transaction transaccion(con);
         con.Execute(QStringLiteral("CREATE TABLE [Imagen] ([IDImagen] INT PRIMARY KEY, "

@@ -1,6 +1,7 @@
 #include "BasesDatosPrograma.h"
 
 #include "platform/addins/ContabilidadPassword.h"
+#include "platform/os/Paths.h"
 #include "platform/pvapi/cCPassword.h"
 
 #include <QDir>
@@ -41,11 +42,7 @@ QString CadenaConexionConPassword(const QString& rutaBaseDatos, const QString& p
 
 QString RutaEnCarpeta(const QString& carpeta, const QString& nombre)
 {
-    const QDir dir(carpeta);
-    const QStringList entradas = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString& entrada : entradas) {
-        if (entrada.compare(nombre, Qt::CaseInsensitive) == 0)
-            return dir.filePath(entrada);
-    }
-    return dir.filePath(nombre);
+    // The program's own lookup, so the tool and the start-up pick the same file.
+    const QString encontrado = os::FindFileCaseInsensitive(carpeta, nombre);
+    return encontrado.isEmpty() ? os::JoinPath(carpeta, nombre) : encontrado;
 }

@@ -26,6 +26,6 @@ QString CadenaConexionVinculo(const QString& rutaBaseDatos);
 QString CadenaConexionConPassword(const QString& rutaBaseDatos, const QString& password);
 
 // Path of `nombre` inside `carpeta`, matched without regard to letter case
-// ("duzediv.mdb" finds "Duzediv.mdb"); the plain joined path when no entry
-// matches.
+// ("duzediv.mdb" finds "Duzediv.mdb"; an exact match wins); the plain joined
+// path when no entry matches.
 QString RutaEnCarpeta(const QString& carpeta, const QString& nombre);

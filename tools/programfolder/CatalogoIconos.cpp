@@ -1,9 +1,7 @@
 #include "CatalogoIconos.h"
 
 #include <QBuffer>
-#include <QColor>
 #include <QFile>
-#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -171,7 +169,7 @@ CatalogoIconos CatalogoIconos::DesdeTexto(const QString& texto)
         if (verbo == QLatin1String("color")) {
             if (partes.size() != 2 || !QColor::fromString(partes[1]).isValid())
                 Error(n + 1, QStringLiteral("se esperaba 'color nombre #rrggbb'"));
-            catalogo.m_colores.append({partes[0], partes[1]});
+            catalogo.m_paleta.insert(partes[0], QColor::fromString(partes[1]));
         } else if (verbo == QLatin1String("icono")) {
             if (actual)
                 Error(n + 1, QStringLiteral("falta 'fin' del icono anterior"));
@@ -195,6 +193,8 @@ CatalogoIconos CatalogoIconos::DesdeTexto(const QString& texto)
     }
     if (actual)
         Error(int(lineas.size()), QStringLiteral("falta 'fin' del último icono"));
+    if (!catalogo.m_paleta.contains(QStringLiteral("contorno")))
+        catalogo.m_paleta.insert(QStringLiteral("contorno"), QColor(0x2e, 0x34, 0x36));
     // Draw every picture once, so that a bad order fails here and not when a
     // database is being built.
     for (const Icono& i : catalogo.m_iconos)
@@ -248,12 +248,6 @@ QByteArray CatalogoIconos::png(int id, int lado) const
     const Icono* i = icono(id);
     if (!i)
         return {};
-    QHash<QString, QColor> paleta;
-    for (const auto& [nombre, valor] : m_colores)
-        paleta.insert(nombre, QColor::fromString(valor));
-    if (!paleta.contains(QStringLiteral("contorno")))
-        paleta.insert(QStringLiteral("contorno"), QColor(0x2e, 0x34, 0x36));
-
     QImage imagen(lado, lado, QImage::Format_ARGB32_Premultiplied);
     imagen.fill(Qt::transparent);
     {
@@ -261,7 +255,7 @@ QByteArray CatalogoIconos::png(int id, int lado) const
         p.setRenderHint(QPainter::Antialiasing);
         const double escala = lado / kRejilla;
         p.scale(escala, escala);
-        Dibujante dibujante(p, paleta, escala);
+        Dibujante dibujante(p, m_paleta, escala);
         for (const Orden& o : i->ordenes)
             dibujante.Ejecutar(o.verbo, o.argumentos, o.linea);
     }

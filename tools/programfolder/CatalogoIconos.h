@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QColor>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -52,5 +54,6 @@ private:
     const Icono* icono(int id) const;
 
     QList<Icono> m_iconos;
-    QList<QPair<QString, QString>> m_colores;
+    // The colours by name, "contorno" always among them.
+    QHash<QString, QColor> m_paleta;
 };

@@ -11,6 +11,13 @@
 
 namespace {
 
+// One amount column in pesetas and the euro column beside it.
+struct ConversionEuros {
+    const char* tabla;
+    const char* columnaPesetas;
+    const char* columnaEuros;
+};
+
 constexpr ConversionEuros kConversiones[] = {
     {"Recibo", "Importe", "ImporteEur"},
     {"Remesa", "ImporteTotal", "ImporteTotalEur"},
@@ -75,11 +82,6 @@ void ConvertirTabla(db::Connection& con, const ConversionEuros& conversion)
 }
 
 } // namespace
-
-std::span<const ConversionEuros> ConversionesEuros()
-{
-    return kConversiones;
-}
 
 void ActualizarImportesAEuros(db::Connection& conLocal, PVAPI::cDuzediv* servicio)
 {

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QString>
-#include <span>
-
 namespace db {
 class Connection;
 }
@@ -10,17 +7,8 @@ namespace PVAPI {
 class cDuzediv;
 }
 
-// One amount column in pesetas and the euro column beside it.
-struct ConversionEuros {
-    const char* tabla;
-    const char* columnaPesetas;
-    const char* columnaEuros;
-};
-
-// Recibo, Remesa, Donativo and Padron_Defuncion, in the order converted.
-std::span<const ConversionEuros> ConversionesEuros();
-
-// Writes into each euro column the euros of the amount beside it, by the
+// Writes into each euro column (of Recibo, Remesa, Donativo and
+// Padron_Defuncion, in this order) the euros of the amount beside it, by the
 // rule of cCurrency::PesetasAEuros. Rows are addressed by their row id, so
 // two rows that share an owner key each get their own value; an amount
 // without value gives a euro amount without value. Shows the progress, one

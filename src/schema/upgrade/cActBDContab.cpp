@@ -32,7 +32,7 @@ void cActBDContab::ComprobarVersionBD()
     db::Recordset rs = m_conContabilidad.Execute(QStringLiteral("SELECT Version FROM Informacion"));
     if (rs.RecordCount() == 0)
         return;
-    QString version = QuitarBlancos(rs.value(QStringLiteral("Version")).toString());
+    const QString version = QuitarBlancos(rs.value(QStringLiteral("Version")).toString());
     rs.Close();
     ActualizarVersion(version);
 }
@@ -55,30 +55,19 @@ void cActBDContab::CrearTablaInformacion()
     transaccion.Commit();
 }
 
-void cActBDContab::ActualizarVersion(QString& version)
+// 1.0.1 -> 1.0.2 is the only step; any other version is left alone.
+void cActBDContab::ActualizarVersion(const QString& version)
 {
-    bool terminado = false;
-    bool fallido = false;
-    bool actualizada = false;
-    while (!terminado && !fallido) {
-        terminado = true;
-        if (version == kVersion101) {
-            fallido = !ActualizarA102();
-            actualizada = !fallido;
-            version = kVersion102;
-            terminado = false;
-        }
-    }
-    if (fallido) {
-        AvisarFalloActualizacion(version, m_opciones.terminarPrograma);
+    if (version != kVersion101)
+        return;
+    if (!ActualizarA102()) {
+        AvisarFalloActualizacion(kVersion102, m_opciones.terminarPrograma);
         return;
     }
-    if (actualizada) {
-        try {
-            CrearIndicesQueFalten(m_conContabilidad, EsquemaContabilidad());
-        } catch (const vb::VbError& error) {
-            qWarning().noquote() << "No se han podido crear los índices:" << error.description();
-        }
+    try {
+        CrearIndicesQueFalten(m_conContabilidad, EsquemaContabilidad());
+    } catch (const vb::VbError& error) {
+        qWarning().noquote() << "No se han podido crear los índices:" << error.description();
     }
 }
 
@@ -88,7 +77,7 @@ bool cActBDContab::ActualizarA102()
         CopiarBDAntesDeActualizar(m_conContabilidad, QStringLiteral("V102"));
         db::Transaction transaccion(m_conContabilidad);
         ActualizarEstructura102(m_conContabilidad);
-        m_conContabilidad.Execute(QStringLiteral("UPDATE Informacion SET Version = '1.0.2'"));
+        m_conContabilidad.Exec(QStringLiteral("UPDATE Informacion SET Version = ?"), {kVersion102});
         transaccion.Commit();
         return true;
     } catch (const vb::VbError& error) {

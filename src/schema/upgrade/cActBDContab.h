@@ -23,7 +23,7 @@ public:
 
 private:
     void CrearTablaInformacion();
-    void ActualizarVersion(QString& version);
+    void ActualizarVersion(const QString& version);
     bool ActualizarA102();
 
     db::Connection& m_conContabilidad;
