@@ -36,11 +36,6 @@ qint64 ContadorGuardado(db::Connection& con, const QString& tabla)
 
 } // namespace
 
-void EscrituraSemilla::Ejecutar(db::Connection& con, const QString& sentencia)
-{
-    con.Execute(sentencia);
-}
-
 void EscrituraSemilla::ComprobarTablaPreparada(db::Connection& con, const QString& tabla, const QString& clave)
 {
     if (Escalar(con, QStringLiteral("SELECT COUNT(*) FROM ") + tabla) != 0)

@@ -11,7 +11,7 @@ void BorrarTablasPredeterminadas(db::Connection& conContabilidad)
 {
     // The links go last, after the two tables they refer to.
     for (const char* tabla : {"Predet_Cuenta", "Predet_Estructura", "Predet_Rel_Estructura_Cuenta"})
-        EscrituraSemilla::Ejecutar(conContabilidad, QStringLiteral("DELETE * FROM ") + QLatin1String(tabla));
+        conContabilidad.Execute(QStringLiteral("DELETE * FROM ") + QLatin1String(tabla));
 }
 
 void InsertarCuentasPredeterminadas(db::Connection& conContabilidad)

@@ -22,9 +22,9 @@ void CompletarComunidadesYModelo182(db::Connection& con)
     for (const FilaComunidadAutonoma& fila : DatosSemilla::ComunidadesAutonomasV220())
         con.Exec(QStringLiteral("INSERT INTO ComunidadAutonoma (Nombre, Codigo) VALUES (?, ?)"),
                  {QString::fromUtf8(fila.Nombre), QString::fromUtf8(fila.Codigo)});
-    EscrituraSemilla::Ejecutar(con, QStringLiteral("UPDATE ComunidadAutonoma SET DeduccionDefecto=0"));
+    con.Execute(QStringLiteral("UPDATE ComunidadAutonoma SET DeduccionDefecto=0"));
     for (const char* sentencia : DatosSemilla::SentenciasModelo182())
-        EscrituraSemilla::Ejecutar(con, QString::fromUtf8(sentencia));
+        con.Execute(QString::fromUtf8(sentencia));
 }
 
 // Every percentage 0 to 100 once for every community, in ascending code
