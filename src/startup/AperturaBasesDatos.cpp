@@ -165,16 +165,14 @@ AperturaBasesDatos::Apertura AperturaBasesDatos::AbrirBase(int indice)
     if (archivo.isEmpty() || os::FileNameOf(archivo).toUpper() != Texto(base.archivoRequerido))
         return Apertura::NoAbierta;
 
-    bool error = false;
     if (!ComprobarPasswordBD(origen)) {
         ui::Beep();
         ui::MsgBox(Texto(base.mensajePassword), ui::vbOKOnly + ui::vbExclamation, App::Title());
-        error = true;
-    }
-    if (error)
         return Apertura::NoAbierta;
+    }
 
     db::Connection& conexion = Conexion(indice);
+    bool error = false;
     try {
         conexion.Open(CadenaApertura(cadena, Password(indice)));
     } catch (...) {
@@ -237,7 +235,7 @@ bool AperturaBasesDatos::ComprobarPasswordBD(const QString& ruta)
 
 void AperturaBasesDatos::ComprobarBloqueoEntrada(const QString& ruta)
 {
-    if (ArchivoExistente(ruta).isEmpty() || ruta.right(11).toUpper() != QStringLiteral("DUZEDIV.MDB"))
+    if (ruta.right(11).toUpper() != QStringLiteral("DUZEDIV.MDB"))
         return;
     bool ocupada = false;
     try {

@@ -45,7 +45,8 @@ private:
 
     Apertura AbrirBase(int indice);
     // True when the database refuses to open without a password; also the
-    // entry-lock test of the parish database.
+    // entry-lock test of the parish database. `ruta` names a file that
+    // AbrirBase has found.
     bool ComprobarPasswordBD(const QString& ruta);
     void ComprobarBloqueoEntrada(const QString& ruta);
     QString Password(int indice);

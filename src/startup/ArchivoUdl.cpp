@@ -1,5 +1,7 @@
 #include "startup/ArchivoUdl.h"
 
+#include "platform/os/Paths.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -23,6 +25,13 @@ QString Decodificar(const QByteArray& bytes)
 }
 
 } // namespace
+
+QString RutaArchivoUdl(const QString& ruta)
+{
+    const QString normalizada = os::NormalizeSeparators(ruta);
+    const QString encontrada = os::FindFileCaseInsensitive(os::FolderOf(normalizada), os::FileNameOf(normalizada));
+    return encontrada.isEmpty() ? normalizada : encontrada;
+}
 
 QString LeerArchivoUdl(const QString& ruta)
 {

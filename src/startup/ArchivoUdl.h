@@ -6,6 +6,11 @@
 // little-endian text with a byte-order mark, a section line, a comment line
 // and the connection-string line, every line ending in CR LF.
 
+// The data-link file as it is spelled on disk, the names mixing case
+// ("duzediv.udl", "Duzediv.udl"): the file of the folder whose name matches
+// without regard to case, else the path itself with "/" separators.
+QString RutaArchivoUdl(const QString& ruta);
+
 // The connection string of a data-link file: its text from the first
 // "Provider" (any capitalisation) to the end of that line, without the line
 // break. Callers use it as it is; no character needs to be dropped. A

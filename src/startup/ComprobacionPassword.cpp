@@ -1,9 +1,9 @@
 #include "startup/ComprobacionPassword.h"
 
+#include "navigation/AjustesUsuario.h"
 #include "platform/pvapi/cCRegistry.h"
 #include "platform/pvapi/cCodificadorPassword.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
-#include "platform/settings/Settings.h"
 
 #include <utility>
 
@@ -17,9 +17,8 @@ ComprobacionPassword::ComprobacionPassword(PVAPI::cInfoConfiguracion& infoConfig
 
 QString ComprobacionPassword::PasswordGuardado() const
 {
-    const QString seccion = m_infoConfig.Usuario + QLatin1Char('\\') + QString::number(m_infoConfig.idioma)
-                            + QLatin1Char('\\') + cCRegistry::PRINCIPAL();
-    return settings::GetSetting(m_appTitle, seccion, cCRegistry::PRINCIPAL_CLAVE());
+    const AjustesUsuario ajustes{m_appTitle, m_infoConfig.Usuario, m_infoConfig.idioma};
+    return ajustes.Leer(ajustes.Seccion(cCRegistry::PRINCIPAL()), cCRegistry::PRINCIPAL_CLAVE());
 }
 
 bool ComprobacionPassword::Comprobar(const QString& texto) const

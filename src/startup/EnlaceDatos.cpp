@@ -1,6 +1,5 @@
 #include "startup/EnlaceDatos.h"
 
-#include "platform/os/Paths.h"
 #include "platform/vb/VbError.h"
 #include "startup/ArchivoUdl.h"
 #include "startup/cConfiguracion.h"
@@ -20,20 +19,13 @@ bool EsOrigenDatos(const QString& propiedad)
     return propiedad.section(QLatin1Char('='), 0, 0).trimmed().compare(kOrigenDatos, Qt::CaseInsensitive) == 0;
 }
 
-// The file as it is spelled on disk, so that saving replaces it instead of
-// adding a second file that differs only in letter case.
-QString RutaExistente(const QString& ruta)
-{
-    const QString normalizada = os::NormalizeSeparators(ruta);
-    const QString encontrada = os::FindFileCaseInsensitive(os::FolderOf(normalizada), os::FileNameOf(normalizada));
-    return encontrada.isEmpty() ? normalizada : encontrada;
-}
-
 } // namespace
 
+// The file as it is spelled on disk, so that saving replaces it instead of
+// adding a second file that differs only in letter case.
 EnlaceDatos::EnlaceDatos(QString ruta)
-    : m_ruta(RutaExistente(ruta)),
-      m_cadena(cConfiguracion::getConnectionString(m_ruta))
+    : m_ruta(RutaArchivoUdl(ruta)),
+      m_cadena(LeerArchivoUdl(m_ruta))
 {
 }
 

@@ -1,5 +1,6 @@
 #include "startup/ModMain.h"
 
+#include "navigation/AjustesUsuario.h"
 #include "platform/db/Connection.h"
 #include "platform/os/Files.h"
 #include "platform/os/Locale.h"
@@ -68,10 +69,11 @@ QString ModMain::TextoConfiguracionRegional()
 
 ModMain::Resultado ModMain::Main()
 {
+    int codigo = kCodigoUsuario;
     try {
         return Secuencia();
     } catch (const TerminacionInmediata& fin) {
-        m_codigoTerminacion = fin.codigo();
+        codigo = fin.codigo();
     } catch (...) {
         vb::Err().SetFromException(std::current_exception());
         const QString procedimiento = QStringLiteral("Sub Main()");
@@ -81,9 +83,9 @@ ModMain::Resultado ModMain::Main()
             m_app.gobjDuzediv->VerError(procedimiento, modulo, proyecto);
         else
             ui::ReportError(procedimiento, modulo, proyecto);
-        m_codigoTerminacion = kCodigoError;
+        codigo = kCodigoError;
     }
-    m_servicios.terminarPrograma(m_codigoTerminacion);
+    m_servicios.terminarPrograma(codigo);
     return Resultado::Terminado;
 }
 
@@ -95,10 +97,14 @@ ModMain::Resultado ModMain::Secuencia()
     ActualizarBasesDatos();
 
     PVAPI::cInfoConfiguracion& info = *m_app.gobjInfoConfig;
-    // Only the accounting company reaches into the main window.
-    IVentanaPrincipal* principal = info.ContabilidadDLL ? m_app.Principal() : nullptr;
+    // Only showing the selected accounting company reaches into the main
+    // window, after the login and with the settings in place: reaching it
+    // makes and loads the window.
     const cConfiguracion configuracion(info, App::Title(), App::Path(), &m_app.den.conContabilidad,
-                                       principal ? principal->Empresa() : nullptr);
+                                       [this]() -> IEmpresaPrincipal* {
+                                           IVentanaPrincipal* principal = m_app.Principal();
+                                           return principal ? principal->Empresa() : nullptr;
+                                       });
     ComprobarCarpetaPrograma(configuracion);
     info.Usuario = kAdministrador;
 
@@ -184,8 +190,9 @@ void ModMain::ActualizarBasesDatos()
 
 void ModMain::QuitarSoloLectura() const
 {
+    const QString carpeta = App::Path();
     for (const char* nombre : kArchivosDatos) {
-        const QString archivo = os::FindFileCaseInsensitive(App::Path(), QString::fromUtf8(nombre));
+        const QString archivo = os::FindFileCaseInsensitive(carpeta, QString::fromUtf8(nombre));
         if (!archivo.isEmpty())
             os::ClearReadOnly(archivo);
     }
@@ -261,20 +268,15 @@ IAccionesSetup& ModMain::AccionesSetup()
     return *m_accionesSetup;
 }
 
-QString ModMain::SeccionUsuario(const QString& seccion) const
-{
-    const PVAPI::cInfoConfiguracion& info = *m_app.gobjInfoConfig;
-    return info.Usuario + QLatin1Char('\\') + QString::number(info.idioma) + QLatin1Char('\\') + seccion;
-}
-
 void ModMain::EscribirMargenesPredeterminados() const
 {
-    const QString seccion = SeccionUsuario(cCRegistry::DOCUMENTOS());
-    const QString titulo = App::Title();
-    if (settings::GetSetting(titulo, seccion, cCRegistry::DOCUMENTOS_MARGENSUPERIOR()).isEmpty())
-        settings::SaveSetting(titulo, seccion, cCRegistry::DOCUMENTOS_MARGENSUPERIOR(), QStringLiteral("20"));
-    if (settings::GetSetting(titulo, seccion, cCRegistry::DOCUMENTOS_MARGENIZQUIERDO()).isEmpty())
-        settings::SaveSetting(titulo, seccion, cCRegistry::DOCUMENTOS_MARGENIZQUIERDO(), QStringLiteral("25"));
+    const PVAPI::cInfoConfiguracion& info = *m_app.gobjInfoConfig;
+    const AjustesUsuario ajustes{App::Title(), info.Usuario, info.idioma};
+    const QString seccion = ajustes.Seccion(cCRegistry::DOCUMENTOS());
+    if (ajustes.Leer(seccion, cCRegistry::DOCUMENTOS_MARGENSUPERIOR()).isEmpty())
+        ajustes.Guardar(seccion, cCRegistry::DOCUMENTOS_MARGENSUPERIOR(), QStringLiteral("20"));
+    if (ajustes.Leer(seccion, cCRegistry::DOCUMENTOS_MARGENIZQUIERDO()).isEmpty())
+        ajustes.Guardar(seccion, cCRegistry::DOCUMENTOS_MARGENIZQUIERDO(), QStringLiteral("25"));
 }
 
 void ModMain::DescargarSplash(bool loginAceptado)

@@ -30,11 +30,9 @@ public:
     ModMain(const ModMain&) = delete;
     ModMain& operator=(const ModMain&) = delete;
 
+    // Ends with terminarPrograma (code 0 when the user chose to stop, 1
+    // after an error) unless start-up returned normally.
     Resultado Main();
-
-    // The code given to terminarPrograma (0 when the user chose to stop,
-    // 1 after an error).
-    int CodigoTerminacion() const { return m_codigoTerminacion; }
 
     // True when the system's number and currency separators are the Spanish
     // ones ("," decimal, "." thousands) that amounts are typed and read with.
@@ -56,7 +54,6 @@ private:
     bool IdentificarUsuario();
     bool ReconciliarComplementos();
     void EscribirMargenesPredeterminados() const;
-    QString SeccionUsuario(const QString& seccion) const;
     IAccionesSetup& AccionesSetup();
     void DescargarSplash(bool loginAceptado);
 
@@ -65,5 +62,4 @@ private:
     std::unique_ptr<os::SingleInstanceGuard> m_instanciaUnica;
     std::unique_ptr<frmSplash> m_splash;
     std::unique_ptr<IAccionesSetup> m_accionesSetup;
-    int m_codigoTerminacion = 0;
 };

@@ -1,7 +1,7 @@
 #include "startup/cConfiguracion.h"
 
+#include "navigation/AjustesUsuario.h"
 #include "platform/db/Connection.h"
-#include "platform/os/Paths.h"
 #include "platform/pvapi/cCRegistry.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
 #include "platform/settings/Settings.h"
@@ -24,15 +24,6 @@ qsizetype UltimoSeparador(const QString& ruta, qsizetype desde = -1)
     return std::max(ruta.lastIndexOf(QLatin1Char('/'), desde), ruta.lastIndexOf(QLatin1Char('\\'), desde));
 }
 
-// The data-link files are named with mixed case ("duzediv.udl", "Duzediv.udl").
-QString BuscarSinDistinguirMayusculas(const QString& ruta)
-{
-    const QString normalizada = os::NormalizeSeparators(ruta);
-    const QString encontrada =
-        os::FindFileCaseInsensitive(os::FolderOf(normalizada), os::FileNameOf(normalizada));
-    return encontrada.isEmpty() ? normalizada : encontrada;
-}
-
 // A stored company id that is no number, or does not fit, selects no company.
 qint32 IdEmpresa(const QString& id)
 {
@@ -53,18 +44,18 @@ bool EsNodoEmpresa(const QString& texto)
 } // namespace
 
 cConfiguracion::cConfiguracion(const PVAPI::cInfoConfiguracion& infoConfig, QString appTitle, QString appPath,
-                               db::Connection* conContabilidad, IEmpresaPrincipal* principal)
+                               db::Connection* conContabilidad, std::function<IEmpresaPrincipal*()> principal)
     : m_infoConfig(infoConfig),
       m_appTitle(std::move(appTitle)),
       m_appPath(std::move(appPath)),
       m_conContabilidad(conContabilidad),
-      m_principal(principal)
+      m_principal(std::move(principal))
 {
 }
 
 QString cConfiguracion::getConnectionString(const QString& udlFile)
 {
-    return LeerArchivoUdl(BuscarSinDistinguirMayusculas(udlFile));
+    return LeerArchivoUdl(RutaArchivoUdl(udlFile));
 }
 
 QString cConfiguracion::ObtenerOrigenDatos(const QString& strCadena)
@@ -98,7 +89,7 @@ QString cConfiguracion::ObtenerOrigenDatosMDB(const QString& strOrigen)
 QString cConfiguracion::SeccionUsuario(const QString& seccion) const
 {
     const QString usuario = m_infoConfig.Usuario.isEmpty() ? kUsuarioPorDefecto : m_infoConfig.Usuario;
-    return usuario + QLatin1Char('\\') + QString::number(m_infoConfig.idioma) + QLatin1Char('\\') + seccion;
+    return AjustesUsuario{m_appTitle, usuario, m_infoConfig.idioma}.Seccion(seccion);
 }
 
 void cConfiguracion::Guardar(const QString& seccion, const QString& clave, const QString& valor) const
@@ -160,15 +151,18 @@ void cConfiguracion::MostrarEmpresaSeleccionada(const QString& id) const
         {db::Value(codEmpresa)});
     if (empresa.isEOF())
         return;
+    IEmpresaPrincipal* principal = m_principal();
+    if (!principal)
+        return;
     const QString etiqueta = QLatin1Char('<') + empresa.value(QStringLiteral("Abreviatura")).toString().toUpper()
                              + QStringLiteral(" - ") + empresa.value(QStringLiteral("AñoEjercicio")).toString()
                              + QLatin1Char('>');
-    const int nodos = m_principal->ContarNodos();
+    const int nodos = principal->ContarNodos();
     for (int indice = 1; indice <= nodos; ++indice) {
-        if (EsNodoEmpresa(m_principal->TextoNodo(indice))) {
-            m_principal->CambiarTextoNodo(indice, etiqueta);
+        if (EsNodoEmpresa(principal->TextoNodo(indice))) {
+            principal->CambiarTextoNodo(indice, etiqueta);
             break;
         }
     }
-    m_principal->EstablecerEmpresaSeleccionada(codEmpresa, empresa.value(QStringLiteral("EjercicioCerrado")).toBool());
+    principal->EstablecerEmpresaSeleccionada(codEmpresa, empresa.value(QStringLiteral("EjercicioCerrado")).toBool());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace PVAPI {
 struct cInfoConfiguracion;
@@ -15,9 +16,12 @@ class IEmpresaPrincipal;
 class cConfiguracion {
 public:
     // `conContabilidad` and `principal` are only used by LeeRegistro when the
-    // accounting add-in is present; either may be null otherwise.
+    // accounting add-in is present; either may be null otherwise. Reaching
+    // the main window loads it, so `principal` is asked for it only once a
+    // selected company is there to be shown (and may answer null).
     cConfiguracion(const PVAPI::cInfoConfiguracion& infoConfig, QString appTitle, QString appPath,
-                   db::Connection* conContabilidad = nullptr, IEmpresaPrincipal* principal = nullptr);
+                   db::Connection* conContabilidad = nullptr,
+                   std::function<IEmpresaPrincipal*()> principal = {});
 
     // The connection string of a data-link file, without line break ("" when
     // the file is missing or holds none). The name is also looked up without
@@ -51,5 +55,5 @@ private:
     QString m_appTitle;
     QString m_appPath;
     db::Connection* m_conContabilidad;
-    IEmpresaPrincipal* m_principal;
+    std::function<IEmpresaPrincipal*()> m_principal;
 };

@@ -186,11 +186,20 @@ protected:
     {
         settings::SaveSetting(kTitulo, kContabilidad, cCRegistry::CONTABILIDAD_EMPRESASELECCIONADA(), id);
     }
-    void LeeRegistro() { cConfiguracion(m_info, kTitulo, kCarpeta, &m_conexion, &m_ventana).LeeRegistro(); }
+    void LeeRegistro()
+    {
+        const auto alcanzar = [this]() -> IEmpresaPrincipal* {
+            ++m_alcances;
+            return &m_ventana;
+        };
+        cConfiguracion(m_info, kTitulo, kCarpeta, &m_conexion, alcanzar).LeeRegistro();
+    }
 
     QTemporaryDir m_carpetaDatos;
     db::Connection m_conexion;
     VentanaFalsa m_ventana;
+    // Times the main window was asked for (reaching it loads it).
+    int m_alcances = 0;
 };
 
 TEST_F(EmpresaSeleccionadaTest, ExistingCompanyRelabelsTheFirstCompanyNode)
@@ -222,6 +231,7 @@ TEST_F(EmpresaSeleccionadaTest, NoSuchCompanyLeavesTheWindowAlone)
         EXPECT_EQ(m_ventana.nodos.at(2), QStringLiteral("<Ninguna empresa>")) << id.toStdString();
         EXPECT_FALSE(m_ventana.empresaEstablecida) << id.toStdString();
     }
+    EXPECT_EQ(m_alcances, 0);
 }
 
 TEST_F(EmpresaSeleccionadaTest, WithoutTheAccountingAddInTheWindowIsNotTouched)
@@ -230,6 +240,7 @@ TEST_F(EmpresaSeleccionadaTest, WithoutTheAccountingAddInTheWindowIsNotTouched)
     Seleccionar(QStringLiteral("7"));
     LeeRegistro();
     EXPECT_EQ(m_ventana.accesos, 0);
+    EXPECT_EQ(m_alcances, 0);
 }
 
 } // namespace

@@ -58,7 +58,7 @@ void ArranqueTest::QuitarArchivo(const QString& nombre)
     ASSERT_TRUE(QFile::remove(carpeta.file(nombre))) << nombre.toStdString();
 }
 
-ModMain::Resultado ArranqueTest::Arrancar()
+ServiciosArranque ArranqueTest::Servicios()
 {
     ServiciosArranque servicios = ServiciosArranque::Predeterminados();
     servicios.terminarPrograma = [this](int codigo) { terminaciones.append(codigo); };
@@ -70,7 +70,12 @@ ModMain::Resultado ArranqueTest::Arrancar()
             return std::make_unique<AccionesSetupDoble>(setup);
         };
     }
-    modMain = std::make_unique<ModMain>(app, std::move(servicios));
+    return servicios;
+}
+
+ModMain::Resultado ArranqueTest::Arrancar()
+{
+    modMain = std::make_unique<ModMain>(app, Servicios());
     return modMain->Main();
 }
 

@@ -76,6 +76,10 @@ protected:
     void QuitarComplemento(const QString& nombre);
     void QuitarArchivo(const QString& nombre);
 
+    // The surroundings the test observes: the end of the program, the modal
+    // dialogs, the one-instance lock folder, the working folder and, unless
+    // `accionesReales`, the set-up actions.
+    ServiciosArranque Servicios();
     // Runs the program entry with the surroundings as they are now.
     ModMain::Resultado Arrancar();
 

@@ -5,9 +5,11 @@
 #include "platform/os/SingleInstanceGuard.h"
 #include "platform/pvapi/cCRegistry.h"
 #include "platform/pvapi/cCodificadorPassword.h"
+#include "platform/settings/Settings.h"
 #include "platform/ui/Ui.h"
 #include "platform/vb/VbError.h"
 #include "startup/IActualizacionBD.h"
+#include "startup/IEmpresaPrincipal.h"
 #include "startup/frmPassword.h"
 #include "startup/frmSplash.h"
 
@@ -321,6 +323,78 @@ TEST_F(PasswordArranqueTest, LoginRechazadoTerminaSinTocarNada)
     EXPECT_TRUE(Ajuste(SeccionUsuario(cCRegistry::DOCUMENTOS()), cCRegistry::DOCUMENTOS_MARGENSUPERIOR()).isEmpty());
 }
 
+namespace {
+
+// A main window with one company node: notes when start-up reached it and
+// what the user and the stored program folder were then.
+class VentanaConEmpresa : public IVentanaPrincipal, public IEmpresaPrincipal {
+public:
+    void Mostrar() override {}
+    IEmpresaPrincipal* Empresa() override
+    {
+        ++alcanzada;
+        usuario = App::Actual()->gobjInfoConfig->Usuario;
+        carpeta = settings::GetSetting(ui::AppTitle(), cCRegistry::PRINCIPAL(), cCRegistry::PRINCIPAL_PATH());
+        return this;
+    }
+    int ContarNodos() override { return 1; }
+    QString TextoNodo(int) override { return texto; }
+    void CambiarTextoNodo(int, const QString& nuevo) override { texto = nuevo; }
+    void EstablecerEmpresaSeleccionada(qint32 cod, bool) override { codEmpresa = cod; }
+
+    int alcanzada = 0;
+    QString usuario;
+    QString carpeta;
+    QString texto = QStringLiteral("<Ninguna empresa>");
+    qint32 codEmpresa = 0;
+};
+
+} // namespace
+
+// Reaching the main window loads it, with the user and settings of that
+// moment: only showing an existing company after the login may do it.
+TEST_F(PasswordArranqueTest, LaVentanaPrincipalSeAlcanzaSoloParaMostrarLaEmpresaTrasElLogin)
+{
+    db::Connection contabilidad = carpeta.abrir(BaseDatosPrograma::Contabilidad);
+    contabilidad.Exec(QStringLiteral("INSERT INTO Empresa (IDEmpresa, Nombre, Abreviatura, AñoEjercicio) "
+                                     "VALUES (5, 'Parroquia', 'pq', 2005)"));
+    contabilidad.Close();
+    struct Caso {
+        const char* empresa;
+        bool rechazaLogin;
+        bool alcanzada;
+    };
+    const Caso casos[] = {{"5", false, true}, {"9", false, false}, {"5", true, false}};
+    VentanaConEmpresa principal;
+    app.principal = &principal;
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(std::string(caso.empresa) + (caso.rechazaLogin ? " rechazado" : " aceptado"));
+        principal = VentanaConEmpresa();
+        app.den = {};
+        app.gobjInfoConfig.reset();
+        // A first run: the default settings are written at start-up.
+        settings::DeleteSetting(ui::AppTitle(), cCRegistry::PRINCIPAL(), cCRegistry::PRINCIPAL_PATH());
+        settings::DeleteSetting(ui::AppTitle(), SeccionUsuario(cCRegistry::PRINCIPAL()), cCRegistry::PRINCIPAL_CLAVE());
+        GuardarAjuste(SeccionUsuario(cCRegistry::CONTABILIDAD()), cCRegistry::CONTABILIDAD_EMPRESASELECCIONADA(),
+                      QString::fromLatin1(caso.empresa));
+        if (caso.rechazaLogin) {
+            GuardarPassword(QStringLiteral("secreto"));
+            dialogos.Responder<frmPassword>([](frmPassword& d) { d.cmdBotonera(frmPassword::kCancelar)->click(); });
+        }
+
+        Arrancar();
+
+        EXPECT_EQ(principal.alcanzada, caso.alcanzada ? 1 : 0);
+        if (caso.alcanzada) {
+            EXPECT_EQ(principal.usuario, QStringLiteral("Administrador"));
+            EXPECT_EQ(principal.carpeta, carpeta.path());
+            EXPECT_EQ(principal.texto, QStringLiteral("<PQ - 2005>"));
+            EXPECT_EQ(principal.codEmpresa, 5);
+        }
+        modMain.reset();
+    }
+}
+
 TEST_F(PasswordArranqueTest, CerrarElDialogoRechazaElLogin)
 {
     GuardarPassword(QStringLiteral("secreto"));
@@ -342,11 +416,7 @@ public:
 
 TEST_F(ArranqueTest, UnErrorNoTratadoSeNotificaYTermina)
 {
-    ServiciosArranque servicios = ServiciosArranque::Predeterminados();
-    servicios.terminarPrograma = [this](int codigo) { terminaciones.append(codigo); };
-    servicios.ejecutarDialogo = [this](QDialog& dialogo) { return dialogos(dialogo); };
-    servicios.carpetaInstanciaUnica = carpetaInstancia.path();
-    servicios.establecerDirectorioActual = {};
+    ServiciosArranque servicios = Servicios();
     servicios.crearActualizacion = [](App&) -> std::unique_ptr<IActualizacionBD> {
         return std::make_unique<ActualizacionQueFalla>();
     };
@@ -389,12 +459,7 @@ TEST_F(ArranqueTest, LaVentanaPrincipalSeCreaSoloCuandoSeNecesita)
             QuitarArchivo(QStringLiteral("Imagenes.img"));
             pantalla().queueAnswer(vbOK);
         }
-        ServiciosArranque servicios = ServiciosArranque::Predeterminados();
-        servicios.terminarPrograma = [this](int codigo) { terminaciones.append(codigo); };
-        servicios.ejecutarDialogo = [this](QDialog& dialogo) { return dialogos(dialogo); };
-        servicios.carpetaInstanciaUnica = carpetaInstancia.path();
-        servicios.establecerDirectorioActual = {};
-        ModMain modMainPropio(propia, std::move(servicios));
+        ModMain modMainPropio(propia, Servicios());
 
         modMainPropio.Main();
 
