@@ -1,8 +1,7 @@
 #include "navigation/ArbolNodos.h"
 
+#include "navigation/ErroresControles.h"
 #include "navigation/ListaImagenes.h"
-
-#include "platform/vb/VbError.h"
 
 #include <QHeaderView>
 
@@ -38,14 +37,14 @@ QTreeWidgetItem* ArbolNodos::Anadir(const QString& claveRelativo, const QString&
     if (!claveRelativo.isEmpty()) {
         padre = PorClave(claveRelativo);
         if (!padre)
-            throw vb::VbError(ErrElementoNoEncontrado, QStringLiteral("Elemento no encontrado"));
+            LanzarElementoNoEncontrado();
     }
     if (!clave.isEmpty() && PorClave(clave))
-        throw vb::VbError(ErrClaveNoUnica, QStringLiteral("La clave no es única en la colección"));
+        LanzarClaveNoUnica();
     QIcon icono;
     if (imagen != 0) {
         if (!m_imagenes || imagen < 0 || imagen > m_imagenes->Count())
-            throw vb::VbError(ErrIndiceFueraDeLimites, QStringLiteral("Índice fuera de los límites"));
+            LanzarIndiceFueraDeLimites();
         icono = m_imagenes->Icono(imagen);
     }
 
@@ -72,12 +71,6 @@ void ArbolNodos::Eliminar(QTreeWidgetItem* nodo)
     delete nodo;
 }
 
-void ArbolNodos::Vaciar()
-{
-    m_orden.clear();
-    clear();
-}
-
 void ArbolNodos::QuitarDelOrden(QTreeWidgetItem* nodo)
 {
     m_orden.removeOne(nodo);
@@ -88,7 +81,7 @@ void ArbolNodos::QuitarDelOrden(QTreeWidgetItem* nodo)
 QTreeWidgetItem* ArbolNodos::Nodo(int indice) const
 {
     if (indice < 1 || indice > m_orden.size())
-        throw vb::VbError(ErrIndiceFueraDeLimites, QStringLiteral("Índice fuera de los límites"));
+        LanzarIndiceFueraDeLimites();
     return m_orden.at(indice - 1);
 }
 

@@ -14,10 +14,6 @@ class ArbolNodos : public QTreeWidget {
     Q_OBJECT
 
 public:
-    static constexpr long ErrElementoNoEncontrado = 35601;
-    static constexpr long ErrClaveNoUnica = 35602;
-    static constexpr long ErrIndiceFueraDeLimites = 35600;
-
     explicit ArbolNodos(QWidget* parent = nullptr);
 
     // The picture list the node pictures are taken from (not owned).
@@ -32,7 +28,6 @@ public:
 
     // Removes a node and its descendants.
     void Eliminar(QTreeWidgetItem* nodo);
-    void Vaciar();
 
     // Nodes in index order, 1-based (positions outside raise vb::VbError).
     int Count() const { return int(m_orden.size()); }

@@ -1,23 +1,11 @@
 #include "navigation/BarraBotones.h"
 
+#include "navigation/ErroresControles.h"
 #include "navigation/ListaImagenes.h"
-
-#include "platform/vb/VbError.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QToolButton>
-
-namespace {
-
-constexpr long ErrIndiceFueraDeLimites = 35600;
-
-[[noreturn]] void FueraDeLimites()
-{
-    throw vb::VbError(ErrIndiceFueraDeLimites, QStringLiteral("Índice fuera de los límites"));
-}
-
-} // namespace
 
 BarraBotones::BarraBotones(QWidget* parent)
     : QToolBar(parent)
@@ -54,7 +42,7 @@ void BarraBotones::AnadirBoton(const QString& clave, const QString& tooltip, Est
 const BarraBotones::Boton& BarraBotones::boton(int posicion) const
 {
     if (posicion < 1 || posicion > m_botones.size())
-        FueraDeLimites();
+        LanzarIndiceFueraDeLimites();
     return m_botones.at(posicion - 1);
 }
 
@@ -66,7 +54,7 @@ void BarraBotones::SetImagen(int posicion, int imagen)
 {
     const Boton& actual = boton(posicion);
     if (imagen != 0 && (!m_imagenes || imagen < 1 || imagen > m_imagenes->Count()))
-        FueraDeLimites();
+        LanzarIndiceFueraDeLimites();
     actual.accion->setIcon(imagen == 0 ? QIcon() : m_imagenes->Icono(imagen));
     m_botones[posicion - 1].imagen = imagen;
 }
@@ -77,7 +65,7 @@ void BarraBotones::AnadirEntrada(int posicion, const QString& texto)
 {
     QMenu* menu = boton(posicion).menu;
     if (!menu)
-        FueraDeLimites();
+        LanzarIndiceFueraDeLimites();
     const int indice = int(menu->actions().size()) + 1;
     if (texto == QLatin1String("-")) {
         menu->addSeparator();
@@ -87,16 +75,10 @@ void BarraBotones::AnadirEntrada(int posicion, const QString& texto)
     connect(entrada, &QAction::triggered, this, [this, posicion, indice] { emit ButtonMenuClick(posicion, indice); });
 }
 
-int BarraBotones::ContarEntradas(int posicion) const
-{
-    QMenu* menu = boton(posicion).menu;
-    return menu ? int(menu->actions().size()) : 0;
-}
-
 QAction* BarraBotones::Entrada(int posicion, int indice) const
 {
     QMenu* menu = boton(posicion).menu;
     if (!menu || indice < 1 || indice > menu->actions().size())
-        FueraDeLimites();
+        LanzarIndiceFueraDeLimites();
     return menu->actions().at(indice - 1);
 }

@@ -34,7 +34,6 @@ public:
 
     // Entries of a drop-down button, 1-based; the text "-" makes a separator.
     void AnadirEntrada(int posicion, const QString& texto);
-    int ContarEntradas(int posicion) const;
     QAction* Entrada(int posicion, int indice) const;
 
 signals:

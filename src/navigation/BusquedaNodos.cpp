@@ -1,12 +1,12 @@
 #include "navigation/BusquedaNodos.h"
 
+#include "navigation/IntentarPaso.h"
+
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/ui/ErrorReporting.h"
-#include "platform/vb/ErrObject.h"
 
 #include <QSet>
-#include <exception>
 
 qint32 BuscarNodo(const ColeccionNodos& nodos, const QString& caption)
 {
@@ -31,37 +31,34 @@ qint32 BuscarCampo(const ColeccionNodos& nodos, qint32 posicionNodo, const QStri
 
 namespace {
 
+// Each ancestor's row is read once: its level decides, its CodPadre leads on.
 QString PadreDeNivel2(db::Connection& conLocal, qint32 idNodo)
 {
-    QSet<qint32> recorridos;
-    qint32 id = idNodo;
-    while (!recorridos.contains(id)) {
-        recorridos.insert(id);
-        db::Recordset nodo = conLocal.Query(QStringLiteral("SELECT CodPadre FROM Nodo WHERE IDNodo = ?"), {id});
-        const qint32 idPadre = qint32(nodo.value(QStringLiteral("CodPadre")).toInt64());
+    // Reading a field of a node without a row is the failure reported.
+    db::Recordset nodo = conLocal.Query(QStringLiteral("SELECT CodPadre FROM Nodo WHERE IDNodo = ?"), {idNodo});
+    qint32 idPadre = qint32(nodo.value(QStringLiteral("CodPadre")).toInt64());
+    QSet<qint32> recorridos {idNodo};
+    for (;;) {
         db::Recordset padre =
-            conLocal.Query(QStringLiteral("SELECT Nombre, Nivel FROM Nodo WHERE IDNodo = ?"), {idPadre});
+            conLocal.Query(QStringLiteral("SELECT Nombre, Nivel, CodPadre FROM Nodo WHERE IDNodo = ?"), {idPadre});
         if (padre.isEOF())
             return {};
         const qint64 nivel = padre.value(QStringLiteral("Nivel")).toInt64();
         if (nivel == 2)
             return padre.value(QStringLiteral("Nombre")).toString();
-        if (nivel < 2)
+        if (nivel < 2 || recorridos.contains(idPadre))
             return {};
-        id = idPadre;
+        recorridos.insert(idPadre);
+        idPadre = qint32(padre.value(QStringLiteral("CodPadre")).toInt64());
     }
-    return {};
 }
 
 } // namespace
 
 QString ComprobarPadreDeNivel2(db::Connection& conLocal, qint16 idNodo, const QString& proyecto)
 {
-    try {
-        return PadreDeNivel2(conLocal, idNodo);
-    } catch (...) {
-        vb::Err().SetFromException(std::current_exception());
+    QString padre;
+    if (!IntentarPaso([&] { padre = PadreDeNivel2(conLocal, idNodo); }))
         ui::ReportError(QStringLiteral("ComprobarPadreDeNivel2()"), QStringLiteral("frmPrincipal"), proyecto);
-        return {};
-    }
+    return padre;
 }

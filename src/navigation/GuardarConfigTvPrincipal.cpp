@@ -3,15 +3,13 @@
 #include "navigation/AjustesUsuario.h"
 #include "navigation/ArbolNodos.h"
 #include "navigation/ClavesNodo.h"
+#include "navigation/IntentarPaso.h"
 #include "navigation/RutaNodos.h"
 
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/db/Transaction.h"
 #include "platform/ui/ErrorReporting.h"
-#include "platform/vb/ErrObject.h"
-
-#include <exception>
 
 namespace {
 
@@ -43,12 +41,11 @@ void GuardarEnAjustes(db::Connection& conLocal, const AjustesUsuario& ajustes)
 
 void GuardarConfigTvPrincipal(const ArbolNodos& tvTreeView, db::Connection& conLocal, const AjustesUsuario& ajustes)
 {
-    try {
+    const bool hecho = IntentarPaso([&] {
         GuardarEnNodo(tvTreeView, conLocal);
         GuardarEnAjustes(conLocal, ajustes);
-    } catch (...) {
-        vb::Err().SetFromException(std::current_exception());
+    });
+    if (!hecho)
         ui::ReportError(QStringLiteral("GuardarConfigTvPrincipal()"), QStringLiteral("frmPrincipal "),
                         QStringLiteral("NorviaParvanta2000.vbp"));
-    }
 }

@@ -1,13 +1,13 @@
 #include "navigation/ListaImagenes.h"
 
-#include "platform/vb/VbError.h"
+#include "navigation/ErroresControles.h"
 
 #include <QBitmap>
 
 void ListaImagenes::Add(const QPixmap& imagen, const QString& clave, const QString& tag)
 {
     if (!clave.isEmpty() && Indice(clave) != 0)
-        throw vb::VbError(ErrClaveNoUnica, QStringLiteral("La clave no es única en la colección"));
+        LanzarClaveNoUnica();
     m_imagenes.append({imagen, clave, tag});
 }
 
@@ -25,14 +25,8 @@ int ListaImagenes::Indice(const QString& clave) const
 const ListaImagenes::Entrada& ListaImagenes::entrada(int indice) const
 {
     if (indice < 1 || indice > m_imagenes.size())
-        throw vb::VbError(ErrIndiceFueraDeLimites, QStringLiteral("Índice fuera de los límites"));
+        LanzarIndiceFueraDeLimites();
     return m_imagenes.at(indice - 1);
-}
-
-void ListaImagenes::SetTag(int indice, const QString& tag)
-{
-    entrada(indice);
-    m_imagenes[indice - 1].tag = tag;
 }
 
 QPixmap ListaImagenes::Picture(int indice) const

@@ -11,9 +11,6 @@
 // the pictures come out with that colour transparent.
 class ListaImagenes {
 public:
-    static constexpr long ErrIndiceFueraDeLimites = 35600;
-    static constexpr long ErrClaveNoUnica = 35602;
-
     // Appends a picture; a key already in the list raises vb::VbError 35602.
     void Add(const QPixmap& imagen, const QString& clave = {}, const QString& tag = {});
     void Clear() { m_imagenes.clear(); }
@@ -26,7 +23,6 @@ public:
     // Positions outside 1..Count raise vb::VbError 35600.
     QString Clave(int indice) const { return entrada(indice).clave; }
     QString Tag(int indice) const { return entrada(indice).tag; }
-    void SetTag(int indice, const QString& tag);
     QPixmap Picture(int indice) const;
     QIcon Icono(int indice) const { return QIcon(Picture(indice)); }
 

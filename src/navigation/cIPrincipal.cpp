@@ -3,6 +3,7 @@
 #include "navigation/ArbolNodos.h"
 #include "navigation/BarraBotones.h"
 #include "navigation/ClavesNodo.h"
+#include "navigation/ErroresControles.h"
 #include "navigation/IntentarPaso.h"
 #include "navigation/ListaImagenes.h"
 
@@ -14,7 +15,6 @@
 #include "platform/vb/VbError.h"
 
 #include <QPixmap>
-#include <exception>
 
 namespace {
 
@@ -29,11 +29,16 @@ db::Connection AbrirImagenes(const QString& ruta)
     return con;
 }
 
-void Informar(const QString& procedimiento)
-{
-    vb::Err().SetFromException(std::current_exception());
-    ui::ReportError(procedimiento, kModulo, kProyecto);
-}
+// Toolbar button positions and the picture list positions they take.
+struct ImagenBoton {
+    int posicion;
+    int imagen;
+};
+
+// Pictures 11, 25..32 load in that order; 29 (position 6) goes to no button.
+const ImagenBoton kImagenesBotones[] = {
+    {1, 7}, {3, 1}, {4, 8}, {6, 2}, {7, 3}, {8, 4}, {9, 5}, {11, 9},
+};
 
 } // namespace
 
@@ -48,15 +53,6 @@ QString cIPrincipal::RutaImagenes() const
     return m_rutaImagenes.isEmpty() ? os::AppFile(QStringLiteral("Imagenes.img")) : m_rutaImagenes;
 }
 
-const QList<cIPrincipal::ImagenBoton>& cIPrincipal::ImagenesBotones()
-{
-    // Pictures 11, 25..32 load in that order; 29 (position 6) goes to no button.
-    static const QList<ImagenBoton> botones = {
-        {1, 7}, {3, 1}, {4, 8}, {6, 2}, {7, 3}, {8, 4}, {9, 5}, {11, 9},
-    };
-    return botones;
-}
-
 void cIPrincipal::LeerIml(const QByteArray& fldCampoBinary, ListaImagenes& objImageList, const QString& strClave,
                           const QString& strDescripcion)
 {
@@ -68,21 +64,21 @@ void cIPrincipal::LeerIml(const QByteArray& fldCampoBinary, ListaImagenes& objIm
 
 void cIPrincipal::fillImlTreeView(ListaImagenes& imlTreeView) const
 {
-    try {
+    const bool hecho = IntentarPaso([&] {
         db::Connection con = AbrirImagenes(RutaImagenes());
         for (db::Recordset filas = con.Execute(QStringLiteral("SELECT * FROM Imagen")); !filas.isEOF();
              filas.MoveNext()) {
             LeerIml(filas.value(QStringLiteral("TrvImagen")).toBytes(), imlTreeView,
                     ClaveArbol(filas.value(QStringLiteral("IDImagen")).toInt64()), QString());
         }
-    } catch (...) {
-        Informar(QStringLiteral("fillImlTreeView()"));
-    }
+    });
+    if (!hecho)
+        ui::ReportError(QStringLiteral("fillImlTreeView()"), kModulo, kProyecto);
 }
 
 void cIPrincipal::FillImlBotonera(ListaImagenes& objIml, BarraBotones& objTlb) const
 {
-    try {
+    const bool hecho = IntentarPaso([&] {
         db::Connection con = AbrirImagenes(RutaImagenes());
         db::Recordset filas = con.Execute(QStringLiteral("SELECT * FROM IMAGEN WHERE "
                                                          "IDIMAGEN > 24 AND IDIMAGEN < 33 OR IDIMAGEN = 11 "
@@ -90,11 +86,11 @@ void cIPrincipal::FillImlBotonera(ListaImagenes& objIml, BarraBotones& objTlb) c
         for (; !filas.isEOF(); filas.MoveNext())
             LeerIml(filas.value(QStringLiteral("TrvImagen")).toBytes(), objIml, QString(), QString());
         objTlb.SetImageList(&objIml);
-        for (const ImagenBoton& boton : ImagenesBotones())
+        for (const ImagenBoton& boton : kImagenesBotones)
             objTlb.SetImagen(boton.posicion, boton.imagen);
-    } catch (...) {
-        Informar(QStringLiteral("FillImlBotonera"));
-    }
+    });
+    if (!hecho)
+        ui::ReportError(QStringLiteral("FillImlBotonera"), kModulo, kProyecto);
 }
 
 void cIPrincipal::fillTvPrincipal(ArbolNodos& tvPrincipal, ListaImagenes& imlTitle) const
@@ -115,7 +111,7 @@ void cIPrincipal::fillTvPrincipal(ArbolNodos& tvPrincipal, ListaImagenes& imlTit
                 imagen = raiz ? (imagenesArbol ? imagenesArbol->Indice(ClaveArbol(nodo->CodImagen())) : 0)
                               : int(nodo->CodImagen());
                 if (imagen == 0)
-                    throw vb::VbError(ArbolNodos::ErrElementoNoEncontrado, QStringLiteral("Elemento no encontrado"));
+                    LanzarElementoNoEncontrado();
             }
             item = tvPrincipal.Anadir(raiz ? QString() : ClaveArbol(nodo->CodPadre()), clave, nodo->Nombre(), imagen);
         });
@@ -143,8 +139,7 @@ void cIPrincipal::fillTvPrincipal(ArbolNodos& tvPrincipal, ListaImagenes& imlTit
 
 void cIPrincipal::EliminarNodo(ArbolNodos& tvTreeView, const QString& strNodo)
 {
-    const int total = tvTreeView.Count();
-    for (int i = 1; i <= total && i <= tvTreeView.Count(); ++i) {
+    for (int i = 1; i <= tvTreeView.Count(); ++i) {
         QTreeWidgetItem* nodo = tvTreeView.Nodo(i);
         if (ArbolNodos::Texto(nodo) == strNodo) {
             tvTreeView.Eliminar(nodo);

@@ -18,7 +18,6 @@ public:
     // the picture database, by default "Imagenes.img" of the program folder.
     explicit cIPrincipal(const ColeccionNodos* gcolNodo = nullptr, QString rutaImagenes = {});
 
-    void SetNodos(const ColeccionNodos* gcolNodo) { m_nodos = gcolNodo; }
     QString RutaImagenes() const;
 
     // Appends one picture, read from the bytes of a picture field, under
@@ -47,13 +46,6 @@ public:
     // Removes the first node, in index order, whose text is `strNodo`
     // exactly, with its descendants; nothing when none is.
     static void EliminarNodo(ArbolNodos& tvTreeView, const QString& strNodo);
-
-    // Toolbar button positions and the picture list positions they take.
-    struct ImagenBoton {
-        int posicion;
-        int imagen;
-    };
-    static const QList<ImagenBoton>& ImagenesBotones();
 
 private:
     const ColeccionNodos* m_nodos;

@@ -12,20 +12,17 @@
 namespace {
 
 using PVAPI::cCRegistry;
-using DescargaPrincipal = VentanaPrueba;
 
 const QString kVodidazaz = QStringLiteral("Nodos\\Norvia Parvanta 2000\\Vodidazaz");
 
-AjustesUsuario AjustesDePrueba()
-{
-    return AjustesUsuario {QStringLiteral("Norvia Parvanta 2000"), QStringLiteral("Administrador"), 3082};
-}
-
-QString Interfaz(const VentanaPrueba&, const QString& clave)
-{
-    return AjustesDePrueba().Leer(AjustesDePrueba().Seccion(cCRegistry::INTERFACE()), clave,
-                                  QStringLiteral("<ninguno>"));
-}
+class DescargaPrincipal : public VentanaPrueba {
+protected:
+    // A placement key, "<ninguno>" when it was never written.
+    QString Interfaz(const QString& clave) const
+    {
+        return Leer(cCRegistry::INTERFACE(), clave, QStringLiteral("<ninguno>"));
+    }
+};
 
 TEST_F(DescargaPrincipal, WritesEverySavedStateRow)
 {
@@ -39,12 +36,12 @@ TEST_F(DescargaPrincipal, WritesEverySavedStateRow)
 
     EXPECT_TRUE(informes.isEmpty()) << informes.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(Ajustes().Leer(Ajustes().SeccionGrids(), QStringLiteral("143")), "1234");
-    EXPECT_EQ(Interfaz(*this, cCRegistry::INTERFACE_NREGMAX()), "30");
-    EXPECT_EQ(Interfaz(*this, cCRegistry::INTERFACE_SPLITTER_LEFT()), "1965");
-    EXPECT_NEAR(Interfaz(*this, cCRegistry::INTERFACE_WIDTH()).toInt(), 12120, 15);
-    EXPECT_NEAR(Interfaz(*this, cCRegistry::INTERFACE_HEIGHT()).toInt(), 8700, 15);
-    EXPECT_NE(Interfaz(*this, cCRegistry::INTERFACE_LEFT()), "<ninguno>");
-    EXPECT_NE(Interfaz(*this, cCRegistry::INTERFACE_TOP()), "<ninguno>");
+    EXPECT_EQ(Interfaz(cCRegistry::INTERFACE_NREGMAX()), "30");
+    EXPECT_EQ(Interfaz(cCRegistry::INTERFACE_SPLITTER_LEFT()), "1965");
+    EXPECT_NEAR(Interfaz(cCRegistry::INTERFACE_WIDTH()).toInt(), 12120, 15);
+    EXPECT_NEAR(Interfaz(cCRegistry::INTERFACE_HEIGHT()).toInt(), 8700, 15);
+    EXPECT_NE(Interfaz(cCRegistry::INTERFACE_LEFT()), "<ninguno>");
+    EXPECT_NE(Interfaz(cCRegistry::INTERFACE_TOP()), "<ninguno>");
     EXPECT_EQ(Leer(cCRegistry::CONTABILIDAD(), cCRegistry::CONTABILIDAD_EMPRESASELECCIONADA()), "0")
         << "the tree holds the company node \"<>\"";
     EXPECT_EQ(Leer(cCRegistry::CONTABILIDAD(), cCRegistry::CONTABILIDAD_TRABAJARENPESETAS()), "1");
@@ -66,7 +63,7 @@ TEST_F(DescargaPrincipal, AMinimisedWindowKeepsItsPlacementButSavesWidthsAndTree
     v.Form_Unload();
     for (const QString& clave : {cCRegistry::INTERFACE_LEFT(), cCRegistry::INTERFACE_WIDTH(),
                                  cCRegistry::INTERFACE_SPLITTER_LEFT(), cCRegistry::INTERFACE_NREGMAX()})
-        EXPECT_EQ(Interfaz(*this, clave), "<ninguno>") << clave.toStdString();
+        EXPECT_EQ(Interfaz(clave), "<ninguno>") << clave.toStdString();
     EXPECT_EQ(Leer(cCRegistry::VODIDAZAZ(), cCRegistry::VODIDAZAZ_TRABAJARENPESETAS()), "");
     EXPECT_EQ(Ajustes().Leer(Ajustes().SeccionGrids(), QStringLiteral("143")), "990");
     EXPECT_EQ(Leer(kVodidazaz, QStringLiteral("Expandido")), "1");
@@ -88,7 +85,7 @@ TEST_F(DescargaPrincipal, AClosedParishConnectionSkipsOnlyTheTreeState)
     den.conLocal.Close();
     v.Form_Unload();
     EXPECT_EQ(Leer(kVodidazaz, QStringLiteral("Expandido")), "0");
-    EXPECT_EQ(Interfaz(*this, cCRegistry::INTERFACE_NREGMAX()), "24");
+    EXPECT_EQ(Interfaz(cCRegistry::INTERFACE_NREGMAX()), "24");
     EXPECT_TRUE(informes.isEmpty());
 }
 
@@ -99,7 +96,7 @@ TEST_F(DescargaPrincipal, ClosingTheWindowUnloadsItOnce)
     v.close();
     EXPECT_EQ(liberaciones, 1);
     EXPECT_TRUE(v.windowState() & Qt::WindowMaximized) << "the close request maximises first";
-    EXPECT_NE(Interfaz(*this, cCRegistry::INTERFACE_WIDTH()), "<ninguno>");
+    EXPECT_NE(Interfaz(cCRegistry::INTERFACE_WIDTH()), "<ninguno>");
 }
 
 TEST_F(DescargaPrincipal, OtherWindowsCloseBeforeTheConnections)
