@@ -1,7 +1,8 @@
 // The record list of the census node ("Padrón") with 1,000,000 persons: the
-// node click that shows its first page, the "last page" button and a filter
-// on a surname, each timed against the same page query run through the raw
-// SQLite C API on the same connection. Prints the medians and their ratios.
+// node click that shows its first page, the "next page" button from the
+// first page, the "last page" button and a filter on a surname, each timed
+// against the same page query run through the raw SQLite C API on the same
+// connection. Prints the medians and their ratios.
 //
 //   bench_recordlist [persons]     (default 1000000)
 
@@ -11,6 +12,7 @@
 #include "navigation/AjustesUsuario.h"
 #include "navigation/CargaModeloNodos.h"
 #include "navigation/ClavesNodo.h"
+#include "navigation/cPropiedadesNodo.h"
 #include "platform/db/Connection.h"
 #include "platform/db/JetSql.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
@@ -230,6 +232,16 @@ int main(int argc, char** argv)
     const double clicCrudo = Mediana([&] { Crudo(h, primera, {}); });
     const QString textoPrimera = ventana.TextoPanel(2);
 
+    // From the first page each time, as the first press after a click.
+    cPropiedadesNodo& registro = *gcolRegistroDB.Item(nodo->Path());
+    const std::string segunda = db::TranslateJetSql(consulta + QStringLiteral(" LIMIT 24 OFFSET 24"));
+    const double siguienteNuestra = Mediana([&] {
+        registro.SetPosInicial(1);
+        lista.tbPrincipal_ButtonClick(QStringLiteral("nextReg"));
+    });
+    const double siguienteCruda = Mediana([&] { Crudo(h, segunda, {}); });
+    const QString textoSiguiente = ventana.TextoPanel(2);
+
     const std::string ultima =
         db::TranslateJetSql(consulta + QStringLiteral(" LIMIT 24 OFFSET %1").arg(std::max(0L, total - 24)));
     const double ultimaNuestra = Mediana([&] { lista.tbPrincipal_ButtonClick(QStringLiteral("lastReg")); });
@@ -249,10 +261,12 @@ int main(int argc, char** argv)
 
     std::printf("\n%-34s %13s %13s %9s\n", "", "lista", "sqlite3", "razón");
     Informe("Clic en Padrón (primera página)", clicNuestro, clicCrudo);
+    Informe("Página siguiente", siguienteNuestra, siguienteCruda);
     Informe("Página última", ultimaNuestra, ultimaCruda);
     Informe("Filtro por primer apellido", filtroNuestro, filtroCrudo);
-    std::printf("\n%ld filas; primera: %s; última: %s; filtro: %d filas%s\n", total, qPrintable(textoPrimera),
-                qPrintable(textoUltima), filasFiltro, mblnFiltrado ? "" : " (¡sin filtrar!)");
+    std::printf("\n%ld filas; primera: %s; siguiente: %s; última: %s; filtro: %d filas%s\n", total,
+                qPrintable(textoPrimera), qPrintable(textoSiguiente), qPrintable(textoUltima), filasFiltro,
+                mblnFiltrado ? "" : " (¡sin filtrar!)");
     ui::SetCurrent(nullptr);
     return silenciosa.mensajes == 0 && mblnFiltrado ? 0 : 1;
 }

@@ -60,6 +60,15 @@ db::RowBlock ConsultaPaginada::LeerPagina(long inicio, long filas)
     return m_pagina.GetRows(n, 1);
 }
 
+bool ConsultaPaginada::HayFila(long posicion, long filas)
+{
+    if (posicion < 1)
+        return true;
+    if (m_total)
+        return posicion <= *m_total;
+    return LeerPagina(posicion, std::max(1L, filas)).RecordCount() > 0;
+}
+
 bool ConsultaPaginada::EnCache(long inicio, long filas) const
 {
     return m_pagina.isOpen() && inicio == m_inicio && (filas <= m_pedidas || m_pagina.RecordCount() < m_pedidas);

@@ -30,7 +30,11 @@ public:
     // the rows already read.
     db::RowBlock LeerPagina(long inicio, long filas);
 
-    const QString& Sql() const { return m_sql; }
+    // Whether the query has a row at the 1-based `posicion` (every query
+    // has one before its first). Unless the count is already known, this
+    // reads the `filas` rows from there (at least one) instead of counting
+    // the whole query: the page that starts there, read once for both.
+    bool HayFila(long posicion, long filas);
 
 private:
     QString SentenciaPagina() const;

@@ -6,7 +6,7 @@
 #include <QString>
 #include <functional>
 
-// The settings the cell formats depend on, read again for every record.
+// The settings the cell formats depend on, read once for each page.
 struct AjustesFormato {
     bool pesetasDonativos = false;     // donation amounts in whole pesetas
     bool pesetasContabilidad = false;  // accounting amounts in whole pesetas

@@ -73,24 +73,29 @@ void PaginaLista::fillGrid(widgets::NvList& msgPrincipal, qint32 lngLimInferior,
         if (recRecordset.RecordCount() != 0)
             db::Raise(db::err::NoCurrentRecord);
         m_ventana.SetTextoPanel(2, QStringLiteral("No hay registros"));
-        m_ventana.msgPrincipal().EndFill();
+        msgPrincipal.EndFill();
         return;
     }
+    // Nothing a row does changes these: they are taken once for the page.
+    const AjustesFormato ajustes = Ajustes();
+    const FormatoCeldas::ContarPartidas contarPartidas = [this](const QString& tabla, const db::Value& id) {
+        return ContarPartidas(tabla, id);
+    };
+    const int columnas = msgPrincipal.ColumnCount();
     for (int r = 0; r < bloque.RecordCount(); ++r) {
         if (r >= kMaxFilas)
             vb::ThrowOverflow();
         QList<db::Value> campos = Registro(bloque, r);
-        FormatoCeldas::Formatear(m_datos.gStrSelItem, campos, Ajustes(),
-                                 [this](const QString& tabla, const db::Value& id) { return ContarPartidas(tabla, id); });
-        const db::Value& id = campos.last();
-        msgPrincipal.AddRow(TextoFila(campos, msgPrincipal.ColumnCount()), vb::CLng(id.toDouble()));
-        msgPrincipal.SetRowKey(r, QString::number(qint64(std::trunc(id.toDouble()))));
+        FormatoCeldas::Formatear(m_datos.gStrSelItem, campos, ajustes, contarPartidas);
+        const double id = campos.last().toDouble();
+        msgPrincipal.AddRow(TextoFila(campos, columnas), vb::CLng(id));
+        msgPrincipal.SetRowKey(r, QString::number(qint64(std::trunc(id))));
     }
     // A full page ends where it was asked to; a short one at the last row.
     const qint64 fin = bloque.RecordCount() < lngTamano ? qint64(lngLimInferior) + bloque.RecordCount() - 1
                                                         : qint64(lngLimInferior) + lngTamano - 1;
     m_ventana.SetTextoPanel(2, TextoRango(lngLimInferior, fin));
-    m_ventana.msgPrincipal().EndFill();
+    msgPrincipal.EndFill();
 }
 
 QString PaginaLista::TextoRango(qint32 inicio, qint64 fin)

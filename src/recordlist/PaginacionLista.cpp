@@ -6,7 +6,8 @@ bool PaginacionLista::EsClavePaginacion(const QString& clave)
 }
 
 PaginacionLista::Resultado PaginacionLista::Mover(const QString& clave, qint32 posInicial, qint32 n,
-                                                  const std::function<long()>& contar)
+                                                  const std::function<long()>& contar,
+                                                  const std::function<bool(qint64)>& hayFila)
 {
     if (clave == u"firstReg")
         return {1, true};
@@ -16,7 +17,7 @@ PaginacionLista::Resultado PaginacionLista::Mover(const QString& clave, qint32 p
         return {nueva > 0 ? nueva : 1, true};
     }
     if (clave == u"nextReg") {
-        if (qint64(posInicial) + n <= contar())
+        if (hayFila(qint64(posInicial) + n))
             return {posInicial + n, true};
         return {posInicial, false};
     }

@@ -16,8 +16,11 @@ public:
 
     // `clave` is one of "firstReg", "prevReg", "nextReg", "lastReg"; any
     // other key changes nothing. `contar` gives the number of rows of the
-    // node's query and is only called by the keys that need it.
-    static Resultado Mover(const QString& clave, qint32 posInicial, qint32 n, const std::function<long()>& contar);
+    // node's query and only "lastReg" calls it; "nextReg" asks `hayFila`
+    // whether the query has a row at a 1-based position, which a long list
+    // answers far sooner than it counts its rows.
+    static Resultado Mover(const QString& clave, qint32 posInicial, qint32 n, const std::function<long()>& contar,
+                           const std::function<bool(qint64)>& hayFila);
 
     static bool EsClavePaginacion(const QString& clave);
 };

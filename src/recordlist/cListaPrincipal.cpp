@@ -5,7 +5,6 @@
 #include "navigation/IntentarPaso.h"
 #include "navigation/cNodo.h"
 #include "platform/db/Connection.h"
-#include "platform/pvapi/cAuxStringID.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
 #include "platform/ui/ErrorReporting.h"
 #include "platform/ui/HourglassGuard.h"
@@ -19,8 +18,6 @@
 #include "recordlist/MenuContextual.h"
 #include "recordlist/PaginacionLista.h"
 #include "recordlist/TextoVb.h"
-
-#include <limits>
 
 namespace {
 
@@ -214,7 +211,6 @@ void cListaPrincipal::mnuVerActualizarLista_Click()
 
 void cListaPrincipal::MostrarPagina(widgets::NvList& lista, const cNodo& nodo)
 {
-    lista.ClearRows();
     configGridPrincipal(lista, nodo);
     if (textovb::Trim(nodo.SQLSelect()).isEmpty())
         return;
@@ -333,13 +329,15 @@ void cListaPrincipal::Paginar(const QString& clave)
     ConsultaPaginada consulta(ConexionDe(*nodo), nodo->SQLSelect());
     cPropiedadesNodo& registro = *m_datos.gcolRegistroDB.Item(nodo->Path());
     const qint32 n = m_datos.gintNRegMax;
-    const PaginacionLista::Resultado r =
-        PaginacionLista::Mover(clave, registro.PosInicial(), n, [&] { return consulta.RecordCount(); });
+    // The next page is read to learn whether it exists, and fillGrid shows
+    // the rows read.
+    const PaginacionLista::Resultado r = PaginacionLista::Mover(
+        clave, registro.PosInicial(), n, [&] { return consulta.RecordCount(); },
+        [&](qint64 posicion) { return consulta.HayFila(long(posicion), n); });
     registro.SetPosInicial(r.posInicial);
     if (!r.rellenar)
         return;
     widgets::NvList& lista = m_ventana.msgPrincipal();
-    lista.ClearRows();
     configGridPrincipal(lista, *nodo);
     fillGrid(lista, registro.PosInicial(), n, consulta, *nodo);
 }
@@ -365,11 +363,17 @@ void cListaPrincipal::Filtrar()
         return;
     lista.EndFill();
 
+    // The typed texts, as typed, go back into the cells once the columns
+    // are laid out again.
+    QStringList textos;
+    for (int i = 0; i < lista.ColumnCount(); ++i)
+        textos << lista.FilterText(i);
+
     QString condiciones;
     QList<db::Value> params;
-    for (int i = 0; i < lista.ColumnCount(); ++i) {
+    for (int i = 0; i < textos.size(); ++i) {
         FiltroLista::Columna columna;
-        columna.texto = textovb::Trim(lista.FilterText(i));
+        columna.texto = textovb::Trim(textos.at(i));
         if (columna.texto.isEmpty())
             continue;
         columna.caption = textovb::Trim(lista.ColumnCaption(i));
@@ -388,19 +392,15 @@ void cListaPrincipal::Filtrar()
     condiciones = textovb::Trim(condiciones);
     const QString sentencia = TratarSentenciaSQL(sql, condiciones);
     ConsultaPaginada consulta(ConexionDe(*nodo), sentencia, params);
-    // The whole result is one page: read it once, and its length is the
-    // row count unless it passes what a page can hold.
-    consulta.LeerPagina(1, PaginaLista::kMaxFilas + 1);
-    const long total = consulta.RecordCount();
+    // The whole result is one page, read once and before the list is
+    // emptied. One row past what a page holds is all fillGrid needs to
+    // report the overflow, so a result that long is never counted.
+    const long filas = consulta.LeerPagina(1, PaginaLista::kMaxFilas + 1).RecordCount();
 
-    QList<PVAPI::cAuxStringID> textos;
-    for (int i = 0; i < lista.ColumnCount(); ++i)
-        textos.append({lista.FilterText(i)});
-    lista.ClearRows();
     configGridPrincipal(lista, *nodo);
-    fillGrid(lista, 1, qint32(qMin<long>(total, std::numeric_limits<qint32>::max())), consulta, *nodo);
+    fillGrid(lista, 1, qint32(filas), consulta, *nodo);
     for (int k = 0; k < textos.size() && k < lista.ColumnCount(); ++k)
-        lista.SetFilterText(k, textos.at(k).Nombre);
+        lista.SetFilterText(k, textos.at(k));
     m_datos.mblnFiltrado = true;
 }
 

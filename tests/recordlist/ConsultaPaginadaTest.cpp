@@ -85,11 +85,43 @@ TEST_F(ConsultaPaginadaTest, ARepeatedReadGivesTheSameRowsAndTheCountIsTakenOnce
     EXPECT_EQ(Ids(consulta.LeerPagina(1, 4)), (QList<qint64>{8, 9, 10}));
 }
 
+struct CasoFila {
+    long posicion;
+    bool hay;
+};
+
+class HayFila : public ConsultaPaginadaTest, public ::testing::WithParamInterface<CasoFila> {};
+
+TEST_P(HayFila, AnswersWhetherThePositionIsWithinTheRows)
+{
+    ConsultaPaginada consulta(con, QString::fromUtf8(kOrdenado));
+    EXPECT_EQ(consulta.HayFila(GetParam().posicion, 3), GetParam().hay);
+    // With the count known the answer is the same.
+    ConsultaPaginada contada(con, QString::fromUtf8(kOrdenado));
+    ASSERT_EQ(contada.RecordCount(), 10);
+    EXPECT_EQ(contada.HayFila(GetParam().posicion, 3), GetParam().hay);
+}
+
+INSTANTIATE_TEST_SUITE_P(Posiciones, HayFila,
+                         ::testing::Values(CasoFila{-3, true}, CasoFila{0, true}, CasoFila{1, true}, CasoFila{10, true},
+                                           CasoFila{11, false}, CasoFila{500, false}));
+
+TEST_F(ConsultaPaginadaTest, HayFilaReadsThePageThereInsteadOfCounting)
+{
+    ConsultaPaginada consulta(con, QString::fromUtf8(kOrdenado));
+    EXPECT_TRUE(consulta.HayFila(4, 3));
+    con.Execute(QStringLiteral("DELETE FROM Persona"));
+    // The page comes from the rows read; the count was not taken before.
+    EXPECT_EQ(Ids(consulta.LeerPagina(4, 3)), (QList<qint64>{4, 5, 6}));
+    EXPECT_EQ(consulta.RecordCount(), 0);
+}
+
 TEST_F(ConsultaPaginadaTest, AFailingQueryRaises)
 {
     ConsultaPaginada consulta(con, QStringLiteral("SELECT Nada FROM NoExiste"));
     EXPECT_ANY_THROW(consulta.LeerPagina(1, 24));
     EXPECT_ANY_THROW(consulta.RecordCount());
+    EXPECT_ANY_THROW(consulta.HayFila(1, 24));
     ConsultaPaginada vacia(con, QString());
     EXPECT_ANY_THROW(vacia.LeerPagina(1, 24));
 }

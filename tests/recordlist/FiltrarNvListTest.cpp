@@ -18,11 +18,6 @@ constexpr int kPartidasBautismo = 23;
 
 class FiltrarNvList : public ListaFixture {
 protected:
-    void Banco(const QString& codigo, const QString& nombre)
-    {
-        conLocal.Exec(QStringLiteral("INSERT INTO Banco (Codigo, Nombre) VALUES (?, ?)"), {codigo, nombre});
-    }
-
     // Banks whose names hold the characters a careless filter mistakes for
     // SQL or pattern syntax.
     void BancosConComodines()

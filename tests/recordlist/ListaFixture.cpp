@@ -43,6 +43,11 @@ void ListaFixture::Clic(int id)
     lista->tvTreeView_NodeClick(nodo);
 }
 
+void ListaFixture::Banco(const QString& codigo, const QString& nombre)
+{
+    conLocal.Exec(QStringLiteral("INSERT INTO Banco (Codigo, Nombre) VALUES (?, ?)"), {codigo, nombre});
+}
+
 int ListaFixture::IdDe(const QString& nombre) const
 {
     for (const auto& nodo : gcolNodo)

@@ -22,6 +22,8 @@ protected:
 
     // A click on the tree node of `id`, which becomes the tree's selection.
     void Clic(int id);
+    // A bank with `codigo` and `nombre`.
+    void Banco(const QString& codigo, const QString& nombre);
     // The id of the first node captioned `nombre` (fails the test if none).
     int IdDe(const QString& nombre) const;
     std::shared_ptr<cNodo> Nodo(int id) const;

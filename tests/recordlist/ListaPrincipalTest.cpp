@@ -35,14 +35,8 @@ protected:
     {
         conLocal.BeginTrans();
         for (int i = 1; i <= n; ++i)
-            conLocal.Exec(QStringLiteral("INSERT INTO Banco (Codigo, Nombre) VALUES (?, ?)"),
-                          {QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0')), QStringLiteral("Banco %1").arg(i)});
+            Banco(QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0')), QStringLiteral("Banco %1").arg(i));
         conLocal.CommitTrans();
-    }
-
-    void Banco(const QString& codigo, const QString& nombre)
-    {
-        conLocal.Exec(QStringLiteral("INSERT INTO Banco (Codigo, Nombre) VALUES (?, ?)"), {codigo, nombre});
     }
 
     // One institution with a baptism book and `partidas` entries in it,

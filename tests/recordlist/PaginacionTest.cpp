@@ -1,5 +1,6 @@
 #include "recordlist/PaginacionLista.h"
 
+#include <QList>
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,7 +18,8 @@ class Paginacion : public ::testing::TestWithParam<CasoPaginacion> {};
 TEST_P(Paginacion, MovesThePageStart)
 {
     const CasoPaginacion& c = GetParam();
-    const auto r = PaginacionLista::Mover(QString::fromLatin1(c.boton), c.inicio, 24, [&] { return c.filas; });
+    const auto r = PaginacionLista::Mover(
+        QString::fromLatin1(c.boton), c.inicio, 24, [&] { return c.filas; }, [&](qint64 k) { return k <= c.filas; });
     EXPECT_EQ(r.posInicial, c.nuevoInicio);
     EXPECT_EQ(r.rellenar, c.rellenar);
 }
@@ -33,16 +35,26 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoPaginacion{100, 60, "prevReg", 36, true}, CasoPaginacion{100, 60, "firstReg", 1, true},
                       CasoPaginacion{0, 1, "nextReg", 1, false}, CasoPaginacion{100, 60, "NextReg", 60, false}));
 
-TEST(Paginacion, FirstAndPreviousNeedNoRowCount)
+TEST(Paginacion, FirstPreviousAndNextNeedNoRowCount)
 {
     int cuentas = 0;
     const auto contar = [&] {
         ++cuentas;
         return 100L;
     };
-    PaginacionLista::Mover(QStringLiteral("firstReg"), 50, 24, contar);
-    PaginacionLista::Mover(QStringLiteral("prevReg"), 50, 24, contar);
+    QList<qint64> posiciones;
+    const auto hayFila = [&](qint64 k) {
+        posiciones << k;
+        return true;
+    };
+    PaginacionLista::Mover(QStringLiteral("firstReg"), 50, 24, contar, hayFila);
+    PaginacionLista::Mover(QStringLiteral("prevReg"), 50, 24, contar, hayFila);
     EXPECT_EQ(cuentas, 0);
+    EXPECT_TRUE(posiciones.isEmpty());
+    // Next asks only for the first row of the page after the current one.
+    PaginacionLista::Mover(QStringLiteral("nextReg"), 50, 24, contar, hayFila);
+    EXPECT_EQ(cuentas, 0);
+    EXPECT_EQ(posiciones, QList<qint64>{74});
 }
 
 TEST(Paginacion, KeysAreCaseSensitive)
