@@ -88,7 +88,7 @@ private:
     {
         const int posicion = Posicion(clave);
         if (posicion == 0)
-            throw vb::VbError(vb::ErrInvalidCall, QStringLiteral("Llamada a procedimiento o argumento no válido"));
+            vb::ThrowInvalidCall();
         return posicion;
     }
 

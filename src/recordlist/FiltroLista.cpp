@@ -4,11 +4,12 @@
 #include "platform/ui/UiConstants.h"
 #include "platform/vb/Currency.h"
 #include "platform/vb/Fechas.h"
+#include "platform/vb/Texto.h"
 #include "platform/vb/Vb.h"
 #include "recordlist/TextoVb.h"
 
 using textovb::Mid;
-using textovb::Trim;
+using vb::Trim;
 
 namespace {
 

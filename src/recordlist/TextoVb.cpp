@@ -4,17 +4,6 @@
 
 namespace textovb {
 
-QString Trim(const QString& texto)
-{
-    qsizetype a = 0;
-    qsizetype b = texto.size();
-    while (a < b && texto.at(a) == u' ')
-        ++a;
-    while (b > a && texto.at(b - 1) == u' ')
-        --b;
-    return texto.mid(a, b - a);
-}
-
 QString UCase(const QString& texto)
 {
     QString r = texto;
@@ -26,14 +15,14 @@ QString UCase(const QString& texto)
 QString Mid(const QString& texto, int inicio, int longitud)
 {
     if (inicio < 1 || longitud < 0)
-        throw vb::VbError(vb::ErrInvalidCall, QStringLiteral("Llamada a procedimiento o argumento no válido"));
+        vb::ThrowInvalidCall();
     return texto.mid(inicio - 1, longitud);
 }
 
 QString Mid(const QString& texto, int inicio)
 {
     if (inicio < 1)
-        throw vb::VbError(vb::ErrInvalidCall, QStringLiteral("Llamada a procedimiento o argumento no válido"));
+        vb::ThrowInvalidCall();
     return texto.mid(inicio - 1);
 }
 

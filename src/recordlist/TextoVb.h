@@ -5,9 +5,6 @@
 // The few VB text rules the list code depends on, where Qt's differ.
 namespace textovb {
 
-// VB Trim: blanks only, not tabs or line ends.
-QString Trim(const QString& texto);
-
 // VB UCase, one character for one, so positions found in the result are
 // positions of the original text.
 QString UCase(const QString& texto);

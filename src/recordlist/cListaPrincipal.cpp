@@ -10,6 +10,7 @@
 #include "platform/ui/HourglassGuard.h"
 #include "platform/ui/Ui.h"
 #include "platform/vb/ErrObject.h"
+#include "platform/vb/Texto.h"
 #include "platform/vb/Vb.h"
 #include "platform/widgets/NvList.h"
 #include "recordlist/ConsultaPaginada.h"
@@ -85,7 +86,7 @@ void cListaPrincipal::tvTreeView_NodeClick(const NodoArbol& node)
     ActualizarMenusArchivo(id);
     m_datos.mblnFiltrado = false;
     IntentarPaso([&] {
-        if (!textovb::Trim(m_datos.mstrPathNodo).isEmpty())
+        if (!vb::Trim(m_datos.mstrPathNodo).isEmpty())
             m_datos.gcolRegistroDB.Item(m_datos.mstrPathNodo)->SetPosInicial(1);
     });
     IntentarPaso([&] { mnuVerActualizarLista_Click(); });
@@ -212,7 +213,7 @@ void cListaPrincipal::mnuVerActualizarLista_Click()
 void cListaPrincipal::MostrarPagina(widgets::NvList& lista, const cNodo& nodo)
 {
     configGridPrincipal(lista, nodo);
-    if (textovb::Trim(nodo.SQLSelect()).isEmpty())
+    if (vb::Trim(nodo.SQLSelect()).isEmpty())
         return;
     ConsultaPaginada consulta(ConexionDe(nodo), nodo.SQLSelect());
     cPropiedadesNodo& registro = *m_datos.gcolRegistroDB.Item(m_datos.mstrPathNodo);
@@ -321,7 +322,7 @@ void cListaPrincipal::tbPrincipal_ButtonMenuClick(int)
 void cListaPrincipal::Paginar(const QString& clave)
 {
     const std::shared_ptr<cNodo> nodo = NodoSeleccionadoArbol();
-    if (!nodo || textovb::Trim(nodo->SQLSelect()).isEmpty())
+    if (!nodo || vb::Trim(nodo->SQLSelect()).isEmpty())
         return;
     // A node without columns has no paging record: nothing to move.
     if (!m_datos.gcolRegistroDB.Contiene(nodo->Path()))
@@ -357,7 +358,7 @@ void cListaPrincipal::FiltrarNvList()
 void cListaPrincipal::Filtrar()
 {
     const std::shared_ptr<cNodo> nodo = NodoPorId(m_datos.mlngIDNodo);
-    QString sql = textovb::Trim(nodo->SQLSelect());
+    QString sql = vb::Trim(nodo->SQLSelect());
     widgets::NvList& lista = m_ventana.msgPrincipal();
     if (!m_ventana.PanelVisible(PanelPrincipal::msgPrincipal) || sql.isEmpty())
         return;
@@ -373,11 +374,11 @@ void cListaPrincipal::Filtrar()
     QList<db::Value> params;
     for (int i = 0; i < textos.size(); ++i) {
         FiltroLista::Columna columna;
-        columna.texto = textovb::Trim(textos.at(i));
+        columna.texto = vb::Trim(textos.at(i));
         if (columna.texto.isEmpty())
             continue;
-        columna.caption = textovb::Trim(lista.ColumnCaption(i));
-        columna.fuente = textovb::Trim(nodo->colCampo().Item(i + 1)->Descripcion());
+        columna.caption = vb::Trim(lista.ColumnCaption(i));
+        columna.fuente = vb::Trim(nodo->colCampo().Item(i + 1)->Descripcion());
         columna.tipo = ObtenerTipoCampo(columna.fuente);
         const FiltroLista::Condicion c =
             FiltroLista::CondicionColumna(columna, !m_datos.gobjInfoConfig.TrabajarConPesetas);
@@ -389,7 +390,7 @@ void cListaPrincipal::Filtrar()
         condiciones += c.texto;
         params += c.params;
     }
-    condiciones = textovb::Trim(condiciones);
+    condiciones = vb::Trim(condiciones);
     const QString sentencia = TratarSentenciaSQL(sql, condiciones);
     ConsultaPaginada consulta(ConexionDe(*nodo), sentencia, params);
     // The whole result is one page, read once and before the list is

@@ -2,6 +2,7 @@
 
 #include "platform/ui/Ui.h"
 #include "platform/vb/Format.h"
+#include "platform/vb/Texto.h"
 #include "platform/vb/Vb.h"
 #include "platform/vb/VbError.h"
 #include "startup/ICajaTexto.h"
@@ -28,13 +29,6 @@ bool EsDigito(qint16 tecla)
 QChar CaracterEn(const QString& texto, int posicion)
 {
     return posicion >= 0 && posicion < texto.size() ? texto.at(posicion) : QChar();
-}
-
-QString SinBlancosFinales(QString texto)
-{
-    while (!texto.isEmpty() && texto.back() == QLatin1Char(' '))
-        texto.chop(1);
-    return texto;
 }
 
 // A "." never starts the text nor sits next to another ".".
@@ -86,7 +80,7 @@ void cCurrency::VerificarCurrencyKeyPress(ICajaTexto& txtCurrency, qint16& intKe
     const QString separadores = Separadores(blnPermitirSigno);
     QString t = txtCurrency.Text().trimmed();
 
-    const QString tag = SinBlancosFinales(txtCurrency.Tag());
+    const QString tag = vb::RTrim(txtCurrency.Tag());
     if (tag.endsWith(kMarcaPuntoNumerico)) {
         txtCurrency.SetTag(tag.left(tag.size() - kMarcaPuntoNumerico.size()));
         intKeyAscii = ',';

@@ -1,11 +1,13 @@
 #include "navigation/Coleccion.h"
 
 #include "platform/vb/VbError.h"
+#include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using testsupport::ErrorNumberOf;
 using Textos = Coleccion<QString>;
 
 Textos Tres()
@@ -15,16 +17,6 @@ Textos Tres()
     c.Add(std::make_shared<QString>(QStringLiteral("dos")), QStringLiteral("Clave"));
     c.Add(std::make_shared<QString>(QStringLiteral("tres")), QStringLiteral(" 3"));
     return c;
-}
-
-long ErrorDe(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const vb::VbError& e) {
-        return e.number();
-    }
-    return 0;
 }
 
 TEST(Coleccion, ReachesItemsByPositionAndByKeyIgnoringCase)
@@ -50,11 +42,11 @@ TEST(Coleccion, RemovingShiftsLaterPositions)
 TEST(Coleccion, FailsLikeTheOldCollection)
 {
     Textos c = Tres();
-    EXPECT_EQ(ErrorDe([&] { c.Add(std::make_shared<QString>(), QStringLiteral("clave")); }), 457);
-    EXPECT_EQ(ErrorDe([&] { c.Item(0); }), 9);
-    EXPECT_EQ(ErrorDe([&] { c.Item(4); }), 9);
-    EXPECT_EQ(ErrorDe([&] { c.Remove(0); }), 9);
-    EXPECT_EQ(ErrorDe([&] { c.Item(QStringLiteral(" 9")); }), 5);
+    EXPECT_EQ(ErrorNumberOf([&] { c.Add(std::make_shared<QString>(), QStringLiteral("clave")); }), 457);
+    EXPECT_EQ(ErrorNumberOf([&] { c.Item(0); }), 9);
+    EXPECT_EQ(ErrorNumberOf([&] { c.Item(4); }), 9);
+    EXPECT_EQ(ErrorNumberOf([&] { c.Remove(0); }), 9);
+    EXPECT_EQ(ErrorNumberOf([&] { c.Item(QStringLiteral(" 9")); }), 5);
     EXPECT_EQ(c.Count(), 3);
 }
 

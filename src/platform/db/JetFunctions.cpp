@@ -5,6 +5,7 @@
 #include "platform/db/JetSql.h"
 #include "platform/vb/Currency.h"
 #include "platform/vb/Format.h"
+#include "platform/vb/Texto.h"
 #include "platform/vb/Vb.h"
 #include "platform/vb/VbError.h"
 
@@ -207,25 +208,13 @@ void fnLen(sqlite3_context* ctx, int, sqlite3_value** argv)
         sqlite3_result_int64(ctx, s.size());
 }
 
-QString trimBlanks(const QString& s, bool left, bool right)
-{
-    qsizetype b = 0;
-    qsizetype e = s.size();
-    if (left)
-        while (b < e && s.at(b) == u' ')
-            ++b;
-    if (right)
-        while (e > b && s.at(e - 1) == u' ')
-            --e;
-    return s.mid(b, e - b);
-}
-
-template <bool Left, bool Right>
+// Jet's Trim, LTrim and RTrim take off spaces only, as VB's do.
+template <QString (*Trim)(const QString&)>
 void fnTrim(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
     QString s;
     if (textArg(ctx, argv[0], s))
-        resultText(ctx, trimBlanks(s, Left, Right));
+        resultText(ctx, Trim(s));
 }
 
 void fnUCase(sqlite3_context* ctx, int, sqlite3_value** argv)
@@ -368,9 +357,9 @@ void JetFunctions::registerAll(sqlite3* db)
     add(db, "jet_left", 2, fnLeft);
     add(db, "jet_right", 2, fnRight);
     add(db, "jet_len", 1, fnLen);
-    add(db, "jet_trim", 1, fnTrim<true, true>);
-    add(db, "jet_ltrim", 1, fnTrim<true, false>);
-    add(db, "jet_rtrim", 1, fnTrim<false, true>);
+    add(db, "jet_trim", 1, fnTrim<vb::Trim>);
+    add(db, "jet_ltrim", 1, fnTrim<vb::LTrim>);
+    add(db, "jet_rtrim", 1, fnTrim<vb::RTrim>);
     add(db, "jet_ucase", 1, fnUCase);
     add(db, "jet_lcase", 1, fnLCase);
     add(db, "jet_isnumeric", 1, fnIsNumeric);

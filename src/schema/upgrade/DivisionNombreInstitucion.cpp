@@ -1,9 +1,9 @@
 #include "schema/upgrade/DivisionNombreInstitucion.h"
 
 #include "schema/upgrade/EjecucionTolerante.h"
-#include "schema/upgrade/Blancos.h"
 
 #include "platform/db/Connection.h"
+#include "platform/vb/Texto.h"
 
 #include <QList>
 
@@ -23,15 +23,15 @@ std::optional<NombreInstitucion> DividirNombreInstitucion(const std::optional<QS
 {
     if (!nombre)
         return std::nullopt;
-    const QString unido = QuitarBlancos(tipoActual + QLatin1Char(' ') + nombreActual);
-    const QString n = QuitarBlancos(*nombre);
+    const QString unido = vb::Trim(tipoActual + QLatin1Char(' ') + nombreActual);
+    const QString n = vb::Trim(*nombre);
     if (n == unido)
         return std::nullopt;
     const qsizetype blanco = n.indexOf(QLatin1Char(' '));
     NombreInstitucion partes;
     if (blanco >= 0) {
-        partes.tipo = QuitarBlancos(n.left(blanco));
-        partes.nombre = QuitarBlancos(n.mid(blanco + 1));
+        partes.tipo = vb::Trim(n.left(blanco));
+        partes.nombre = vb::Trim(n.mid(blanco + 1));
     } else {
         partes.nombre = n;
     }

@@ -2,13 +2,13 @@
 
 #include "schema/upgrade/ActualizarEstructura102.h"
 #include "schema/upgrade/AvisoFalloActualizacion.h"
-#include "schema/upgrade/Blancos.h"
 #include "schema/upgrade/CopiaSeguridadBD.h"
 #include "schema/upgrade/EjecucionTolerante.h"
 #include "schema/upgrade/OperacionesColumna.h"
 
 #include "platform/db/Connection.h"
 #include "platform/db/Transaction.h"
+#include "platform/vb/Texto.h"
 #include "platform/vb/VbError.h"
 #include "schema/Estructura.h"
 
@@ -32,7 +32,7 @@ void cActBDContab::ComprobarVersionBD()
     db::Recordset rs = m_conContabilidad.Execute(QStringLiteral("SELECT Version FROM Informacion"));
     if (rs.RecordCount() == 0)
         return;
-    const QString version = QuitarBlancos(rs.value(QStringLiteral("Version")).toString());
+    const QString version = vb::Trim(rs.value(QStringLiteral("Version")).toString());
     rs.Close();
     ActualizarVersion(version);
 }

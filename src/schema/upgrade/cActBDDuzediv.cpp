@@ -10,11 +10,11 @@
 #include "schema/upgrade/PasoVersion.h"
 #include "schema/upgrade/PreparacionPaso.h"
 #include "schema/upgrade/RutaActualizacion.h"
-#include "schema/upgrade/Blancos.h"
 
 #include "platform/db/Connection.h"
 #include "platform/db/Transaction.h"
 #include "platform/pvapi/cParchearBd.h"
+#include "platform/vb/Texto.h"
 #include "platform/vb/VbError.h"
 #include "schema/Estructura.h"
 #include "seed/SemillasContabilidad.h"
@@ -36,14 +36,6 @@ const QString kCopiaContabilidadSinPredeterminados = QStringLiteral("ContSinDatP
     throw vb::VbError(vb::ErrInvalidCall, motivo, QStringLiteral("cActBDDuzediv"));
 }
 
-void RenovarPredeterminadosContabilidad(db::Connection& conContabilidad)
-{
-    BorrarTablasPredeterminadas(conContabilidad);
-    InsertarCuentasPredeterminadas(conContabilidad);
-    InsertarEstructuraPredeterminada(conContabilidad);
-    InsertarRelEstructuraCuentaPredeterminada(conContabilidad);
-}
-
 } // namespace
 
 cActBDDuzediv::cActBDDuzediv(db::Connection& conLocal, db::Connection* conContabilidad,
@@ -57,7 +49,7 @@ void cActBDDuzediv::ComprobarVersionBD()
     db::Recordset rs = m_conLocal.Execute(QStringLiteral("SELECT Version FROM Informacion"));
     if (rs.RecordCount() == 0)
         return;
-    QString version = QuitarBlancos(rs.value(QStringLiteral("Version")).toString());
+    QString version = vb::Trim(rs.value(QStringLiteral("Version")).toString());
     rs.Close();
     ActualizarVersion(version);
 }
@@ -153,7 +145,7 @@ void cActBDDuzediv::EjecutarTransaccion(const PasoVersion& paso, bool conContabi
     std::optional<db::Transaction> transaccionContabilidad;
     if (conContabilidad) {
         transaccionContabilidad.emplace(*m_conContabilidad);
-        RenovarPredeterminadosContabilidad(*m_conContabilidad);
+        RenovarTablasPredeterminadas(*m_conContabilidad);
     }
     db::Transaction transaccion(m_conLocal);
     PrepararPaso(m_conLocal, paso.tablasABorrar, paso.tablasAVaciar);

@@ -7,7 +7,7 @@
 
 namespace {
 
-using dbtest::errorNumber;
+using testsupport::ErrorNumberOf;
 
 class ConnectionTest : public dbtest::DbTest {
 protected:
@@ -29,7 +29,7 @@ TEST_F(ConnectionTest, ReportsStateConnectionStringAndDataSource)
     EXPECT_TRUE(con.PropertyNames().contains(QStringLiteral("Data Source")));
     con.Close();
     EXPECT_EQ(con.State(), db::ObjectState::Closed);
-    EXPECT_EQ(errorNumber([&] { con.Execute(QStringLiteral("SELECT 1")); }), 3709);
+    EXPECT_EQ(ErrorNumberOf([&] { con.Execute(QStringLiteral("SELECT 1")); }), 3709);
 }
 
 TEST_F(ConnectionTest, ReportedStringReopensTheSameDatabase)
@@ -52,7 +52,7 @@ TEST_F(ConnectionTest, PasswordIsCheckedAtOpen)
     };
     for (const auto& [pw, expected] : cases) {
         db::Connection c;
-        EXPECT_EQ(errorNumber([&] { c.Open(connectionString(pw)); }), expected) << pw.toStdString();
+        EXPECT_EQ(ErrorNumberOf([&] { c.Open(connectionString(pw)); }), expected) << pw.toStdString();
     }
 }
 
@@ -62,7 +62,7 @@ TEST_F(ConnectionTest, DatabaseWithoutPasswordOpensWithOrWithoutOne)
     db::CreateDatabase(plain);
     for (const char* pw : {"", "cualquiera"}) {
         db::Connection c;
-        EXPECT_EQ(errorNumber([&] { c.Open(QStringLiteral("Data Source=%1;Jet OLEDB:Database Password=%2").arg(plain, QString::fromUtf8(pw))); }), 0);
+        EXPECT_EQ(ErrorNumberOf([&] { c.Open(QStringLiteral("Data Source=%1;Jet OLEDB:Database Password=%2").arg(plain, QString::fromUtf8(pw))); }), 0);
     }
 }
 
@@ -73,24 +73,24 @@ TEST_F(ConnectionTest, OpensFromPropertiesReadOnly)
     c.setProperty(QStringLiteral("Jet OLEDB:Database Password"), QStringLiteral("clave"));
     c.Open(QString(), true);
     EXPECT_EQ(c.Execute(QStringLiteral("SELECT COUNT(*) FROM T")).Fields()[0].Value().toInt64(), 0);
-    EXPECT_EQ(errorNumber([&] { c.Execute(QStringLiteral("INSERT INTO T (Nombre) VALUES ('x')")); }), 3027);
-    EXPECT_EQ(errorNumber([&] { c.Execute(QStringLiteral("DROP TABLE T")); }), 3027);
+    EXPECT_EQ(ErrorNumberOf([&] { c.Execute(QStringLiteral("INSERT INTO T (Nombre) VALUES ('x')")); }), 3027);
+    EXPECT_EQ(ErrorNumberOf([&] { c.Execute(QStringLiteral("DROP TABLE T")); }), 3027);
 
     db::Connection m;
     m.Open(connectionString() + QStringLiteral(";Mode=Read"));
-    EXPECT_EQ(errorNumber([&] { m.Execute(QStringLiteral("DELETE FROM T")); }), 3027);
+    EXPECT_EQ(ErrorNumberOf([&] { m.Execute(QStringLiteral("DELETE FROM T")); }), 3027);
 }
 
 TEST_F(ConnectionTest, OpenFailuresCarryJetNumbers)
 {
     db::Connection c;
-    EXPECT_EQ(errorNumber([&] { c.Open(QStringLiteral("Data Source=%1").arg(dir.filePath(QStringLiteral("No.mdb")))); }), 3024);
+    EXPECT_EQ(ErrorNumberOf([&] { c.Open(QStringLiteral("Data Source=%1").arg(dir.filePath(QStringLiteral("No.mdb")))); }), 3024);
     const QString junk = dir.filePath(QStringLiteral("Basura.mdb"));
     QFile f(junk);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(QByteArray(4096, 'x'));
     f.close();
-    EXPECT_EQ(errorNumber([&] { c.Open(QStringLiteral("Data Source=%1").arg(junk)); }), 3343);
+    EXPECT_EQ(ErrorNumberOf([&] { c.Open(QStringLiteral("Data Source=%1").arg(junk)); }), 3343);
     EXPECT_EQ(c.State(), db::ObjectState::Closed);
 }
 
@@ -111,7 +111,7 @@ TEST_F(ConnectionTest, RefusesASecondStatement)
     exec({"INSERT INTO T (Nombre) VALUES ('a')"});
     const char* texts[] = {"DELETE FROM T; DROP TABLE T", "SELECT 1; SELECT 2", "DELETE FROM T;DELETE FROM T;"};
     for (const char* sql : texts)
-        EXPECT_EQ(errorNumber([&] { con.Execute(QString::fromUtf8(sql)); }), 3142) << sql;
+        EXPECT_EQ(ErrorNumberOf([&] { con.Execute(QString::fromUtf8(sql)); }), 3142) << sql;
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM T").toInt64(), 1);
 }
 
@@ -122,7 +122,7 @@ TEST_F(ConnectionTest, CommandsReturnClosedRecordsetAndRowsAffected)
     db::Recordset rs = con.Execute(QStringLiteral("UPDATE T SET Nombre = 'c'"), &affected);
     EXPECT_EQ(rs.State(), db::ObjectState::Closed);
     EXPECT_EQ(affected, 2);
-    EXPECT_EQ(errorNumber([&] { rs.EOF_(); }), 3704);
+    EXPECT_EQ(ErrorNumberOf([&] { rs.EOF_(); }), 3704);
 }
 
 TEST_F(ConnectionTest, BoundParametersCarryUserTextUnchanged)
@@ -134,8 +134,8 @@ TEST_F(ConnectionTest, BoundParametersCarryUserTextUnchanged)
     db::Recordset rs = con.Query(QStringLiteral("SELECT Nombre FROM T WHERE ID = ? AND Nombre = ?"), {id, nasty});
     ASSERT_FALSE(rs.EOF_());
     EXPECT_EQ(rs[QStringLiteral("nombre")].Value().toString(), nasty);
-    EXPECT_EQ(errorNumber([&] { con.Query(QStringLiteral("SELECT * FROM T WHERE ID = ?"), {}); }), 3061);
-    EXPECT_EQ(errorNumber([&] { con.Execute(QStringLiteral("SELECT * FROM T WHERE ID = ?")); }), 3061);
+    EXPECT_EQ(ErrorNumberOf([&] { con.Query(QStringLiteral("SELECT * FROM T WHERE ID = ?"), {}); }), 3061);
+    EXPECT_EQ(ErrorNumberOf([&] { con.Execute(QStringLiteral("SELECT * FROM T WHERE ID = ?")); }), 3061);
 }
 
 TEST_F(ConnectionTest, EngineFailuresCarryJetNumbers)
@@ -149,7 +149,7 @@ TEST_F(ConnectionTest, EngineFailuresCarryJetNumbers)
         {"SELECT NoExiste(1) FROM T", 3085},
     };
     for (const auto& [sql, number] : cases)
-        EXPECT_EQ(errorNumber([&] { con.Execute(QString::fromUtf8(sql)); }), number) << sql;
+        EXPECT_EQ(ErrorNumberOf([&] { con.Execute(QString::fromUtf8(sql)); }), number) << sql;
 }
 
 TEST_F(ConnectionTest, TransactionsNestAsInAdo)
@@ -164,8 +164,8 @@ TEST_F(ConnectionTest, TransactionsNestAsInAdo)
     con.CommitTrans();
     EXPECT_FALSE(con.InTransaction());
     EXPECT_EQ(column(QStringLiteral("SELECT Nombre FROM T")), QStringList{QStringLiteral("exterior")});
-    EXPECT_EQ(errorNumber([&] { con.CommitTrans(); }), 3034);
-    EXPECT_EQ(errorNumber([&] { con.RollbackTrans(); }), 3034);
+    EXPECT_EQ(ErrorNumberOf([&] { con.CommitTrans(); }), 3034);
+    EXPECT_EQ(ErrorNumberOf([&] { con.RollbackTrans(); }), 3034);
 }
 
 TEST_F(ConnectionTest, TransactionGuardRollsBackUnlessCommitted)

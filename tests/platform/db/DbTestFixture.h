@@ -3,6 +3,7 @@
 #include "platform/db/Connection.h"
 #include "platform/db/DatabaseFiles.h"
 #include "platform/vb/VbError.h"
+#include "support/ErrorNumber.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -59,16 +60,6 @@ protected:
     db::Connection con;
 };
 
-// The error number a call raises, 0 when it raises none.
-template <typename F>
-long errorNumber(F&& f)
-{
-    try {
-        f();
-    } catch (const vb::VbError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testsupport::ErrorNumberOf;
 
 } // namespace dbtest

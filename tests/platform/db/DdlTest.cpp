@@ -4,7 +4,7 @@
 
 namespace {
 
-using dbtest::errorNumber;
+using testsupport::ErrorNumberOf;
 
 struct ColumnInfo {
     QString name;
@@ -80,8 +80,8 @@ TEST_F(DdlTest, TextWidthIsEnforcedInCharacters)
 {
     exec({"CREATE TABLE T (A NVARCHAR(5))"});
     EXPECT_EQ(con.Exec(QStringLiteral("INSERT INTO T (A) VALUES (?)"), {QStringLiteral("ñáéíó")}), 1);
-    EXPECT_EQ(errorNumber([&] { con.Execute(QStringLiteral("INSERT INTO T (A) VALUES ('123456')")); }), 3163);
-    EXPECT_EQ(errorNumber([&] { con.Execute(QStringLiteral("UPDATE T SET A = A & 'x'")); }), 3163);
+    EXPECT_EQ(ErrorNumberOf([&] { con.Execute(QStringLiteral("INSERT INTO T (A) VALUES ('123456')")); }), 3163);
+    EXPECT_EQ(ErrorNumberOf([&] { con.Execute(QStringLiteral("UPDATE T SET A = A & 'x'")); }), 3163);
     EXPECT_EQ(scalar("SELECT A FROM T").toString(), QStringLiteral("ñáéíó"));
 }
 
@@ -101,7 +101,7 @@ TEST_F(DdlTest, ColumnlessTableGetsItsColumnsAndCounterLater)
     exec({"CREATE TABLE [Grupo]"});
     db::Recordset empty = con.Execute(QStringLiteral("SELECT * FROM Grupo"));
     EXPECT_EQ(empty.Fields().Count(), 0);
-    EXPECT_EQ(errorNumber([&] { con.Execute(QStringLiteral("SELECT IDGrupo FROM Grupo")); }), 3061);
+    EXPECT_EQ(ErrorNumberOf([&] { con.Execute(QStringLiteral("SELECT IDGrupo FROM Grupo")); }), 3061);
     exec({"ALTER TABLE [Grupo] ADD COLUMN [IDGrupo] COUNTER PRIMARY KEY",
           "ALTER TABLE [Grupo] ADD COLUMN [Nombre] NVARCHAR(40) DEFAULT \"\"", "INSERT INTO Grupo (Nombre) VALUES ('A')",
           "INSERT INTO Grupo (Nombre) VALUES ('B')"});
@@ -115,8 +115,8 @@ TEST_F(DdlTest, KeyAddedToColumnlessTableIsRequiredAndUnique)
     exec({"CREATE TABLE [Destinatarios]", "ALTER TABLE [Destinatarios] ADD COLUMN [IDDestinatario] INT PRIMARY KEY",
           "ALTER TABLE [Destinatarios] ADD COLUMN [Cuenta] NVARCHAR(50) DEFAULT \"\"", "INSERT INTO Destinatarios (IDDestinatario) VALUES (7)"});
     EXPECT_EQ(tableInfo(QStringLiteral("Destinatarios")).front(), (ColumnInfo{"IDDestinatario", "INT", "", 1}));
-    EXPECT_EQ(errorNumber([&] { con.Execute(QStringLiteral("INSERT INTO Destinatarios (IDDestinatario) VALUES (7)")); }), 3022);
-    EXPECT_EQ(errorNumber([&] { con.Execute(QStringLiteral("INSERT INTO Destinatarios (Cuenta) VALUES ('x')")); }), 3314);
+    EXPECT_EQ(ErrorNumberOf([&] { con.Execute(QStringLiteral("INSERT INTO Destinatarios (IDDestinatario) VALUES (7)")); }), 3022);
+    EXPECT_EQ(ErrorNumberOf([&] { con.Execute(QStringLiteral("INSERT INTO Destinatarios (Cuenta) VALUES ('x')")); }), 3314);
 }
 
 TEST_F(DdlTest, CounterAddedToFilledTableNumbersItsRows)
@@ -124,7 +124,7 @@ TEST_F(DdlTest, CounterAddedToFilledTableNumbersItsRows)
     exec({"CREATE TABLE T (A NVARCHAR(5))", "INSERT INTO T (A) VALUES ('x')", "INSERT INTO T (A) VALUES ('y')",
           "ALTER TABLE T ADD COLUMN Id COUNTER PRIMARY KEY", "INSERT INTO T (A) VALUES ('z')"});
     EXPECT_EQ(column(QStringLiteral("SELECT Id FROM T ORDER BY A")), (QStringList{"1", "2", "3"}));
-    EXPECT_EQ(errorNumber([&] { con.Execute(QStringLiteral("ALTER TABLE T ADD COLUMN Otro INT PRIMARY KEY")); }), 3283);
+    EXPECT_EQ(ErrorNumberOf([&] { con.Execute(QStringLiteral("ALTER TABLE T ADD COLUMN Otro INT PRIMARY KEY")); }), 3283);
 }
 
 TEST_F(DdlTest, AddColumnLeavesExistingRowsWithoutValue)
@@ -149,7 +149,7 @@ TEST_F(DdlTest, AlterColumnKeepsDataIndexesAndCounter)
                                                                       {"Nota", "NVARCHAR(50)", "", 0}}));
     EXPECT_EQ(scalar("SELECT Codigo & '|' & Nota FROM T").toString(), QStringLiteral("0012|x"));
     EXPECT_EQ(indexNames(QStringLiteral("T")), QStringList{QStringLiteral("T_iCodigo")});
-    EXPECT_EQ(errorNumber([&] { con.Execute(QStringLiteral("INSERT INTO T (Codigo) VALUES ('0012')")); }), 3022);
+    EXPECT_EQ(ErrorNumberOf([&] { con.Execute(QStringLiteral("INSERT INTO T (Codigo) VALUES ('0012')")); }), 3022);
     exec({"INSERT INTO T (Codigo) VALUES ('nuevo')"});
     EXPECT_EQ(scalar("SELECT Id FROM T WHERE Codigo = 'nuevo'").toInt64(), 3); // the counter goes on
 }
@@ -162,14 +162,14 @@ TEST_F(DdlTest, AlterColumnChangesTypeConvertingValues)
     EXPECT_EQ(scalar("SELECT Importe FROM T").toDouble(), 12.5);
 
     exec({"CREATE TABLE U (A NVARCHAR(20))", "INSERT INTO U (A) VALUES ('no es número')"});
-    EXPECT_EQ(errorNumber([&] { con.Execute(QStringLiteral("ALTER TABLE U ALTER COLUMN A INT")); }), 3421);
+    EXPECT_EQ(ErrorNumberOf([&] { con.Execute(QStringLiteral("ALTER TABLE U ALTER COLUMN A INT")); }), 3421);
     EXPECT_EQ(tableInfo(QStringLiteral("U")).front().type, QStringLiteral("NVARCHAR(20)"));
 }
 
 TEST_F(DdlTest, NarrowingBelowStoredTextFailsAndKeepsTheTable)
 {
     exec({"CREATE TABLE T (Obs NVARCHAR(255))", "INSERT INTO T (Obs) VALUES ('texto largo')"});
-    EXPECT_EQ(errorNumber([&] { con.Execute(QStringLiteral("ALTER TABLE [T] ALTER COLUMN [Obs] NVARCHAR(5)")); }), 3163);
+    EXPECT_EQ(ErrorNumberOf([&] { con.Execute(QStringLiteral("ALTER TABLE [T] ALTER COLUMN [Obs] NVARCHAR(5)")); }), 3163);
     EXPECT_EQ(tableInfo(QStringLiteral("T")).front().type, QStringLiteral("NVARCHAR(255)"));
     exec({"UPDATE T SET Obs = LEFT(Obs,5)", "ALTER TABLE [T] ALTER COLUMN [Obs] NVARCHAR(5)"});
     EXPECT_EQ(scalar("SELECT Obs FROM T").toString(), QStringLiteral("texto"));
@@ -195,7 +195,7 @@ TEST_F(DdlTest, DropColumnKeepsOtherData)
           "ALTER TABLE [ComunidadAutonoma] DROP COLUMN [CodDeduccion]"});
     EXPECT_EQ(tableInfo(QStringLiteral("ComunidadAutonoma")).size(), 3u);
     EXPECT_EQ(scalar("SELECT Nombre & Codigo FROM ComunidadAutonoma WHERE IdComunidad = 1").toString(), QStringLiteral("Madrid12"));
-    EXPECT_EQ(errorNumber([&] { con.Execute(QStringLiteral("SELECT CodDeduccion FROM ComunidadAutonoma")); }), 3061);
+    EXPECT_EQ(ErrorNumberOf([&] { con.Execute(QStringLiteral("SELECT CodDeduccion FROM ComunidadAutonoma")); }), 3061);
 }
 
 TEST_F(DdlTest, FailuresCarryJetNumbers)
@@ -214,7 +214,7 @@ TEST_F(DdlTest, FailuresCarryJetNumbers)
         {"DROP TABLE NoExiste", 3376},
     };
     for (const auto& [sql, number] : cases)
-        EXPECT_EQ(errorNumber([&] { con.Execute(QString::fromUtf8(sql)); }), number) << sql;
+        EXPECT_EQ(ErrorNumberOf([&] { con.Execute(QString::fromUtf8(sql)); }), number) << sql;
     exec({"DROP INDEX iA ON T", "ALTER TABLE T DROP COLUMN A", "DROP TABLE T"});
 }
 

@@ -8,7 +8,7 @@
 
 namespace {
 
-using dbtest::errorNumber;
+using testsupport::ErrorNumberOf;
 
 QByteArray fileHash(const QString& path)
 {
@@ -58,7 +58,7 @@ TEST_F(FilesTest, CompactDatabaseCopiesWithPasswordAndRestartsCounters)
     const QString dest = dir.filePath(QStringLiteral("Copia.mdb"));
     db::CompactDatabase(cs(path, password), cs(dest, password));
     db::Connection copy;
-    EXPECT_EQ(errorNumber([&] { copy.Open(cs(dest, QString())); }), 3031);
+    EXPECT_EQ(ErrorNumberOf([&] { copy.Open(cs(dest, QString())); }), 3031);
     copy.Open(cs(dest, password));
     EXPECT_EQ(nextId(copy, "Nodo"), 1);  // emptied table starts again
     EXPECT_EQ(nextId(copy, "Campo"), 4); // one above the highest key kept
@@ -72,7 +72,7 @@ TEST_F(FilesTest, CompactDatabaseRefusesAnExistingDestinationAndTouchesNeither)
     db::CreateDatabase(dest);
     const QByteArray sourceBefore = fileHash(path);
     const QByteArray destBefore = fileHash(dest);
-    EXPECT_EQ(errorNumber([&] { db::CompactDatabase(cs(path, password), cs(dest, password)); }), 3204);
+    EXPECT_EQ(ErrorNumberOf([&] { db::CompactDatabase(cs(path, password), cs(dest, password)); }), 3204);
     EXPECT_EQ(fileHash(path), sourceBefore);
     EXPECT_EQ(fileHash(dest), destBefore);
     EXPECT_EQ(folderEntries(), (QStringList{QStringLiteral("Copia.mdb"), QStringLiteral("Duzediv.mdb")}));
@@ -82,8 +82,8 @@ TEST_F(FilesTest, CompactDatabaseWithWrongPasswordMakesNoFile)
 {
     con.Close();
     const QString dest = dir.filePath(QStringLiteral("Copia.mdb"));
-    EXPECT_EQ(errorNumber([&] { db::CompactDatabase(cs(path, QStringLiteral("mala")), cs(dest, QStringLiteral("mala"))); }), 3031);
-    EXPECT_EQ(errorNumber([&] { db::CompactDatabase(cs(dir.filePath(QStringLiteral("Falta.mdb")), password), cs(dest, password)); }), 3024);
+    EXPECT_EQ(ErrorNumberOf([&] { db::CompactDatabase(cs(path, QStringLiteral("mala")), cs(dest, QStringLiteral("mala"))); }), 3031);
+    EXPECT_EQ(ErrorNumberOf([&] { db::CompactDatabase(cs(dir.filePath(QStringLiteral("Falta.mdb")), password), cs(dest, password)); }), 3024);
     EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("Duzediv.mdb")});
 }
 
@@ -108,7 +108,7 @@ TEST_F(FilesTest, CompactInPlaceKeepsDataIndexesAndPassword)
     db::CompactInPlace(cs(path, password));
     EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("Duzediv.mdb")});
     db::Connection again;
-    EXPECT_EQ(errorNumber([&] { again.Open(cs(path, QString())); }), 3031);
+    EXPECT_EQ(ErrorNumberOf([&] { again.Open(cs(path, QString())); }), 3031);
     again.Open(cs(path, password));
     EXPECT_EQ(nextId(again, "Nodo"), 1);
     EXPECT_EQ(again.Execute(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'Nodo_iNombre'")).Fields()[0].Value().toInt64(), 1);
@@ -141,7 +141,7 @@ TEST_F(FilesTest, CompactInPlaceWithWrongPasswordLeavesTheFile)
 {
     con.Close();
     const QByteArray before = fileHash(path);
-    EXPECT_EQ(errorNumber([&] { db::CompactInPlace(cs(path, QStringLiteral("mala"))); }), 3031);
+    EXPECT_EQ(ErrorNumberOf([&] { db::CompactInPlace(cs(path, QStringLiteral("mala"))); }), 3031);
     EXPECT_EQ(fileHash(path), before);
     EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("Duzediv.mdb")});
 }
@@ -153,7 +153,7 @@ TEST_F(FilesTest, CopyOfAnOpenDatabase)
     db::Connection copy;
     copy.Open(cs(dest, password));
     EXPECT_EQ(copy.Execute(QStringLiteral("SELECT COUNT(*) FROM Campo")).Fields()[0].Value().toInt64(), 3);
-    EXPECT_EQ(errorNumber([&] { db::CopyOpenDatabase(con, dest); }), 3204);
+    EXPECT_EQ(ErrorNumberOf([&] { db::CopyOpenDatabase(con, dest); }), 3204);
 }
 
 TEST_F(FilesTest, PasswordCanBeChangedAndRemoved)
@@ -162,8 +162,8 @@ TEST_F(FilesTest, PasswordCanBeChangedAndRemoved)
     con.Close();
     EXPECT_TRUE(db::HasDatabasePassword(path));
     db::Connection c;
-    EXPECT_EQ(errorNumber([&] { c.Open(cs(path, password)); }), 3031);
-    EXPECT_EQ(errorNumber([&] { db::SetDatabasePassword(path, password, QString()); }), 3031);
+    EXPECT_EQ(ErrorNumberOf([&] { c.Open(cs(path, password)); }), 3031);
+    EXPECT_EQ(ErrorNumberOf([&] { db::SetDatabasePassword(path, password, QString()); }), 3031);
     db::SetDatabasePassword(path, QStringLiteral("otra"), QString());
     EXPECT_FALSE(db::HasDatabasePassword(path));
     c.Open(cs(path, QString()));
@@ -172,7 +172,7 @@ TEST_F(FilesTest, PasswordCanBeChangedAndRemoved)
 
 TEST_F(FilesTest, CreateDatabaseRefusesAnExistingFile)
 {
-    EXPECT_EQ(errorNumber([&] { db::CreateDatabase(path); }), 3204);
+    EXPECT_EQ(ErrorNumberOf([&] { db::CreateDatabase(path); }), 3204);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 namespace {
 
-using dbtest::errorNumber;
+using testsupport::ErrorNumberOf;
 
 struct Expr {
     const char* jet;      // expression in a SELECT without FROM
@@ -88,7 +88,7 @@ TEST_F(JetFunctionsTest, VbFailuresKeepTheirNumbers)
         {"SELECT 'a' + 1", 3464},
     };
     for (const auto& [sql, number] : cases)
-        EXPECT_EQ(errorNumber([&] { con.Execute(QString::fromUtf8(sql)); }), number) << sql;
+        EXPECT_EQ(ErrorNumberOf([&] { con.Execute(QString::fromUtf8(sql)); }), number) << sql;
 }
 
 TEST_F(JetFunctionsTest, LikePatternMayChangeFromRowToRow)

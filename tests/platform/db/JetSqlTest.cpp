@@ -89,7 +89,7 @@ TEST(JetSqlErrors, MalformedTextRaisesSyntaxError)
     const char* bad[] = {"SELECT \"unterminated FROM T", "SELECT [a FROM T", "SELECT (a FROM T", "SELECT a) FROM T",
                          "SELECT & a FROM T", "SELECT * FROM T WHERE d = #13/45/2004#", "SELECT TOP 5 PERCENT a FROM T"};
     for (const char* sql : bad)
-        EXPECT_EQ(dbtest::errorNumber([&] { db::TranslateJetSql(QString::fromUtf8(sql)); }), 3075) << sql;
+        EXPECT_EQ(testsupport::ErrorNumberOf([&] { db::TranslateJetSql(QString::fromUtf8(sql)); }), 3075) << sql;
 }
 
 TEST(JetSqlCache, RepeatedTextGivesSameTranslation)

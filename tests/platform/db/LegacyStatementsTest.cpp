@@ -6,7 +6,7 @@
 
 namespace {
 
-using dbtest::errorNumber;
+using testsupport::ErrorNumberOf;
 
 class LegacyStatements : public dbtest::DbTest {};
 
@@ -103,7 +103,7 @@ TEST_F(LegacyStatements, InstitutionNameSplitWritesDoubleQuotedTexts)
           "INSERT INTO Institucion (Nombre) VALUES ('Parroquia San Juan')",
           "UPDATE Institucion SET InstitucionTipo = \"Parroquia\", InstitucionNombre = \"San Juan\" WHERE IDInstitucion = 1"});
     EXPECT_EQ(scalar("SELECT InstitucionTipo & '|' & InstitucionNombre FROM Institucion").toString(), QStringLiteral("Parroquia|San Juan"));
-    EXPECT_EQ(errorNumber([&] { con.Execute(QStringLiteral("UPDATE Institucion SET InstitucionTipo = \"ParroquiaMuyLargaDeVerdad\" WHERE IDInstitucion = 1")); }), 3163);
+    EXPECT_EQ(ErrorNumberOf([&] { con.Execute(QStringLiteral("UPDATE Institucion SET InstitucionTipo = \"ParroquiaMuyLargaDeVerdad\" WHERE IDInstitucion = 1")); }), 3163);
 }
 
 TEST_F(LegacyStatements, SchemaStep220)
@@ -134,7 +134,7 @@ TEST_F(LegacyStatements, SchemaStep220)
     EXPECT_EQ(scalar("SELECT TipoA & '/' & TipoB & '/' & DeduccionRegFiscal2 FROM Modelo182").toString(), QStringLiteral("25/30/10"));
     db::Recordset rs = con.Execute(QStringLiteral("SELECT TOP 1 DeduccionDefecto AS Campo FROM ComunidadAutonoma"));
     EXPECT_EQ(rs[QStringLiteral("Campo")].Type(), db::adUnsignedTinyInt);
-    EXPECT_EQ(errorNumber([&] { con.Execute(QStringLiteral("CREATE TABLE [Modelo182] (IdModelo182 COUNTER CONSTRAINT IdModelo182 PRIMARY KEY)")); }), 3010);
+    EXPECT_EQ(ErrorNumberOf([&] { con.Execute(QStringLiteral("CREATE TABLE [Modelo182] (IdModelo182 COUNTER CONSTRAINT IdModelo182 PRIMARY KEY)")); }), 3010);
 }
 
 TEST_F(LegacyStatements, AccountingStep102)
@@ -144,11 +144,11 @@ TEST_F(LegacyStatements, AccountingStep102)
           "CREATE TABLE Empresa (IDEmpresa COUNTER PRIMARY KEY, Nombre NVARCHAR(40))", "INSERT INTO Asiento (Numero) VALUES (1)",
           "INSERT INTO Asiento (Numero) VALUES (2)", "INSERT INTO Apunte (codAsiento, Concepto) VALUES (1, 'Cuota')",
           "INSERT INTO Empresa (Nombre) VALUES ('E')"});
-    EXPECT_NE(errorNumber([&] { con.Execute(QStringLiteral("SELECT ConceptoAsiento FROM Asiento")); }), 0);
+    EXPECT_NE(ErrorNumberOf([&] { con.Execute(QStringLiteral("SELECT ConceptoAsiento FROM Asiento")); }), 0);
     exec({"ALTER TABLE [Asiento] ADD COLUMN [ConceptoAsiento] NVARCHAR(30) DEFAULT \"\"", "UPDATE Asiento SET ConceptoAsiento = '' ",
           "UPDATE Asiento, Apunte SET ConceptoAsiento = Apunte.Concepto WHERE Asiento.IDAsiento = Apunte.codAsiento",
           "ALTER TABLE [Empresa] ADD COLUMN [CodGrupo] INT DEFAULT 0", "UPDATE Empresa SET CodGrupo = 0 "});
-    EXPECT_NE(errorNumber([&] { con.Execute(QStringLiteral("SELECT * FROM Grupo")); }), 0);
+    EXPECT_NE(ErrorNumberOf([&] { con.Execute(QStringLiteral("SELECT * FROM Grupo")); }), 0);
     exec({"CREATE TABLE [Grupo]", "ALTER TABLE [Grupo] ADD COLUMN [IDGrupo] COUNTER PRIMARY KEY",
           "ALTER TABLE [Grupo] ADD COLUMN [Nombre] NVARCHAR(40) DEFAULT \"\"", "UPDATE Grupo SET Nombre = ''",
           // The same statements when the columns are present.
@@ -228,7 +228,7 @@ TEST_F(ListFilter, FieldTypeProbe)
         EXPECT_EQ(rs.RecordCount(), 1) << sql;
         EXPECT_EQ(rs[QStringLiteral("Campo")].Type(), type) << sql;
     }
-    EXPECT_NE(errorNumber([&] { con.Execute(QStringLiteral("SELECT TOP 1 Falta AS Campo FROM Cuenta")); }), 0);
+    EXPECT_NE(ErrorNumberOf([&] { con.Execute(QStringLiteral("SELECT TOP 1 Falta AS Campo FROM Cuenta")); }), 0);
 }
 
 TEST_F(ListFilter, MergedConditionsRunAsWritten)

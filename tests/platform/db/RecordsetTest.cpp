@@ -5,7 +5,7 @@
 
 namespace {
 
-using dbtest::errorNumber;
+using testsupport::ErrorNumberOf;
 
 class RecordsetTest : public dbtest::DbTest {
 protected:
@@ -40,12 +40,12 @@ TEST_F(RecordsetTest, MovesLikeAnAdoClientCursor)
     rs.MoveNext();
     EXPECT_TRUE(rs.EOF_());
     EXPECT_EQ(rs.AbsolutePosition(), db::Recordset::adPosEOF);
-    EXPECT_EQ(errorNumber([&] { rs.MoveNext(); }), 3021);
-    EXPECT_EQ(errorNumber([&] { rs.Fields()[0].Value(); }), 3021);
+    EXPECT_EQ(ErrorNumberOf([&] { rs.MoveNext(); }), 3021);
+    EXPECT_EQ(ErrorNumberOf([&] { rs.Fields()[0].Value(); }), 3021);
     rs.MoveFirst();
     rs.MovePrevious();
     EXPECT_TRUE(rs.BOF());
-    EXPECT_EQ(errorNumber([&] { rs.MovePrevious(); }), 3021);
+    EXPECT_EQ(ErrorNumberOf([&] { rs.MovePrevious(); }), 3021);
     rs.MoveFirst();
     rs.Move(9);
     EXPECT_EQ(rs.value(QStringLiteral("nombre")).toString(), QStringLiteral("n10"));
@@ -61,7 +61,7 @@ TEST_F(RecordsetTest, EmptyResultIsAtBofAndEof)
     EXPECT_TRUE(rs.BOF());
     EXPECT_TRUE(rs.EOF_());
     EXPECT_EQ(rs.RecordCount(), 0);
-    EXPECT_EQ(errorNumber([&] { rs.MoveFirst(); }), 3021);
+    EXPECT_EQ(ErrorNumberOf([&] { rs.MoveFirst(); }), 3021);
     EXPECT_EQ(rs.Fields().Count(), 5);
 }
 
@@ -87,7 +87,7 @@ TEST_F(RecordsetTest, GetRowsReadsOnePageFromABookmark)
             EXPECT_EQ(rs.AbsolutePosition(), p.first + p.count);
     }
     db::Recordset rs = all();
-    EXPECT_EQ(errorNumber([&] { rs.GetRows(24, 61); }), 3001);
+    EXPECT_EQ(ErrorNumberOf([&] { rs.GetRows(24, 61); }), 3001);
     rs.Move(10);
     EXPECT_EQ(rs.GetRows().RecordCount(), 50); // from the current record to the end
 }
@@ -120,7 +120,7 @@ TEST_F(RecordsetTest, OutlivesItsConnectionButCannotRequery)
     con.Close();
     rs.MoveLast();
     EXPECT_EQ(rs.value(1).toInt64(), 60);
-    EXPECT_EQ(errorNumber([&] { rs.Requery(); }), 3709);
+    EXPECT_EQ(ErrorNumberOf([&] { rs.Requery(); }), 3709);
 }
 
 TEST_F(RecordsetTest, CopiesShareOneCursorAndCloseEndsIt)
@@ -131,7 +131,7 @@ TEST_F(RecordsetTest, CopiesShareOneCursorAndCloseEndsIt)
     EXPECT_EQ(b.AbsolutePosition(), 2);
     b.Close();
     EXPECT_EQ(a.State(), db::ObjectState::Closed);
-    EXPECT_EQ(errorNumber([&] { a.RecordCount(); }), 3704);
+    EXPECT_EQ(ErrorNumberOf([&] { a.RecordCount(); }), 3704);
 }
 
 TEST_F(RecordsetTest, FieldsByIndexAndByNameWithoutCase)
@@ -142,8 +142,8 @@ TEST_F(RecordsetTest, FieldsByIndexAndByNameWithoutCase)
     EXPECT_EQ(f[1].name(), QStringLiteral("Nombre"));
     EXPECT_EQ(f[QStringLiteral("NOMBRE")].Value().toString(), QStringLiteral("n02"));
     EXPECT_EQ(rs["importe"].Value().toCurrency(), vb::Currency::fromDouble(2.5));
-    EXPECT_EQ(errorNumber([&] { f[QStringLiteral("Falta")]; }), 3265);
-    EXPECT_EQ(errorNumber([&] { f[5]; }), 3265);
+    EXPECT_EQ(ErrorNumberOf([&] { f[QStringLiteral("Falta")]; }), 3265);
+    EXPECT_EQ(ErrorNumberOf([&] { f[5]; }), 3265);
 }
 
 TEST_F(RecordsetTest, YesNoReadsAsBooleanAndSpanishText)

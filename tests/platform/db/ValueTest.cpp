@@ -35,8 +35,8 @@ TEST(Value, NumericConversions)
 
 TEST(Value, NullAndNonNumbersRaiseVbErrors)
 {
-    EXPECT_EQ(dbtest::errorNumber([] { db::Value().toInt64(); }), 94);
-    EXPECT_EQ(dbtest::errorNumber([] { db::Value("abc").toDouble(); }), 13);
+    EXPECT_EQ(testsupport::ErrorNumberOf([] { db::Value().toInt64(); }), 94);
+    EXPECT_EQ(testsupport::ErrorNumberOf([] { db::Value("abc").toDouble(); }), 13);
 }
 
 } // namespace

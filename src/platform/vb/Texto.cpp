@@ -1,0 +1,27 @@
+#include "platform/vb/Texto.h"
+
+namespace vb {
+namespace {
+
+QString WithoutSpaces(const QString& text, bool left, bool right)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    if (left)
+        while (begin < end && text.at(begin) == u' ')
+            ++begin;
+    if (right)
+        while (end > begin && text.at(end - 1) == u' ')
+            --end;
+    return text.mid(begin, end - begin);
+}
+
+} // namespace
+
+QString Trim(const QString& text) { return WithoutSpaces(text, true, true); }
+
+QString LTrim(const QString& text) { return WithoutSpaces(text, true, false); }
+
+QString RTrim(const QString& text) { return WithoutSpaces(text, false, true); }
+
+} // namespace vb
