@@ -70,7 +70,7 @@ void GuardarAnchos(const AjustesUsuario& ajustes, const ColeccionNodos& nodos)
     const QString seccion = ajustes.SeccionGrids();
     for (const auto& nodo : nodos) {
         for (const auto& campo : nodo->colCampo())
-            ajustes.GuardarSiCambia(seccion, QString::number(campo->IDCampo()), QString::number(campo->Ancho()));
+            ajustes.Guardar(seccion, QString::number(campo->IDCampo()), QString::number(campo->Ancho()));
     }
 }
 

@@ -31,11 +31,3 @@ void AjustesUsuario::Guardar(const QString& seccion, const QString& clave, const
 {
     settings::SaveSetting(aplicacion, seccion, clave, valor);
 }
-
-void AjustesUsuario::GuardarSiCambia(const QString& seccion, const QString& clave, const QString& valor) const
-{
-    // A missing key reads as a text nobody stores, so it is written.
-    static const QString kAusente = QStringLiteral("\x01ausente");
-    if (Leer(seccion, clave, kAusente) != valor)
-        Guardar(seccion, clave, valor);
-}

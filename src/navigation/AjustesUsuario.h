@@ -23,7 +23,4 @@ struct AjustesUsuario {
 
     QString Leer(const QString& seccion, const QString& clave, const QString& defecto = {}) const;
     void Guardar(const QString& seccion, const QString& clave, const QString& valor) const;
-    // The same, skipping the write when the key already holds the value:
-    // every write reaches the disk, and closing saves a few hundred keys.
-    void GuardarSiCambia(const QString& seccion, const QString& clave, const QString& valor) const;
 };

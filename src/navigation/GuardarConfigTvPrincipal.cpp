@@ -32,7 +32,7 @@ void GuardarEnAjustes(db::Connection& conLocal, const AjustesUsuario& ajustes)
     for (; !filas.isEOF(); filas.MoveNext()) {
         const qint32 id = qint32(filas.value(QStringLiteral("IDNodo")).toInt64());
         const bool expandido = filas.value(QStringLiteral("Expandido")).toString() == QLatin1String("Verdadero");
-        ajustes.GuardarSiCambia(ajustes.SeccionNodo(rutas.Captions(id)), QStringLiteral("Expandido"),
+        ajustes.Guardar(ajustes.SeccionNodo(rutas.Captions(id)), QStringLiteral("Expandido"),
                         expandido ? QStringLiteral("1") : QStringLiteral("0"));
     }
 }

@@ -99,7 +99,12 @@ void SaveSetting(const QString& app, const QString& section, const QString& key,
         vb::ThrowInvalidCall();
     QDir().mkpath(Folder());
     QSettings store(FilePath(app), QSettings::IniFormat);
-    store.setValue(FullKey(section, key), value);
+    const QString fullKey = FullKey(section, key);
+    // The window's state is saved key by key at every close: a value that is
+    // already stored leaves the file untouched.
+    if (store.contains(fullKey) && store.value(fullKey).toString() == value)
+        return;
+    store.setValue(fullKey, value);
     CheckWritten(store);
 }
 

@@ -3,6 +3,7 @@
 #include "support/ErrorNumber.h"
 #include "support/ScopedEnv.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -112,6 +113,35 @@ TEST_F(SettingsStore, MissingGivesTheDefault)
               QStringLiteral("x"));
     EXPECT_EQ(settings::GetSetting(App, QStringLiteral("OTRA"), QStringLiteral("Vacio"), QStringLiteral("x")),
               QStringLiteral("x"));
+}
+
+// Closing the window saves every column width and node state: values that
+// are already stored must not rewrite the file.
+TEST_F(SettingsStore, AnUnchangedValueLeavesTheFileAlone)
+{
+    const QString section = QStringLiteral("Administrador\\3082\\Grids");
+    settings::SaveSetting(App, section, QStringLiteral("17"), QStringLiteral("1500"));
+    settings::SaveSetting(App, section, QStringLiteral("Vacio"), QString());
+    const QString path = settings::FilePath(App);
+    const QDateTime old = QDateTime::currentDateTimeUtc().addDays(-1);
+    auto stamp = [&] {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(old, QFileDevice::FileModificationTime));
+    };
+    auto modified = [&] { return QFileInfo(path).lastModified().toSecsSinceEpoch(); };
+
+    stamp();
+    settings::SaveSetting(App, section, QStringLiteral("17"), QStringLiteral("1500"));
+    settings::SaveSetting(App, section.toLower(), QStringLiteral("vacio"), QString());
+    EXPECT_EQ(modified(), old.toSecsSinceEpoch());
+
+    settings::SaveSetting(App, section, QStringLiteral("18"), QString());
+    EXPECT_NE(modified(), old.toSecsSinceEpoch()) << "a new key, even empty, is written";
+    stamp();
+    settings::SaveSetting(App, section, QStringLiteral("17"), QStringLiteral("1501"));
+    EXPECT_NE(modified(), old.toSecsSinceEpoch());
+    EXPECT_EQ(settings::GetSetting(App, section, QStringLiteral("17")), QStringLiteral("1501"));
 }
 
 TEST_F(SettingsStore, OneFilePerApplication)
