@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Data-link files ("duzediv.udl", "Informes.udl", "Contabilidad.udl"): UTF-16
@@ -16,6 +17,9 @@ QString RutaArchivoUdl(const QString& ruta);
 // break. Callers use it as it is; no character needs to be dropped. A
 // missing, empty or unreadable file, or one without "Provider", gives "".
 QString LeerArchivoUdl(const QString& ruta);
+
+// The bytes of a data-link file holding `cadenaConexion`.
+QByteArray ContenidoArchivoUdl(const QString& cadenaConexion);
 
 // Writes a data-link file holding `cadenaConexion`, replacing the file
 // atomically. Returns false when it cannot be written.

@@ -4,11 +4,11 @@
 
 #include "BaseImagenes.h"
 #include "CatalogoIconos.h"
-#include "VinculoDatos.h"
 
 #include "platform/db/DatabaseFiles.h"
 #include "platform/db/Recordset.h"
 #include "platform/vb/VbError.h"
+#include "startup/ArchivoUdl.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -118,13 +118,13 @@ TEST(CarpetaPrograma, LosVinculosApuntanALasBasesDeLaCarpeta)
         const QString esperado = QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;"
                                                 "Persist Security Info=False")
                                      .arg(QDir(carpeta.path()).absoluteFilePath(d.archivo));
-        EXPECT_EQ(udl.readAll(), ContenidoVinculoDatos(esperado)) << d.vinculo.toStdString();
+        EXPECT_EQ(udl.readAll(), ContenidoArchivoUdl(esperado)) << d.vinculo.toStdString();
     }
 }
 
 TEST(VinculoDatos, FormatoDelArchivoDeVinculo)
 {
-    const QByteArray bytes = ContenidoVinculoDatos("Provider=P;Data Source=/datos/Año.mdb");
+    const QByteArray bytes = ContenidoArchivoUdl("Provider=P;Data Source=/datos/Año.mdb");
     ASSERT_TRUE(bytes.startsWith("\xFF\xFE"));
     EXPECT_EQ(DesdeUtf16(bytes), "[oledb]\r\n; Everything after this line is an OLE DB initstring\r\n"
                      "Provider=P;Data Source=/datos/Año.mdb\r\n");

@@ -1,11 +1,10 @@
 #include "ArranqueFixture.h"
 
-#include "VinculoDatos.h"
-
 #include "platform/db/DatabaseFiles.h"
 #include "platform/pvapi/cCPassword.h"
 #include "platform/ui/Ui.h"
 #include "startup/AperturaBasesDatos.h"
+#include "startup/ArchivoUdl.h"
 #include "startup/cConfiguracion.h"
 #include "startup/frmEnlaceDatos.h"
 #include "startup/frmMensaje.h"
@@ -33,7 +32,7 @@ class AperturaTest : public ArranqueTest {
 protected:
     void Enlazar(const QString& enlace, const QString& baseDatos)
     {
-        ASSERT_TRUE(EscribirVinculoDatos(carpeta.file(enlace), CadenaConexionVinculo(baseDatos)));
+        ASSERT_TRUE(EscribirArchivoUdl(carpeta.file(enlace), CadenaConexionVinculo(baseDatos)));
     }
 
     QString OrigenDelEnlace(const QString& enlace)

@@ -2,7 +2,6 @@
 
 #include "BaseImagenes.h"
 #include "BasesDatosPrograma.h"
-#include "VinculoDatos.h"
 
 #include "platform/db/Connection.h"
 #include "platform/db/DatabaseFiles.h"
@@ -10,6 +9,7 @@
 #ifdef DUZ_CON_SEMILLAS
 #include "seed/SemillasNuevas.h"
 #endif
+#include "startup/ArchivoUdl.h"
 
 #include <QDir>
 #include <QFile>
@@ -117,7 +117,7 @@ InformeCarpetaPrograma CrearCarpetaPrograma(const QString& carpeta, const Opcion
     for (const DescripcionBaseDatos& base : BasesDatosPrograma()) {
         SiFalta(absoluta, base.vinculo, informe, [&](const QString& ruta) {
             const QString mdb = RutaEnCarpeta(absoluta, base.archivo);
-            if (!EscribirVinculoDatos(ruta, CadenaConexionVinculo(mdb)))
+            if (!EscribirArchivoUdl(ruta, CadenaConexionVinculo(mdb)))
                 Fallo(QStringLiteral("No se pudo escribir el archivo '%1'.").arg(ruta));
         });
     }
