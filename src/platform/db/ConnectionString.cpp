@@ -69,6 +69,14 @@ ConnectionString ConnectionString::parse(const QString& text)
     return cs;
 }
 
+QString ConnectionString::forFile(const QString& path, const QString& password)
+{
+    ConnectionString cs;
+    cs.set(kDataSource, path);
+    cs.set(kPassword, password);
+    return cs.toReportedString();
+}
+
 QString ConnectionString::value(const QString& key) const
 {
     for (const auto& [k, v] : m_items)

@@ -19,6 +19,9 @@ public:
 
     ConnectionString() = default;
     static ConnectionString parse(const QString& text);
+    // The reported string of a file and its password, built item by item so
+    // that a path or password holding ";" or quotes stays whole.
+    static QString forFile(const QString& path, const QString& password);
 
     QString value(const QString& key) const;
     bool contains(const QString& key) const;

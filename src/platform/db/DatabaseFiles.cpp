@@ -128,15 +128,6 @@ void renameNoReplace(const QString& from, const QString& to)
         Raise(QFileInfo::exists(to) ? err::AlreadyExists : err::DiskError);
 }
 
-QString connectionStringFor(const QString& path, const QString& password)
-{
-    // Built through ConnectionString so a path or password holding ";" or quotes stays whole.
-    ConnectionString cs;
-    cs.set(ConnectionString::kDataSource, path);
-    cs.set(ConnectionString::kPassword, password);
-    return cs.toReportedString();
-}
-
 } // namespace
 
 QString ExistingDatabaseFile(const QString& path)
@@ -175,7 +166,7 @@ void CompactDatabase(const QString& sourceConnectionString, const QString& desti
     TempFile temp(destPath);
     {
         Connection source;
-        source.Open(connectionStringFor(sourcePath, src.value(ConnectionString::kPassword)), true);
+        source.Open(ConnectionString::forFile(sourcePath, src.value(ConnectionString::kPassword)), true);
         vacuumInto(source, temp.path());
     }
     std::optional<QString> password;
@@ -194,7 +185,7 @@ void CompactInPlace(const QString& connectionStringOrPath)
     {
         // Read-write, so that a journal left by a crash is rolled back first.
         Connection source;
-        source.Open(connectionStringFor(path, cs.value(ConnectionString::kPassword)), false);
+        source.Open(ConnectionString::forFile(path, cs.value(ConnectionString::kPassword)), false);
         vacuumInto(source, temp.path());
     }
     finishCopy(temp.path(), std::nullopt, true);
@@ -244,7 +235,7 @@ void SetDatabasePassword(Connection& connection, const QString& newPassword)
 void SetDatabasePassword(const QString& path, const QString& oldPassword, const QString& newPassword)
 {
     Connection connection;
-    connection.Open(connectionStringFor(path, oldPassword));
+    connection.Open(ConnectionString::forFile(path, oldPassword));
     SetDatabasePassword(connection, newPassword);
 }
 

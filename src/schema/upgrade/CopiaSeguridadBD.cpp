@@ -15,14 +15,6 @@ namespace {
 
 const QString kCarpetaCopias = QStringLiteral("CopiasBD");
 
-QString ConPassword(const db::ConnectionString& plantilla, const QString& ruta)
-{
-    db::ConnectionString cs;
-    cs.set(db::ConnectionString::kDataSource, ruta);
-    cs.set(db::ConnectionString::kPassword, plantilla.value(db::ConnectionString::kPassword));
-    return cs.toReportedString();
-}
-
 QString CarpetaDeEtiqueta(const QString& etiqueta)
 {
     const QString normalizada = NormalizarEtiqueta(etiqueta);
@@ -98,11 +90,12 @@ void CopiarBDAntesDeActualizar(db::Connection& con, const QString& etiqueta)
     const QString origen = FicheroDeConexion(con);
     if (!QFileInfo(origen).isFile())
         db::Raise(db::err::FileNotFound, origen);
-    const db::ConnectionString cs = db::ConnectionString::parse(con.ConnectionString());
+    const QString password = db::ConnectionString::parse(con.ConnectionString()).value(db::ConnectionString::kPassword);
     const QString destino = os::JoinPath(CarpetaDeEtiqueta(etiqueta), os::FileNameOf(origen));
 
     CopiaEnCurso copia(destino);
-    db::CompactDatabase(ConPassword(cs, origen), ConPassword(cs, copia.Temporal()));
+    db::CompactDatabase(db::ConnectionString::forFile(origen, password),
+                        db::ConnectionString::forFile(copia.Temporal(), password));
     copia.Terminar();
 }
 
@@ -113,7 +106,7 @@ void CopiarCopiaPreparada(db::Connection& con, const QString& etiquetaBase, cons
     const QString base = RutaCopiaSeguridad(etiquetaBase, fichero);
     if (!QFileInfo(base).isFile())
         db::Raise(db::err::FileNotFound, base);
-    const db::ConnectionString cs = db::ConnectionString::parse(con.ConnectionString());
+    const QString password = db::ConnectionString::parse(con.ConnectionString()).value(db::ConnectionString::kPassword);
     const QString destino = os::JoinPath(CarpetaDeEtiqueta(etiqueta), fichero);
 
     CopiaEnCurso copia(destino);
@@ -126,9 +119,10 @@ void CopiarCopiaPreparada(db::Connection& con, const QString& etiquetaBase, cons
     } borrarBase{copia.Temporal() + QStringLiteral(".base")};
     {
         db::Connection trabajo;
-        trabajo.Open(ConPassword(cs, borrarBase.ruta));
+        trabajo.Open(db::ConnectionString::forFile(borrarBase.ruta, password));
         preparar(trabajo);
     }
-    db::CompactDatabase(ConPassword(cs, borrarBase.ruta), ConPassword(cs, copia.Temporal()));
+    db::CompactDatabase(db::ConnectionString::forFile(borrarBase.ruta, password),
+                        db::ConnectionString::forFile(copia.Temporal(), password));
     copia.Terminar();
 }
