@@ -1,42 +1,15 @@
 #include "schema/EstructuraReal.h"
 
 #include "platform/db/Connection.h"
+#include "platform/db/SqliteStatement.h"
 
 #include <QHash>
 #include <QRegularExpression>
-#include <sqlite3.h>
-
-#include <functional>
 
 namespace {
 
-// Reads the catalogue straight from SQLite: these are questions about the
-// file's layout, which Jet SQL has no words for.
-void Consultar(sqlite3* h, const QString& sql, const std::function<void(sqlite3_stmt*)>& fila)
-{
-    sqlite3_stmt* st = nullptr;
-    const QByteArray texto = sql.toUtf8();
-    if (sqlite3_prepare_v2(h, texto.constData(), int(texto.size()), &st, nullptr) != SQLITE_OK) {
-        sqlite3_finalize(st);
-        return;
-    }
-    while (sqlite3_step(st) == SQLITE_ROW)
-        fila(st);
-    sqlite3_finalize(st);
-}
-
-QString Columna(sqlite3_stmt* st, int i)
-{
-    const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
-    return t ? QString::fromUtf8(t) : QString();
-}
-
-QString Literal(const QString& nombre)
-{
-    QString n = nombre;
-    n.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return QLatin1Char('\'') + n + QLatin1Char('\'');
-}
+// The catalogue is read straight from SQLite (db::SqliteStatement): these
+// are questions about the file's layout, which Jet SQL has no words for.
 
 // The layer keeps its own bookkeeping (password, counters) in tables of the
 // file; they are not part of any layout.
@@ -62,39 +35,43 @@ TablaDef LeerTabla(sqlite3* h, const QString& nombre, const QString& sqlTabla)
 {
     TablaDef t;
     t.nombre = nombre;
-    Consultar(h, QStringLiteral("SELECT name, type, dflt_value, pk FROM pragma_table_info(%1)").arg(Literal(nombre)),
-              [&](sqlite3_stmt* st) {
-                  ColumnaDef c;
-                  c.nombre = Columna(st, 0);
-                  c.tipo = Columna(st, 1);
-                  c.porDefecto = Columna(st, 2);
-                  c.claveprimaria = sqlite3_column_int(st, 3) > 0;
-                  // The stand-in column of a table made without columns.
-                  if (c.nombre.startsWith(QLatin1String("__")))
-                      return;
-                  if (EsContador(c, sqlTabla))
-                      c.tipo = QStringLiteral("COUNTER");
-                  t.columnas << c;
-              });
+    db::SqliteStatement st(h, "SELECT name, type, dflt_value, pk FROM pragma_table_info(?)");
+    st.bind(1, nombre);
+    while (st.step()) {
+        ColumnaDef c;
+        c.nombre = st.text(0);
+        c.tipo = st.text(1);
+        c.porDefecto = st.text(2);
+        c.claveprimaria = st.integer(3) > 0;
+        // The stand-in column of a table made without columns.
+        if (c.nombre.startsWith(QLatin1String("__")))
+            continue;
+        if (EsContador(c, sqlTabla))
+            c.tipo = QStringLiteral("COUNTER");
+        t.columnas << c;
+    }
     return t;
 }
 
 QList<IndiceDef> LeerIndices(sqlite3* h, const QString& tabla)
 {
     QList<IndiceDef> indices;
-    Consultar(h, QStringLiteral("SELECT name, \"unique\", origin FROM pragma_index_list(%1)").arg(Literal(tabla)),
-              [&](sqlite3_stmt* st) {
-                  if (Columna(st, 2) != QLatin1String("c"))
-                      return;
-                  IndiceDef i;
-                  i.nombre = Columna(st, 0);
-                  i.tabla = tabla;
-                  i.unico = sqlite3_column_int(st, 1) != 0;
-                  indices << i;
-              });
+    db::SqliteStatement lista(h, "SELECT name, \"unique\", origin FROM pragma_index_list(?)");
+    lista.bind(1, tabla);
+    while (lista.step()) {
+        if (lista.text(2) != QLatin1String("c"))
+            continue;
+        IndiceDef i;
+        i.nombre = lista.text(0);
+        i.tabla = tabla;
+        i.unico = lista.integer(1) != 0;
+        indices << i;
+    }
     for (IndiceDef& i : indices) {
-        Consultar(h, QStringLiteral("SELECT name FROM pragma_index_info(%1) ORDER BY seqno").arg(Literal(i.nombre)),
-                  [&](sqlite3_stmt* st) { i.columnas << Columna(st, 0); });
+        db::SqliteStatement columnas(h, "SELECT name FROM pragma_index_info(?) ORDER BY seqno");
+        columnas.bind(1, i.nombre);
+        while (columnas.step())
+            i.columnas << columnas.text(0);
     }
     return indices;
 }
@@ -175,8 +152,9 @@ EsquemaDef LeerEstructura(db::Connection& con)
     sqlite3* h = con.handle();
     EsquemaDef e;
     QList<QPair<QString, QString>> tablas;
-    Consultar(h, QStringLiteral("SELECT name, sql FROM sqlite_master WHERE type = 'table' ORDER BY rowid"),
-              [&](sqlite3_stmt* st) { tablas.append({Columna(st, 0), Columna(st, 1)}); });
+    db::SqliteStatement st(h, "SELECT name, sql FROM sqlite_master WHERE type = 'table' ORDER BY rowid");
+    while (st.step())
+        tablas.append({st.text(0), st.text(1)});
     for (const auto& [nombre, sql] : tablas) {
         if (EsTablaDelSistema(nombre))
             continue;
