@@ -1,6 +1,7 @@
 #include "seed/EscrituraSemilla_p.h"
 
 #include "platform/db/Connection.h"
+#include "platform/db/Counters.h"
 #include "platform/vb/VbError.h"
 
 namespace {
@@ -12,26 +13,13 @@ const QString kOrigen = QStringLiteral("cActBDDuzediv");
     throw vb::VbError(EscrituraSemilla::ErrTablaNoPreparada, descripcion, kOrigen);
 }
 
-qint64 Escalar(db::Connection& con, const QString& sql, const QList<db::Value>& parametros = {})
+qint64 Escalar(db::Connection& con, const QString& sql)
 {
-    db::Recordset rs = con.Query(sql, parametros);
+    db::Recordset rs = con.Execute(sql);
     if (rs.isEOF())
         return 0;
     const db::Value valor = rs.value(0);
     return valor.isNull() ? 0 : valor.toInt64();
-}
-
-// Next value the engine's counter would give after the highest one it handed
-// out, as far as the file remembers it beyond the rows (SQLite keeps it in
-// sqlite_sequence for AUTOINCREMENT keys; a plain rowid key restarts by itself
-// on an empty table).
-qint64 ContadorGuardado(db::Connection& con, const QString& tabla)
-{
-    if (Escalar(con, QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = ? AND name = ?"),
-                {QStringLiteral("table"), QStringLiteral("sqlite_sequence")}) == 0)
-        return 0;
-    return Escalar(con, QStringLiteral("SELECT MAX(seq) FROM sqlite_sequence WHERE UCase(name) = UCase(?)"),
-                   {tabla});
 }
 
 } // namespace
@@ -40,7 +28,7 @@ void EscrituraSemilla::ComprobarTablaPreparada(db::Connection& con, const QStrin
 {
     if (Escalar(con, QStringLiteral("SELECT COUNT(*) FROM ") + tabla) != 0)
         Fallar(QStringLiteral("La tabla %1 no está vacía: no se pueden escribir sus filas predeterminadas.").arg(tabla));
-    if (!clave.isEmpty() && ContadorGuardado(con, tabla) != 0)
+    if (!clave.isEmpty() && db::StoredCounter(con, tabla) != 0)
         Fallar(QStringLiteral("El contador de la tabla %1 no empieza en 1: no se pueden escribir sus filas "
                               "predeterminadas.")
                    .arg(tabla));

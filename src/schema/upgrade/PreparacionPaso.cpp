@@ -1,6 +1,7 @@
 #include "schema/upgrade/PreparacionPaso.h"
 
 #include "platform/db/Connection.h"
+#include "platform/db/Counters.h"
 #include "platform/vb/VbError.h"
 
 namespace {
@@ -15,14 +16,6 @@ bool ExisteTabla(db::Connection& con, const QString& tabla)
 
 } // namespace
 
-void ReiniciarContador(db::Connection& con, const QString& tabla)
-{
-    // Counter keys keep their last value in sqlite_sequence, which Jet's
-    // compaction would have reset for an emptied table.
-    if (ExisteTabla(con, QStringLiteral("sqlite_sequence")))
-        con.Exec(QStringLiteral("DELETE FROM sqlite_sequence WHERE UCase(name) = UCase(?)"), {tabla});
-}
-
 void PrepararPaso(db::Connection& conLocal, const QStringList& tablasABorrar, const QStringList& tablasAVaciar)
 {
     for (const QString& tabla : tablasABorrar) {
@@ -33,6 +26,6 @@ void PrepararPaso(db::Connection& conLocal, const QStringList& tablasABorrar, co
         if (!ExisteTabla(conLocal, tabla))
             continue;
         conLocal.Execute(QStringLiteral("DELETE * FROM ") + tabla);
-        ReiniciarContador(conLocal, tabla);
+        db::ResetCounter(conLocal, tabla);
     }
 }

@@ -12,6 +12,3 @@ class Connection;
 // next without keys receive the ids 1, 2, 3 ... again. Tables that do not
 // exist are passed over; any other failure is thrown.
 void PrepararPaso(db::Connection& conLocal, const QStringList& tablasABorrar, const QStringList& tablasAVaciar);
-
-// Sets the counter of a table back so that its next generated key is 1.
-void ReiniciarContador(db::Connection& con, const QString& tabla);

@@ -1,5 +1,6 @@
 #include "DbTestFixture.h"
 
+#include "platform/db/Counters.h"
 #include "platform/db/Transaction.h"
 
 #include <QCryptographicHash>
@@ -50,6 +51,27 @@ TEST_F(FilesTest, CountersGoOnUntilTheDatabaseIsCompacted)
 {
     EXPECT_EQ(nextId(con, "Nodo"), 6);
     EXPECT_EQ(nextId(con, "Campo"), 6);
+}
+
+TEST_F(FilesTest, StoredCounterAndItsResetForOneTable)
+{
+    EXPECT_EQ(db::StoredCounter(con, QStringLiteral("nodo")), 5); // kept past the emptied rows
+    EXPECT_EQ(db::StoredCounter(con, QStringLiteral("Campo")), 5);
+    EXPECT_EQ(db::StoredCounter(con, QStringLiteral("NoExiste")), 0);
+
+    db::ResetCounter(con, QStringLiteral("NODO"));
+    EXPECT_EQ(db::StoredCounter(con, QStringLiteral("Nodo")), 0);
+    EXPECT_EQ(nextId(con, "Nodo"), 1);
+    EXPECT_EQ(nextId(con, "Campo"), 6) << "other tables keep theirs";
+
+    // A file that never had a counter has nothing to read or reset.
+    db::Connection plain;
+    const QString other = dir.filePath(QStringLiteral("Otra.mdb"));
+    db::CreateDatabase(other);
+    plain.Open(cs(other, QString()));
+    plain.Execute(QStringLiteral("CREATE TABLE T (Nombre NVARCHAR(10))"));
+    EXPECT_EQ(db::StoredCounter(plain, QStringLiteral("T")), 0);
+    EXPECT_NO_THROW(db::ResetCounter(plain, QStringLiteral("T")));
 }
 
 TEST_F(FilesTest, CompactDatabaseCopiesWithPasswordAndRestartsCounters)
