@@ -31,18 +31,9 @@ void CompletarComunidadesYModelo182(db::Connection& con)
 // order, after the pairs already written.
 void CompletarDeducciones(db::Connection& con)
 {
-    QSet<QPair<qint64, qint64>> existentes;
-    for (db::Recordset rs = con.Execute(QStringLiteral("SELECT codComunidad, Deduccion FROM Deduccion"));
-         !rs.isEOF(); rs.MoveNext())
-        existentes.insert({rs.value(0).toInt64(), rs.value(1).toInt64()});
-    for (db::Recordset rs = con.Execute(QStringLiteral("SELECT IdComunidad FROM ComunidadAutonoma ORDER BY Codigo ASC"));
-         !rs.isEOF(); rs.MoveNext()) {
-        const qint64 comunidad = rs.value(0).toInt64();
-        for (qint64 porcentaje = 0; porcentaje <= 100; ++porcentaje)
-            if (!existentes.contains({comunidad, porcentaje}))
-                con.Exec(QStringLiteral("INSERT INTO Deduccion (Deduccion, codComunidad) VALUES (?, ?)"),
-                         {porcentaje, comunidad});
-    }
+    for (const DeduccionQueFalta& d : DeduccionesQueFaltan(con))
+        con.Exec(QStringLiteral("INSERT INTO Deduccion (Deduccion, codComunidad) VALUES (?, ?)"),
+                 {d.porcentaje, d.comunidad});
 }
 
 // The report tree an upgrade leaves for the edition. Editions whose tree
@@ -77,4 +68,26 @@ void SembrarDuzedivNueva(db::Connection& conLocal, long aplicacion)
 void SembrarContabilidadNueva(db::Connection& conContabilidad)
 {
     RenovarTablasPredeterminadas(conContabilidad);
+}
+
+QList<DeduccionQueFalta> DeduccionesQueFaltan(db::Connection& con)
+{
+    constexpr qint64 kPorcentajeMaximo = 100;
+    QSet<QPair<qint64, qint64>> existentes;
+    for (db::Recordset rs = con.Execute(QStringLiteral("SELECT codComunidad, Deduccion FROM Deduccion"));
+         !rs.isEOF(); rs.MoveNext()) {
+        const db::Value comunidad = rs.value(0);
+        const db::Value porcentaje = rs.value(1);
+        if (!comunidad.isNull() && !porcentaje.isNull())
+            existentes.insert({comunidad.toInt64(), porcentaje.toInt64()});
+    }
+    QList<DeduccionQueFalta> faltan;
+    for (db::Recordset rs = con.Execute(QStringLiteral("SELECT IdComunidad FROM ComunidadAutonoma ORDER BY Codigo ASC"));
+         !rs.isEOF(); rs.MoveNext()) {
+        const qint64 comunidad = rs.value(0).toInt64();
+        for (qint64 porcentaje = 0; porcentaje <= kPorcentajeMaximo; ++porcentaje)
+            if (!existentes.contains({comunidad, porcentaje}))
+                faltan.append({porcentaje, comunidad});
+    }
+    return faltan;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QList>
+#include <QtGlobal>
+
 namespace db {
 class Connection;
 }
@@ -18,3 +21,12 @@ void SembrarDuzedivNueva(db::Connection& conLocal, long aplicacion);
 
 // Accounting database: the default chart of accounts, headings and links.
 void SembrarContabilidadNueva(db::Connection& conContabilidad);
+
+// A deduction row a community lacks: each community holds every percentage 0
+// to 100 once. Listed by ascending community code, then percentage; a row
+// with an empty cell does not count as present.
+struct DeduccionQueFalta {
+    qint64 porcentaje;
+    qint64 comunidad;
+};
+QList<DeduccionQueFalta> DeduccionesQueFaltan(db::Connection& con);

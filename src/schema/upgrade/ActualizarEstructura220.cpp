@@ -4,14 +4,11 @@
 
 #include "platform/db/Connection.h"
 #include "seed/DatosSemilla.h"
+#include "seed/SemillasNuevas.h"
 
 #include <QList>
-#include <QPair>
-#include <QSet>
 
 namespace {
-
-constexpr int kPorcentajeMaximo = 100;
 
 void TiposPersona(EjecucionTolerante& e)
 {
@@ -54,31 +51,12 @@ void Comunidades(EjecucionTolerante& e)
 // user or an earlier attempt already completed).
 void Deducciones(EjecucionTolerante& e)
 {
-    db::Connection& con = e.Conexion();
-    QSet<QPair<qint64, qint64>> existentes;
-    QList<qint64> comunidades;
-    const bool leidas = e.Intentar([&] {
-        for (db::Recordset rs = con.Execute(QStringLiteral("SELECT codComunidad, Deduccion FROM Deduccion"));
-             !rs.isEOF(); rs.MoveNext()) {
-            const db::Value comunidad = rs.value(0);
-            const db::Value porcentaje = rs.value(1);
-            if (!comunidad.isNull() && !porcentaje.isNull())
-                existentes.insert({comunidad.toInt64(), porcentaje.toInt64()});
-        }
-        for (db::Recordset rs = con.Execute(QStringLiteral("SELECT IdComunidad FROM ComunidadAutonoma ORDER BY "
-                                                           "Codigo ASC"));
-             !rs.isEOF(); rs.MoveNext())
-            comunidades.append(rs.value(0).toInt64());
-    });
-    if (!leidas)
+    QList<DeduccionQueFalta> faltan;
+    if (!e.Intentar([&] { faltan = DeduccionesQueFaltan(e.Conexion()); }))
         return;
-    for (qint64 comunidad : comunidades) {
-        for (qint64 porcentaje = 0; porcentaje <= kPorcentajeMaximo; ++porcentaje) {
-            if (!existentes.contains({comunidad, porcentaje}))
-                e.Ejecutar(QStringLiteral("INSERT INTO Deduccion (Deduccion, codComunidad) VALUES(?, ?)"),
-                           {porcentaje, comunidad});
-        }
-    }
+    for (const DeduccionQueFalta& d : faltan)
+        e.Ejecutar(QStringLiteral("INSERT INTO Deduccion (Deduccion, codComunidad) VALUES(?, ?)"),
+                   {d.porcentaje, d.comunidad});
 }
 
 } // namespace
