@@ -1,7 +1,8 @@
 // Every statement the program sends on its databases runs on the fresh
-// layouts: the stored list queries of the navigation tree, the queries the
-// main window writes into the accounting nodes, and the statements of the
-// start-up, the prints, the removal cascades and the agenda.
+// layouts: the queries the main window writes into the accounting nodes, and
+// the statements of the start-up, the prints, the removal cascades and the
+// agenda. The stored list queries of the navigation tree are run by the seed
+// tests, on the seeded rows themselves.
 
 #include "BasesVacias.h"
 
@@ -15,20 +16,6 @@
 #include <sqlite3.h>
 
 namespace {
-
-struct Consulta {
-    int nodo;
-    const char* titulo;
-    const char* sql;
-};
-
-constexpr Consulta kConsultasNodos[] = {
-#include "ConsultasNodos.inc"
-};
-
-constexpr Consulta kConsultasNodosV210[] = {
-#include "ConsultasNodosV210.inc"
-};
 
 struct Sentencia {
     BaseDatosPrograma base;
@@ -140,38 +127,6 @@ protected:
 };
 
 BasesVacias* ConsultasTest::s_bases = nullptr;
-
-// The list queries of the nodes below "Contabilidad" (42 "Grupos" and 43
-// "Empresas" at 2.1.2, 42 "Empresas" at 2.1.0) read the accounting database.
-BaseDatosPrograma BaseDelNodo(int nodo)
-{
-    return nodo == 42 || nodo == 43 ? BaseDatosPrograma::Contabilidad : BaseDatosPrograma::Duzediv;
-}
-
-TEST_F(ConsultasTest, LasConsultasDeLosNodosDe212CorrenSobreLasBasesVacias)
-{
-    EXPECT_EQ(std::size(kConsultasNodos), 29u);
-    for (const Consulta& c : kConsultasNodos)
-        Ejecutar(BaseDelNodo(c.nodo), QString::fromUtf8(c.sql));
-}
-
-TEST_F(ConsultasTest, LasConsultasDeLosNodosDe210TambienCorren)
-{
-    for (const Consulta& c : kConsultasNodosV210)
-        Ejecutar(BaseDelNodo(c.nodo), QString::fromUtf8(c.sql));
-}
-
-TEST_F(ConsultasTest, LaConsultaDeCadaNodoDevuelveSusColumnasYLaClave)
-{
-    // The last column of every list query is the record id, which the
-    // layout declares as the key of the listed table.
-    for (const Consulta& c : kConsultasNodos) {
-        db::Recordset rs = s_bases->con(BaseDelNodo(c.nodo)).Execute(QString::fromUtf8(c.sql));
-        const int n = rs.Fields().Count();
-        ASSERT_GE(n, 2) << c.titulo;
-        EXPECT_TRUE(rs.Fields()[n - 1].name().startsWith("ID", Qt::CaseInsensitive)) << c.titulo;
-    }
-}
 
 TEST_F(ConsultasTest, LasSentenciasDelProgramaCorren)
 {

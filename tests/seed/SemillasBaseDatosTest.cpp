@@ -244,7 +244,14 @@ protected:
             db::Connection& con = S(rama->Nombre) == QLatin1String("Contabilidad") ? contabilidad.con : duzediv.con;
             try {
                 db::Recordset rs = con.Execute(sql);
-                EXPECT_EQ(rs.Fields().Count(), columnas.value(n.IDNodo) + 1) << "node " << n.IDNodo;
+                const int campos = rs.Fields().Count();
+                EXPECT_EQ(campos, columnas.value(n.IDNodo) + 1) << "node " << n.IDNodo;
+                // The last column is the record id, the key of the listed table.
+                if (campos >= 2)
+                    EXPECT_TRUE(rs.Fields()[campos - 1].name().startsWith(QLatin1String("ID"), Qt::CaseInsensitive))
+                        << "node " << n.IDNodo;
+                else
+                    ADD_FAILURE() << "node " << n.IDNodo << " lists no column besides the id";
                 ++ejecutadas;
             } catch (const vb::VbError& e) {
                 ADD_FAILURE() << "node " << n.IDNodo << ": " << e.description().toStdString();
