@@ -13,7 +13,8 @@ function(duz_add_library target)
 endfunction()
 
 # duz_add_test(<target> SOURCES ... [DEPS ...]): one ctest entry per executable,
-# run headless with its own scratch HOME so settings never touch the user's.
+# run headless; the shared test main gives every test its own settings folder,
+# so settings never touch the user's.
 function(duz_add_test target)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
