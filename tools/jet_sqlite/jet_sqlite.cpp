@@ -1,4 +1,5 @@
 #include "platform/db/JetCollation.h"
+#include "platform/db/JetSql.h"
 
 #include <sqlite3ext.h>
 
@@ -20,5 +21,5 @@ extern "C" __attribute__((visibility("default"))) int
 sqlite3_jetsqlite_init(sqlite3* connection, char**, const sqlite3_api_routines* api)
 {
     SQLITE_EXTENSION_INIT2(api);
-    return sqlite3_create_collation(connection, "JET", SQLITE_UTF8, nullptr, compareJet);
+    return sqlite3_create_collation(connection, db::kJetCollation, SQLITE_UTF8, nullptr, compareJet);
 }

@@ -15,8 +15,6 @@
 namespace db {
 namespace {
 
-// Several workstations may share the data folder: wait for a lock this long.
-constexpr int kBusyTimeoutMs = 5000;
 constexpr std::size_t kCacheLimit = 128;
 
 // Resets a statement when the run ends, so that no read lock outlives it.

@@ -15,6 +15,10 @@ struct sqlite3_stmt;
 
 namespace db {
 
+// Several workstations may share the data folder: every handle on a database
+// waits this long for another's lock.
+inline constexpr int kBusyTimeoutMs = 5000;
+
 // The state behind a Connection. Recordsets hold a weak reference to it for
 // Requery, so it lives in a shared_ptr.
 class ConnectionImpl : public std::enable_shared_from_this<ConnectionImpl> {

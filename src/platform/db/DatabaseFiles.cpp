@@ -1,6 +1,7 @@
 #include "platform/db/DatabaseFiles.h"
 
 #include "platform/db/Connection.h"
+#include "platform/db/ConnectionImpl.h"
 #include "platform/db/ConnectionString.h"
 #include "platform/db/DatabasePassword.h"
 #include "platform/db/DbErrors.h"
@@ -33,7 +34,7 @@ public:
             Raise(err::CannotOpen, path);
         }
         sqlite3_extended_result_codes(m_db, 1);
-        sqlite3_busy_timeout(m_db, 5000);
+        sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
         JetFunctions::registerAll(m_db);
     }
     ~RawDatabase() { sqlite3_close_v2(m_db); }
