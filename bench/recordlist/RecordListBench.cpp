@@ -9,7 +9,7 @@
 #include "BasesDatosPrograma.h"
 #include "CarpetaPrograma.h"
 
-#include "navigation/AjustesUsuario.h"
+#include "core/AjustesUsuario.h"
 #include "navigation/CargaModeloNodos.h"
 #include "navigation/ClavesNodo.h"
 #include "navigation/cPropiedadesNodo.h"
@@ -20,7 +20,7 @@
 #include "platform/ui/Ui.h"
 #include "platform/widgets/NvList.h"
 #include "recordlist/cListaPrincipal.h"
-#include "startup/cConfigContabilidad.h"
+#include "core/cConfigContabilidad.h"
 
 #include "support/UiSilenciosa.h"
 

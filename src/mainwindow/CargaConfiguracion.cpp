@@ -1,13 +1,13 @@
 #include "mainwindow/CargaConfiguracion.h"
 
 #include "mainwindow/ContextoPrincipal.h"
-#include "navigation/AjustesUsuario.h"
+#include "core/AjustesUsuario.h"
 
 #include "platform/pvapi/cCRegistry.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
 #include "platform/vb/Vb.h"
-#include "startup/cConfigContabilidad.h"
-#include "startup/cConstante.h"
+#include "core/cConfigContabilidad.h"
+#include "core/cConstante.h"
 
 namespace {
 

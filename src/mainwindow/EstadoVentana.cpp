@@ -1,6 +1,6 @@
 #include "mainwindow/EstadoVentana.h"
 
-#include "navigation/AjustesUsuario.h"
+#include "core/AjustesUsuario.h"
 
 #include "platform/pvapi/cCRegistry.h"
 #include "platform/vb/Vb.h"

@@ -5,7 +5,7 @@
 #include "platform/addins/cContabilidad.h"
 #include "platform/ui/Ui.h"
 #include "platform/widgets/NvList.h"
-#include "startup/denDuzediv.h"
+#include "core/denDuzediv.h"
 
 #include <QAction>
 #include <QCursor>

@@ -11,14 +11,14 @@
 #include "navigation/CargaModeloNodos.h"
 #include "navigation/ClavesNodo.h"
 #include "navigation/GuardarConfigTvPrincipal.h"
-#include "navigation/IntentarPaso.h"
+#include "core/IntentarPaso.h"
 #include "navigation/cIPrincipal.h"
 
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/os/Paths.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
-#include "platform/pvapi/cProcesarBloqueos.h"
+#include "platform/locks/cProcesarBloqueos.h"
 #include "platform/ui/ErrorReporting.h"
 #include "platform/ui/RunHandler.h"
 #include "platform/ui/Ui.h"
@@ -27,8 +27,8 @@
 #include "platform/vb/VbError.h"
 #include "platform/widgets/NvList.h"
 #include "recordlist/cListaPrincipal.h"
-#include "startup/cConstante.h"
-#include "startup/denDuzediv.h"
+#include "core/cConstante.h"
+#include "core/denDuzediv.h"
 
 #include <QAction>
 #include <QApplication>

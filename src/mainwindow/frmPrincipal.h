@@ -3,14 +3,14 @@
 #include "mainwindow/ContextoPrincipal.h"
 #include "mainwindow/DisposicionPrincipal.h"
 #include "mainwindow/RegistroMenus.h"
-#include "navigation/AjustesUsuario.h"
+#include "core/AjustesUsuario.h"
 #include "navigation/ListaImagenes.h"
 #include "navigation/cNodo.h"
 #include "navigation/cPropiedadesNodo.h"
 #include "platform/widgets/NvList.h"
-#include "startup/IEmpresaPrincipal.h"
-#include "startup/IVentanaPrincipal.h"
-#include "startup/cConfigContabilidad.h"
+#include "core/IEmpresaPrincipal.h"
+#include "core/IVentanaPrincipal.h"
+#include "core/cConfigContabilidad.h"
 
 #include <QList>
 #include <QMainWindow>

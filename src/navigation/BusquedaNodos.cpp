@@ -1,6 +1,6 @@
 #include "navigation/BusquedaNodos.h"
 
-#include "navigation/IntentarPaso.h"
+#include "core/IntentarPaso.h"
 
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"

@@ -2,7 +2,7 @@
 
 #include "navigation/BusquedaNodos.h"
 #include "navigation/ClavesNodo.h"
-#include "navigation/IntentarPaso.h"
+#include "core/IntentarPaso.h"
 #include "navigation/RutaNodos.h"
 
 #include "platform/db/Connection.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "navigation/AjustesUsuario.h"
+#include "core/AjustesUsuario.h"
 #include "navigation/cNodo.h"
 #include "navigation/cPropiedadesNodo.h"
 

@@ -1,9 +1,9 @@
 #include "navigation/GuardarConfigTvPrincipal.h"
 
-#include "navigation/AjustesUsuario.h"
+#include "core/AjustesUsuario.h"
 #include "navigation/ArbolNodos.h"
 #include "navigation/ClavesNodo.h"
-#include "navigation/IntentarPaso.h"
+#include "core/IntentarPaso.h"
 #include "navigation/RutaNodos.h"
 
 #include "platform/db/Connection.h"

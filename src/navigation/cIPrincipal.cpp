@@ -4,7 +4,7 @@
 #include "navigation/BarraBotones.h"
 #include "navigation/ClavesNodo.h"
 #include "navigation/ErroresControles.h"
-#include "navigation/IntentarPaso.h"
+#include "core/IntentarPaso.h"
 #include "navigation/ListaImagenes.h"
 
 #include "platform/db/Connection.h"

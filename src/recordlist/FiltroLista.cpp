@@ -6,9 +6,9 @@
 #include "platform/vb/Fechas.h"
 #include "platform/vb/Texto.h"
 #include "platform/vb/Vb.h"
-#include "recordlist/TextoVb.h"
+#include "platform/vb/Texto.h"
 
-using textovb::Mid;
+using vb::Mid;
 using vb::Trim;
 
 namespace {
@@ -189,7 +189,7 @@ QString FiltroLista::MezclarSentencia(QString& strSQL, QString& strCondiciones)
         throw ErrorSentencia(QStringLiteral("¡ Las condiciones pasadas para la clausula WHERE no tienen el formato permitido !"));
 
     strSQL.replace(u'\r', u' ').replace(u'\n', u' ');
-    const QString mayusculas = textovb::UCase(strSQL);
+    const QString mayusculas = vb::UCase(strSQL);
     const auto ultima = [&](const char* clave) { return int(mayusculas.lastIndexOf(QLatin1String(clave))) + 1; };
     const int s = ultima("SELECT");
     const int f = ultima("FROM");

@@ -1,6 +1,6 @@
 #include "recordlist/MenuContextual.h"
 
-#include "navigation/CcNodos.h"
+#include "core/CcNodos.h"
 
 #include <QStringList>
 

@@ -9,7 +9,7 @@
 #include "platform/widgets/NvList.h"
 #include "recordlist/ConsultaPaginada.h"
 #include "recordlist/IVentanaLista.h"
-#include "startup/cConfigContabilidad.h"
+#include "core/cConfigContabilidad.h"
 
 #include <algorithm>
 #include <cmath>

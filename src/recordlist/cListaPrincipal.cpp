@@ -1,8 +1,8 @@
 #include "recordlist/cListaPrincipal.h"
 
-#include "navigation/CcNodos.h"
+#include "core/CcNodos.h"
 #include "navigation/ClavesNodo.h"
-#include "navigation/IntentarPaso.h"
+#include "core/IntentarPaso.h"
 #include "navigation/cNodo.h"
 #include "platform/db/Connection.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
@@ -18,7 +18,7 @@
 #include "recordlist/GruposNodo.h"
 #include "recordlist/MenuContextual.h"
 #include "recordlist/PaginacionLista.h"
-#include "recordlist/TextoVb.h"
+#include "platform/vb/Texto.h"
 
 namespace {
 

@@ -2,13 +2,13 @@
 
 #include "platform/os/Paths.h"
 #include "platform/pvapi/cCPassword.h"
-#include "platform/pvapi/cProcesarBloqueos.h"
+#include "platform/locks/cProcesarBloqueos.h"
 #include "platform/ui/Ui.h"
 #include "platform/vb/ErrObject.h"
 #include "platform/vb/VbError.h"
 #include "startup/App.h"
 #include "startup/TerminacionInmediata.h"
-#include "startup/cConfiguracion.h"
+#include "core/cConfiguracion.h"
 
 #include <QFileInfo>
 #include <QPushButton>

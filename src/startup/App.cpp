@@ -2,7 +2,7 @@
 
 #include "platform/os/Paths.h"
 #include "platform/ui/Ui.h"
-#include "startup/IVentanaPrincipal.h"
+#include "core/IVentanaPrincipal.h"
 
 namespace {
 

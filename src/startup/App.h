@@ -8,8 +8,8 @@
 #include "platform/pvapi/cCRegistry.h"
 #include "platform/pvapi/cDuzediv.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
-#include "startup/cConstante.h"
-#include "startup/denDuzediv.h"
+#include "core/cConstante.h"
+#include "core/denDuzediv.h"
 
 #include <QString>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "startup/ComprobacionPassword.h"
 
-#include "navigation/AjustesUsuario.h"
+#include "core/AjustesUsuario.h"
 #include "platform/pvapi/cCRegistry.h"
 #include "platform/pvapi/cCodificadorPassword.h"
 #include "platform/pvapi/cInfoConfiguracion.h"

@@ -1,8 +1,8 @@
 #include "startup/EnlaceDatos.h"
 
 #include "platform/vb/VbError.h"
-#include "startup/ArchivoUdl.h"
-#include "startup/cConfiguracion.h"
+#include "core/ArchivoUdl.h"
+#include "core/cConfiguracion.h"
 
 #include <QStringList>
 

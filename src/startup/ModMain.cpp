@@ -1,6 +1,6 @@
 #include "startup/ModMain.h"
 
-#include "navigation/AjustesUsuario.h"
+#include "core/AjustesUsuario.h"
 #include "platform/db/Connection.h"
 #include "platform/os/Files.h"
 #include "platform/os/Locale.h"
@@ -15,10 +15,10 @@
 #include "startup/ComprobacionPassword.h"
 #include "startup/IAccionesSetup.h"
 #include "startup/IActualizacionBD.h"
-#include "startup/IVentanaPrincipal.h"
+#include "core/IVentanaPrincipal.h"
 #include "startup/ReconciliacionComplementos.h"
 #include "startup/TerminacionInmediata.h"
-#include "startup/cConfiguracion.h"
+#include "core/cConfiguracion.h"
 #include "startup/frmPassword.h"
 #include "startup/frmSplash.h"
 

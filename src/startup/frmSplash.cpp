@@ -6,7 +6,7 @@
 #include "platform/ui/Ui.h"
 #include "startup/App.h"
 #include "startup/AperturaBasesDatos.h"
-#include "startup/IVentanaPrincipal.h"
+#include "core/IVentanaPrincipal.h"
 
 #include <QCoreApplication>
 #include <QFont>

@@ -5,7 +5,7 @@
 #include "platform/pvapi/cInfoConfiguracion.h"
 #include "platform/settings/Settings.h"
 #include "platform/vb/VbError.h"
-#include "startup/cConfigContabilidad.h"
+#include "core/cConfigContabilidad.h"
 
 #include <QPixmap>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "mainwindow/EstadoVentana.h"
-#include "navigation/AjustesUsuario.h"
+#include "core/AjustesUsuario.h"
 #include "navigation/ClavesNodo.h"
 
 #include "platform/pvapi/cCRegistry.h"

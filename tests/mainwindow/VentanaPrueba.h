@@ -4,7 +4,7 @@
 
 #include "fixtures/TempProgramFolder.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
-#include "startup/denDuzediv.h"
+#include "core/denDuzediv.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "ListaFixture.h"
 
-#include "navigation/AjustesUsuario.h"
+#include "core/AjustesUsuario.h"
 #include "navigation/CargaModeloNodos.h"
 #include "navigation/ClavesNodo.h"
 

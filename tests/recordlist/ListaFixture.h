@@ -8,7 +8,7 @@
 #include "platform/db/Connection.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
 #include "recordlist/cListaPrincipal.h"
-#include "startup/cConfigContabilidad.h"
+#include "core/cConfigContabilidad.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -15,7 +15,7 @@
 #include "platform/widgets/NvListFilterRow.h"
 #include "recordlist/cListaPrincipal.h"
 #include "schema/Estructura.h"
-#include "startup/denDuzediv.h"
+#include "core/denDuzediv.h"
 #include "support/TestEnvironment.h"
 
 #include <QAction>

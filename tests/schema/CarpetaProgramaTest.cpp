@@ -8,7 +8,7 @@
 #include "platform/db/DatabaseFiles.h"
 #include "platform/db/Recordset.h"
 #include "platform/vb/VbError.h"
-#include "startup/ArchivoUdl.h"
+#include "core/ArchivoUdl.h"
 
 #include <QCryptographicHash>
 #include <QDir>

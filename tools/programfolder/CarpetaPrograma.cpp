@@ -9,7 +9,7 @@
 #ifdef DUZ_CON_SEMILLAS
 #include "seed/SemillasNuevas.h"
 #endif
-#include "startup/ArchivoUdl.h"
+#include "core/ArchivoUdl.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,7 @@
 #include "platform/vb/Texto.h"
 
+#include "platform/vb/VbError.h"
+
 namespace vb {
 namespace {
 
@@ -23,5 +25,28 @@ QString Trim(const QString& text) { return WithoutSpaces(text, true, true); }
 QString LTrim(const QString& text) { return WithoutSpaces(text, true, false); }
 
 QString RTrim(const QString& text) { return WithoutSpaces(text, false, true); }
+
+
+QString UCase(const QString& texto)
+{
+    QString r = texto;
+    for (QChar& c : r)
+        c = c.toUpper();
+    return r;
+}
+
+QString Mid(const QString& texto, int inicio, int longitud)
+{
+    if (inicio < 1 || longitud < 0)
+        ThrowInvalidCall();
+    return texto.mid(inicio - 1, longitud);
+}
+
+QString Mid(const QString& texto, int inicio)
+{
+    if (inicio < 1)
+        ThrowInvalidCall();
+    return texto.mid(inicio - 1);
+}
 
 } // namespace vb

@@ -4,7 +4,7 @@
 #include "platform/pvapi/cDuzediv.h"
 #include "platform/ui/HourglassGuard.h"
 #include "platform/ui/Ui.h"
-#include "startup/cCurrency.h"
+#include "core/cCurrency.h"
 
 #include <QList>
 #include <utility>

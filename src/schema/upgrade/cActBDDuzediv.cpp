@@ -19,7 +19,7 @@
 #include "schema/Estructura.h"
 #include "seed/SemillasContabilidad.h"
 #include "seed/SemillasDuzediv.h"
-#include "startup/cConstante.h"
+#include "core/cConstante.h"
 
 #include <QtDebug>
 #include <optional>

@@ -12,7 +12,7 @@
 #include "platform/db/Connection.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
 #include "platform/vb/VbError.h"
-#include "startup/cConfigContabilidad.h"
+#include "core/cConfigContabilidad.h"
 #include "support/QtPrinters.h"
 
 namespace addinstest {

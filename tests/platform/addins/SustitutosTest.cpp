@@ -14,7 +14,7 @@
 #include "platform/pvapi/IControlInforme.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
 #include "platform/vb/VbError.h"
-#include "startup/cConfigContabilidad.h"
+#include "core/cConfigContabilidad.h"
 #include "support/QtPrinters.h"
 #include "support/TestEnvironment.h"
 

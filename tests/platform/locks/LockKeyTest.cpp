@@ -1,4 +1,4 @@
-#include "platform/pvapi/LockRequest.h"
+#include "platform/locks/LockRequest.h"
 
 #include <gtest/gtest.h>
 

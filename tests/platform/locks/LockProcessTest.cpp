@@ -4,8 +4,8 @@
 #include "LocksHelperProcess.h"
 
 #include "platform/db/Connection.h"
-#include "platform/pvapi/LockSession.h"
-#include "platform/pvapi/cUtilidadesBD.h"
+#include "platform/locks/LockSession.h"
+#include "platform/locks/cUtilidadesBD.h"
 
 #include <QCryptographicHash>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "LockTestFolder.h"
 
-#include "platform/pvapi/LockSession.h"
+#include "platform/locks/LockSession.h"
 
 #include <QDir>
 #include <sqlite3.h>

@@ -3,10 +3,10 @@
 #include "LockTestFolder.h"
 
 #include "platform/db/Connection.h"
-#include "platform/pvapi/LockErrors.h"
-#include "platform/pvapi/LockSession.h"
-#include "platform/pvapi/cProcesarBloqueos.h"
-#include "platform/pvapi/cUtilidadesBD.h"
+#include "platform/locks/LockErrors.h"
+#include "platform/locks/LockSession.h"
+#include "platform/locks/cProcesarBloqueos.h"
+#include "platform/locks/cUtilidadesBD.h"
 #include "platform/vb/VbError.h"
 
 #include <gtest/gtest.h>

@@ -12,8 +12,8 @@
 //   salir                            ends normally                   [adios]
 // Any failure answers "error <number> <description>".
 #include "platform/db/Connection.h"
-#include "platform/pvapi/cProcesarBloqueos.h"
-#include "platform/pvapi/cUtilidadesBD.h"
+#include "platform/locks/cProcesarBloqueos.h"
+#include "platform/locks/cUtilidadesBD.h"
 #include "platform/vb/VbError.h"
 
 #include <QString>
