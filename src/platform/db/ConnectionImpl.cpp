@@ -1,5 +1,6 @@
 #include "platform/db/ConnectionImpl.h"
 
+#include "platform/db/BusyRetry.h"
 #include "platform/db/DatabaseFiles.h"
 #include "platform/db/DatabasePassword.h"
 #include "platform/db/DbErrors.h"
@@ -66,6 +67,7 @@ void ConnectionImpl::open(const QString& connectionString, bool readOnly)
         properties.set(ConnectionString::kMode, QStringLiteral("Read"));
     const QString file = ExistingDatabaseFile(path);
 
+    m_file = file;
     sqlite3* db = nullptr;
     // One connection is only ever used by one thread at a time: no mutex needed.
     const int flags = (m_readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
@@ -76,7 +78,7 @@ void ConnectionImpl::open(const QString& connectionString, bool readOnly)
     }
     try {
         sqlite3_extended_result_codes(db, 1);
-        sqlite3_busy_timeout(db, kBusyTimeoutMs);
+        sqlite3_busy_timeout(db, BusyRetry::TimeoutMs());
         // Double quotes are never identifiers: a Jet "text" that slipped through
         // must fail, not silently become a column.
         sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
@@ -87,24 +89,7 @@ void ConnectionImpl::open(const QString& connectionString, bool readOnly)
         // Lists read whole tables in index order; a larger page cache keeps
         // their table lookups off the disk.
         sqlite3_exec(db, "PRAGMA cache_size=-8192", nullptr, nullptr, nullptr);
-        {
-            sqlite3_stmt* probe = nullptr;
-            int prc = sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master", -1, &probe, nullptr);
-            if (prc == SQLITE_OK)
-                prc = sqlite3_step(probe);
-            sqlite3_finalize(probe);
-            if (prc != SQLITE_ROW && prc != SQLITE_OK) {
-                if ((prc & 0xFF) == SQLITE_BUSY || (prc & 0xFF) == SQLITE_LOCKED)
-                    Raise(err::Locked);
-                Raise(err::NotRecognizedFormat, path);
-            }
-        }
-        // Rollback journal only: WAL needs shared memory, which a folder shared
-        // by several workstations does not give.
-        if (!m_readOnly)
-            SqliteStatement::exec(db, QStringLiteral("PRAGMA journal_mode=DELETE"));
-        if (!DatabasePassword::matches(db, properties.value(ConnectionString::kPassword)))
-            Raise(err::InvalidPassword);
+        BusyRetry::Run(file, BusyRetry::Operation::Read, [&] { checkOpened(db, path); });
     } catch (...) {
         sqlite3_close_v2(db);
         throw;
@@ -112,6 +97,35 @@ void ConnectionImpl::open(const QString& connectionString, bool readOnly)
     m_db = db;
     m_level = 0;
     reportedString = properties.toReportedString();
+}
+
+void ConnectionImpl::checkOpened(sqlite3* db, const QString& path)
+{
+    sqlite3_stmt* probe = nullptr;
+    int rc = sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master", -1, &probe, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_step(probe);
+    sqlite3_finalize(probe);
+    if (rc != SQLITE_ROW && rc != SQLITE_OK) {
+        if ((rc & 0xFF) == SQLITE_BUSY)
+            Raise(err::Busy);
+        Raise(err::NotRecognizedFormat, path);
+    }
+    // Rollback journal only: WAL needs shared memory, which a folder shared
+    // by several workstations does not give.
+    if (!m_readOnly)
+        SqliteStatement::exec(db, QStringLiteral("PRAGMA journal_mode=DELETE"));
+    if (!DatabasePassword::matches(db, properties.value(ConnectionString::kPassword)))
+        Raise(err::InvalidPassword);
+}
+
+void ConnectionImpl::whileBusyAsk(bool reading, const std::function<void()>& work)
+{
+    // A statement that failed inside a transaction left it whole and can run
+    // again; a transaction the engine ended itself cannot be resumed.
+    const bool inTransaction = m_level > 0;
+    BusyRetry::Run(m_file, reading ? BusyRetry::Operation::Read : BusyRetry::Operation::Write, work,
+                   [this, inTransaction] { return !inTransaction || !sqlite3_get_autocommit(m_db); });
 }
 
 void ConnectionImpl::clearCache()
@@ -189,6 +203,14 @@ Recordset ConnectionImpl::run(const QString& jetSql, const QList<Value>* params,
     if (affected)
         *affected = 0;
     const JetTranslation t = TranslateJet(jetSql);
+    Recordset result;
+    whileBusyAsk(t.kind == JetStatementKind::Query, [&] { result = runOnce(jetSql, t, params, affected); });
+    return result;
+}
+
+Recordset ConnectionImpl::runOnce(const QString& jetSql, const JetTranslation& t, const QList<Value>* params,
+                                  long long* affected)
+{
     if (t.kind != JetStatementKind::Query && t.kind != JetStatementKind::Command) {
         if (m_readOnly)
             Raise(err::ReadOnly);
@@ -228,10 +250,12 @@ void ConnectionImpl::requery(RecordsetData& data)
 {
     ensureOpen();
     const JetTranslation t = TranslateJet(data.source);
-    sqlite3_stmt* stmt = prepare(t.sql, data.source);
-    StatementUse use(stmt);
-    bindAll(stmt, data.params, data.source);
-    data.load(stmt);
+    whileBusyAsk(true, [&] {
+        sqlite3_stmt* stmt = prepare(t.sql, data.source);
+        StatementUse use(stmt);
+        bindAll(stmt, data.params, data.source);
+        data.load(stmt);
+    });
 }
 
 int ConnectionImpl::beginTrans()
@@ -240,7 +264,9 @@ int ConnectionImpl::beginTrans()
     if (m_level > 0 && sqlite3_get_autocommit(m_db))
         m_level = 0; // the engine ended the transaction itself after a failure
     if (m_level == 0)
-        SqliteStatement::exec(m_db, m_readOnly ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
+        whileBusyAsk(m_readOnly, [this] {
+            SqliteStatement::exec(m_db, m_readOnly ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
+        });
     else
         SqliteStatement::exec(m_db, QStringLiteral("SAVEPOINT duz_nivel_%1").arg(m_level + 1));
     return ++m_level;
@@ -256,7 +282,7 @@ void ConnectionImpl::commitTrans()
         Raise(err::NoTransaction);
     }
     if (m_level == 1)
-        SqliteStatement::exec(m_db, QStringLiteral("COMMIT"));
+        whileBusyAsk(m_readOnly, [this] { SqliteStatement::exec(m_db, QStringLiteral("COMMIT")); });
     else
         SqliteStatement::exec(m_db, QStringLiteral("RELEASE duz_nivel_%1").arg(m_level));
     --m_level;

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "platform/db/ConnectionString.h"
+#include "platform/db/JetSql.h"
 #include "platform/db/Recordset.h"
 #include "platform/db/Value.h"
 
 #include <QList>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -14,10 +16,6 @@ struct sqlite3;
 struct sqlite3_stmt;
 
 namespace db {
-
-// Several workstations may share the data folder: every handle on a database
-// waits this long for another's lock.
-inline constexpr int kBusyTimeoutMs = 5000;
 
 // The state behind a Connection. Recordsets hold a weak reference to it for
 // Requery, so it lives in a shared_ptr.
@@ -44,11 +42,17 @@ public:
 
 private:
     void ensureOpen() const;
+    // Runs work that may find the file locked by another workstation; see
+    // BusyRetry.
+    void whileBusyAsk(bool reading, const std::function<void()>& work);
+    void checkOpened(sqlite3* db, const QString& path);
+    Recordset runOnce(const QString& jetSql, const JetTranslation& t, const QList<Value>* params, long long* affected);
     sqlite3_stmt* prepare(const std::string& sql, const QString& jetSql);
     void bindAll(sqlite3_stmt* stmt, const QList<Value>& params, const QString& jetSql);
     void clearCache();
 
     sqlite3* m_db = nullptr;
+    QString m_file;
     bool m_readOnly = false;
     int m_level = 0;
     std::unordered_map<std::string, sqlite3_stmt*> m_cache;

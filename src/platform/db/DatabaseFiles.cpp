@@ -1,7 +1,7 @@
 #include "platform/db/DatabaseFiles.h"
 
+#include "platform/db/BusyRetry.h"
 #include "platform/db/Connection.h"
-#include "platform/db/ConnectionImpl.h"
 #include "platform/db/ConnectionString.h"
 #include "platform/db/DatabasePassword.h"
 #include "platform/db/DbErrors.h"
@@ -34,7 +34,7 @@ public:
             Raise(err::CannotOpen, path);
         }
         sqlite3_extended_result_codes(m_db, 1);
-        sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+        sqlite3_busy_timeout(m_db, BusyRetry::TimeoutMs());
         JetFunctions::registerAll(m_db);
     }
     ~RawDatabase() { sqlite3_close_v2(m_db); }
@@ -102,11 +102,13 @@ void verify(sqlite3* db)
         Raise(err::NotRecognizedFormat, QString::fromUtf8(sqlite3_db_filename(db, "main")));
 }
 
-void vacuumInto(Connection& source, const QString& target)
+void vacuumInto(Connection& source, const QString& sourcePath, const QString& target)
 {
-    SqliteStatement st(source.handle(), "VACUUM INTO ?");
-    st.bind(1, target);
-    st.step();
+    BusyRetry::Run(sourcePath, BusyRetry::Operation::Read, [&] {
+        SqliteStatement st(source.handle(), "VACUUM INTO ?");
+        st.bind(1, target);
+        st.step();
+    });
 }
 
 // Finishes a fresh copy: counters, password, journal mode, verification.
@@ -168,7 +170,7 @@ void CompactDatabase(const QString& sourceConnectionString, const QString& desti
     {
         Connection source;
         source.Open(ConnectionString::forFile(sourcePath, src.value(ConnectionString::kPassword)), true);
-        vacuumInto(source, temp.path());
+        vacuumInto(source, sourcePath, temp.path());
     }
     std::optional<QString> password;
     if (dst.contains(ConnectionString::kPassword))
@@ -187,7 +189,7 @@ void CompactInPlace(const QString& connectionStringOrPath)
         // Read-write, so that a journal left by a crash is rolled back first.
         Connection source;
         source.Open(ConnectionString::forFile(path, cs.value(ConnectionString::kPassword)), false);
-        vacuumInto(source, temp.path());
+        vacuumInto(source, path, temp.path());
     }
     finishCopy(temp.path(), std::nullopt, true);
     // rename() replaces the live file in one step; until then it is untouched.

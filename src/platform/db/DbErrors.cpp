@@ -22,6 +22,7 @@ const QHash<long, QString>& descriptions()
         {err::InvalidPassword, QStringLiteral("No es una contraseña válida.")},
         {err::NoTransaction, QStringLiteral("Intentó confirmar o deshacer una transacción sin antes iniciar una.")},
         {err::DiskError, QStringLiteral("Error de disco o de red.")},
+        {err::Busy, QStringLiteral("Otro puesto de trabajo está usando los datos. Inténtelo de nuevo más tarde.")},
         {err::CannotOpen, QStringLiteral("El motor de base de datos no puede abrir el archivo '%1'. Ya está abierto en modo exclusivo por otro usuario o necesita permiso para ver sus datos.")},
         {err::TooFewParameters, QStringLiteral("Pocos parámetros. Se esperaba 1.")},
         {err::SyntaxError, QStringLiteral("Error de sintaxis en la expresión de consulta '%1'.")},
@@ -113,7 +114,7 @@ void RaiseSqlite(sqlite3* db, int rc, const QString& context)
     }
 
     switch (rc & 0xFF) {
-    case SQLITE_BUSY:
+    case SQLITE_BUSY: Raise(err::Busy);
     case SQLITE_LOCKED: Raise(err::Locked);
     case SQLITE_READONLY: Raise(err::ReadOnly);
     case SQLITE_IOERR:

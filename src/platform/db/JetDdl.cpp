@@ -448,6 +448,23 @@ void addColumn(sqlite3* db, const JetTableSchema& s, JetColumnDef c)
         createIndex(db, s.table, c.name, {c.name}, true);
 }
 
+bool hasIndex(sqlite3* db, const QString& name)
+{
+    SqliteStatement st(db, "SELECT 1 FROM sqlite_master WHERE type='index' AND name=? COLLATE NOCASE");
+    st.bind(1, name);
+    return st.step();
+}
+
+// A key column is never Null whether or not its declaration says so.
+bool requiresValue(const JetColumnDef& c) { return c.notNull || c.primaryKey; }
+
+bool sameDeclaration(const JetColumnDef& now, const JetColumnDef& wanted)
+{
+    return now.type.cls == wanted.type.cls && now.type.decl.compare(wanted.type.decl, Qt::CaseInsensitive) == 0
+        && now.type.width == wanted.type.width && now.primaryKey == wanted.primaryKey
+        && requiresValue(now) == requiresValue(wanted) && now.defaultSql == wanted.defaultSql;
+}
+
 void alterColumn(sqlite3* db, const JetTableSchema& s, JetColumnDef c)
 {
     const int i = s.indexOf(c.name);
@@ -458,8 +475,16 @@ void alterColumn(sqlite3* db, const JetTableSchema& s, JetColumnDef c)
     for (std::size_t k = 0; k < s.columns.size(); ++k)
         if (int(k) != i && s.columns[k].primaryKey && c.primaryKey)
             Raise(3283);
-    JetTableSchema after = s;
     c.name = s.columns[std::size_t(i)].name;
+    // The upgrades restate columns that are already right on every start; a
+    // change that changes nothing must not rewrite the table nor wait for the
+    // write lock another workstation holds.
+    if (sameDeclaration(s.columns[std::size_t(i)], c)) {
+        if (c.unique && !hasIndex(db, indexName(s.table, c.name)))
+            createIndex(db, s.table, c.name, {c.name}, true);
+        return;
+    }
+    JetTableSchema after = s;
     const bool retyped = s.columns[std::size_t(i)].type.decl != c.type.decl;
     after.columns[std::size_t(i)] = c;
     QSet<QString> changed;

@@ -1,5 +1,6 @@
 #include "platform/pvapi/cDuzediv.h"
 
+#include "platform/db/DbErrors.h"
 #include "platform/pvapi/IControlInforme.h"
 #include "platform/pvapi/VentanaProgreso.h"
 #include "platform/ui/ErrorReporting.h"
@@ -32,6 +33,13 @@ void cDuzediv::RegistrarComoInformador()
 void cDuzediv::VerError(const QString& procedimiento, const QString& modulo, const QString& proyecto) const
 {
     const vb::ErrObject& err = vb::Err();
+    // Another workstation using the data is part of working together, not a
+    // fault: the user, who has just chosen not to wait, reads only what could
+    // not be done.
+    if (err.Number == db::err::Busy) {
+        ui::MsgBox(err.Description, ui::vbOKOnly + ui::vbExclamation, m_appTitle);
+        return;
+    }
     const QString texto = QStringLiteral("Se ha producido un error inesperado.\n\n"
                                          "Error: %1\n"
                                          "Descripción: %2\n"

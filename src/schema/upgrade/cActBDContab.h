@@ -23,6 +23,8 @@ public:
 
 private:
     void CrearTablaInformacion();
+    // The table, its column and its row are there.
+    bool InformacionCompleta();
     void ActualizarVersion(const QString& version);
     bool ActualizarA102();
 
