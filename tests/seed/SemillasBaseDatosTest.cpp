@@ -3,13 +3,14 @@
 #include "seed/SemillasContabilidad.h"
 #include "seed/SemillasDuzediv.h"
 #include "seed/SemillasNuevas.h"
-#include "seed/BaseTemporal.h"
 
+#include "platform/db/DatabaseFiles.h"
 #include "platform/db/DbErrors.h"
 #include "platform/db/Transaction.h"
 #include "platform/pvapi/cCAplicacion.h"
 #include "platform/vb/VbError.h"
 #include "schema/Estructura.h"
+#include "support/TempDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -36,9 +37,11 @@ void EsperarError(long numero, F f)
 
 class SemillasDuzedivTest : public ::testing::Test {
 protected:
-    BaseTemporal duzediv{QStringLiteral("Duzediv.mdb"), &CrearEstructuraDuzediv};
+    SemillasDuzedivTest() { CrearEstructuraDuzediv(duzediv.con); }
 
-    qint64 Cuenta(const QString& tabla) { return duzediv.Escalar(QStringLiteral("SELECT COUNT(*) FROM ") + tabla); }
+    qint64 Cuenta(const QString& tabla) { return duzediv.scalar(QStringLiteral("SELECT COUNT(*) FROM ") + tabla).toInt64(); }
+
+    testsupport::TempDatabase duzediv;
 };
 
 TEST_F(SemillasDuzedivTest, FreshDatabaseCarriesTheCurrentRows)
@@ -52,9 +55,9 @@ TEST_F(SemillasDuzedivTest, FreshDatabaseCarriesTheCurrentRows)
     EXPECT_EQ(Cuenta("TipoPersonaModelo182"), 3);
     EXPECT_EQ(Cuenta("Modelo182"), 1);
     EXPECT_EQ(Cuenta("Deduccion"), 17 * 101);
-    EXPECT_EQ(duzediv.Escalar("SELECT COUNT(*) FROM (SELECT DISTINCT codComunidad, Deduccion FROM Deduccion)"),
+    EXPECT_EQ(duzediv.scalar("SELECT COUNT(*) FROM (SELECT DISTINCT codComunidad, Deduccion FROM Deduccion)").toInt64(),
               17 * 101);
-    EXPECT_EQ(duzediv.Escalar("SELECT COUNT(*) FROM ComunidadAutonoma WHERE DeduccionDefecto = 0"), 17);
+    EXPECT_EQ(duzediv.scalar("SELECT COUNT(*) FROM ComunidadAutonoma WHERE DeduccionDefecto = 0").toInt64(), 17);
 }
 
 TEST_F(SemillasDuzedivTest, NodesReadBackExactly)
@@ -78,8 +81,8 @@ TEST_F(SemillasDuzedivTest, NodesReadBackExactly)
         rs.MoveNext();
     }
     EXPECT_TRUE(rs.isEOF());
-    EXPECT_EQ(duzediv.Escalar("SELECT Len(SQLSelect) FROM Nodo WHERE IDNodo = 4"), 193);
-    EXPECT_EQ(duzediv.Escalar("SELECT Len(SQLSelect) FROM Nodo WHERE IDNodo = 1"), 1);
+    EXPECT_EQ(duzediv.scalar("SELECT Len(SQLSelect) FROM Nodo WHERE IDNodo = 4").toInt64(), 193);
+    EXPECT_EQ(duzediv.scalar("SELECT Len(SQLSelect) FROM Nodo WHERE IDNodo = 1").toInt64(), 1);
 }
 
 TEST_F(SemillasDuzedivTest, ColumnsReadBackExactly)
@@ -110,7 +113,7 @@ TEST_F(SemillasDuzedivTest, CommunitiesKeepTheirCodesAsTextInWritingOrder)
         rs.MoveNext();
     }
     EXPECT_EQ(rs.value(2).toString(), QLatin1String("01")) << "the 2.2.0 communities follow the seeded four";
-    EXPECT_EQ(duzediv.Escalar("SELECT COUNT(*) FROM Deduccion WHERE codComunidad = 4"), 101);
+    EXPECT_EQ(duzediv.scalar("SELECT COUNT(*) FROM Deduccion WHERE codComunidad = 4").toInt64(), 101);
 }
 
 struct EdicionInformes {
@@ -123,7 +126,8 @@ class ArbolInformesTest : public ::testing::TestWithParam<EdicionInformes> {};
 
 TEST_P(ArbolInformesTest, EachEditionGetsItsReportTree)
 {
-    BaseTemporal duzediv{QStringLiteral("Duzediv.mdb"), &CrearEstructuraDuzediv};
+    testsupport::TempDatabase duzediv;
+    CrearEstructuraDuzediv(duzediv.con);
     SembrarDuzedivNueva(duzediv.con, GetParam().aplicacion);
     const auto filas = GetParam().arbol();
     db::Recordset rs =
@@ -165,14 +169,14 @@ TEST_F(SemillasDuzedivTest, KeylessSeedsGetIdsOneToN)
         InsertarTiposVia(duzediv.con);
         t.Commit();
     }
-    EXPECT_EQ(duzediv.Escalar("SELECT MAX(IDNodo) FROM Nodo"), 55);
-    EXPECT_EQ(duzediv.Escalar("SELECT MAX(IDCampo) FROM Campo"), 158);
-    EXPECT_EQ(duzediv.Escalar("SELECT MAX(IDInforme) FROM Informe"), 43);
-    EXPECT_EQ(duzediv.Escalar("SELECT MAX(IdComunidad) FROM ComunidadAutonoma"), 4);
-    EXPECT_EQ(duzediv.Escalar("SELECT COUNT(*) FROM Campo LEFT JOIN Nodo ON Campo.CodNodo = Nodo.IDNodo "
-                              "WHERE Nodo.IDNodo IS NULL"),
+    EXPECT_EQ(duzediv.scalar("SELECT MAX(IDNodo) FROM Nodo").toInt64(), 55);
+    EXPECT_EQ(duzediv.scalar("SELECT MAX(IDCampo) FROM Campo").toInt64(), 158);
+    EXPECT_EQ(duzediv.scalar("SELECT MAX(IDInforme) FROM Informe").toInt64(), 43);
+    EXPECT_EQ(duzediv.scalar("SELECT MAX(IdComunidad) FROM ComunidadAutonoma").toInt64(), 4);
+    EXPECT_EQ(duzediv.scalar("SELECT COUNT(*) FROM Campo LEFT JOIN Nodo ON Campo.CodNodo = Nodo.IDNodo "
+                             "WHERE Nodo.IDNodo IS NULL").toInt64(),
               0);
-    EXPECT_EQ(duzediv.Escalar("SELECT CodPadre FROM Nodo WHERE Nombre = \"Plan General Contable\""), 43);
+    EXPECT_EQ(duzediv.scalar("SELECT CodPadre FROM Nodo WHERE Nombre = \"Plan General Contable\"").toInt64(), 43);
     db::Recordset rs = duzediv.con.Execute("SELECT Descripcion FROM Tipo_Via");
     EXPECT_EQ(rs.RecordCount(), 31);
 }
@@ -183,7 +187,7 @@ TEST_F(SemillasDuzedivTest, KeylessSeedRefusesATableThatIsNotEmpty)
     db::Transaction t(duzediv.con);
     EsperarError(EscrituraSemilla::ErrTablaNoPreparada, [&] { InsertarTiposVia(duzediv.con); });
     t.Rollback();
-    EXPECT_EQ(duzediv.Escalar("SELECT COUNT(*) FROM Tipo_Via"), 1);
+    EXPECT_EQ(duzediv.scalar("SELECT COUNT(*) FROM Tipo_Via").toInt64(), 1);
 }
 
 TEST_F(SemillasDuzedivTest, KeylessSeedRefusesACounterThatDoesNotStartAtOne)
@@ -194,14 +198,14 @@ TEST_F(SemillasDuzedivTest, KeylessSeedRefusesACounterThatDoesNotStartAtOne)
         db::Transaction t(duzediv.con);
         EsperarError(EscrituraSemilla::ErrTablaNoPreparada, [&] { InsertarInformes(duzediv.con); });
     }
-    EXPECT_EQ(duzediv.Escalar("SELECT COUNT(*) FROM Informe"), 0) << "the caller's rollback leaves nothing behind";
+    EXPECT_EQ(duzediv.scalar("SELECT COUNT(*) FROM Informe").toInt64(), 0) << "the caller's rollback leaves nothing behind";
 
     // Compaction restarts the counter of the emptied table, and the seed runs.
     duzediv.con.Close();
-    db::CompactInPlace(duzediv.Ruta());
-    duzediv.Abrir();
+    db::CompactInPlace(duzediv.path());
+    duzediv.reopen();
     InsertarInformes(duzediv.con);
-    EXPECT_EQ(duzediv.Escalar("SELECT CodPadre FROM Informe WHERE IDInforme = 31"), 30);
+    EXPECT_EQ(duzediv.scalar("SELECT CodPadre FROM Informe WHERE IDInforme = 31").toInt64(), 30);
 }
 
 TEST_F(SemillasDuzedivTest, KeyedSeedFailsOnAnIdAlreadyPresent)
@@ -225,8 +229,14 @@ TEST_F(SemillasDuzedivTest, AFailedFreshSeedLeavesEveryTableEmpty)
 // one field per list column plus the record id.
 class ConsultasListaTest : public ::testing::Test {
 protected:
-    BaseTemporal duzediv{QStringLiteral("Duzediv.mdb"), &CrearEstructuraDuzediv};
-    BaseTemporal contabilidad{QStringLiteral("Contabilidad.mdb"), &CrearEstructuraContabilidad};
+    ConsultasListaTest()
+    {
+        CrearEstructuraDuzediv(duzediv.con);
+        CrearEstructuraContabilidad(contabilidad.con);
+    }
+
+    testsupport::TempDatabase duzediv;
+    testsupport::TempDatabase contabilidad{QStringLiteral("Contabilidad.mdb")};
 
     void ComprobarConsultas(std::span<const FilaNodo> nodos, std::span<const FilaCampo> campos, int esperadas)
     {
@@ -274,9 +284,11 @@ TEST_F(ConsultasListaTest, QueriesOf210RunOnTheFreshDatabases)
 
 class SemillasContabilidadTest : public ::testing::Test {
 protected:
-    BaseTemporal contabilidad{QStringLiteral("Contabilidad.mdb"), &CrearEstructuraContabilidad};
+    SemillasContabilidadTest() { CrearEstructuraContabilidad(contabilidad.con); }
 
-    qint64 Cuenta(const char* tabla) { return contabilidad.Escalar(QStringLiteral("SELECT COUNT(*) FROM ") + tabla); }
+    qint64 Cuenta(const char* tabla) { return contabilidad.scalar(QStringLiteral("SELECT COUNT(*) FROM ") + tabla).toInt64(); }
+
+    testsupport::TempDatabase contabilidad{QStringLiteral("Contabilidad.mdb")};
 };
 
 TEST_F(SemillasContabilidadTest, FreshDefaultsAreComplete)
@@ -285,14 +297,14 @@ TEST_F(SemillasContabilidadTest, FreshDefaultsAreComplete)
     EXPECT_EQ(Cuenta("Predet_Cuenta"), 289);
     EXPECT_EQ(Cuenta("Predet_Estructura"), 68);
     EXPECT_EQ(Cuenta("Predet_Rel_Estructura_Cuenta"), 156);
-    EXPECT_EQ(contabilidad.Escalar("SELECT COUNT(*) FROM Predet_Estructura WHERE Formula = \"\""), 66);
-    EXPECT_EQ(contabilidad.Escalar("SELECT COUNT(*) FROM Predet_Estructura WHERE Formula IS NULL"), 0);
+    EXPECT_EQ(contabilidad.scalar("SELECT COUNT(*) FROM Predet_Estructura WHERE Formula = \"\"").toInt64(), 66);
+    EXPECT_EQ(contabilidad.scalar("SELECT COUNT(*) FROM Predet_Estructura WHERE Formula IS NULL").toInt64(), 0);
     db::Recordset rs = contabilidad.con.Execute("SELECT Codigo, Descripcion FROM Predet_Cuenta WHERE IDCuenta = 1");
     EXPECT_EQ(rs.value(0).toString(), QLatin1String("1"));
     EXPECT_EQ(rs.value(1).toString(), QString::fromUtf8("FINANCIACIÓN BÁSICA"));
     // Every link names a level-4 account.
-    EXPECT_EQ(contabilidad.Escalar("SELECT COUNT(*) FROM Predet_Rel_Estructura_Cuenta, Predet_Cuenta "
-                                   "WHERE codCuenta = IDCuenta AND Nivel = 4"),
+    EXPECT_EQ(contabilidad.scalar("SELECT COUNT(*) FROM Predet_Rel_Estructura_Cuenta, Predet_Cuenta "
+                                  "WHERE codCuenta = IDCuenta AND Nivel = 4").toInt64(),
               156);
 }
 

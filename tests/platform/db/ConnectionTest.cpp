@@ -1,5 +1,7 @@
-#include "DbTestFixture.h"
+#include "support/ErrorNumber.h"
+#include "support/TempDatabase.h"
 
+#include "platform/db/DatabaseFiles.h"
 #include "platform/db/Transaction.h"
 
 #include <QFile>
@@ -9,11 +11,12 @@ namespace {
 
 using testsupport::ErrorNumberOf;
 
-class ConnectionTest : public dbtest::DbTest {
+class ConnectionTest : public testsupport::TempDatabaseTest {
 protected:
+    ConnectionTest() : TempDatabaseTest(QStringLiteral("Duzediv.mdb"), QStringLiteral("clave")) {}
+
     void SetUp() override
     {
-        DbTest::SetUp();
         exec({"CREATE TABLE T (ID COUNTER PRIMARY KEY, Nombre NVARCHAR(50))"});
     }
 };
@@ -21,10 +24,10 @@ protected:
 TEST_F(ConnectionTest, ReportsStateConnectionStringAndDataSource)
 {
     EXPECT_EQ(con.State(), db::ObjectState::Open);
-    EXPECT_EQ(con.Property(QStringLiteral("data source")), path);
+    EXPECT_EQ(con.Property(QStringLiteral("data source")), path());
     const QString cs = con.ConnectionString();
     EXPECT_TRUE(cs.startsWith(QLatin1String("Provider=Microsoft.Jet.OLEDB.4.0;"))) << cs.toStdString();
-    EXPECT_TRUE(cs.contains(QStringLiteral("Data Source=%1;").arg(path))) << cs.toStdString();
+    EXPECT_TRUE(cs.contains(QStringLiteral("Data Source=%1;").arg(path()))) << cs.toStdString();
     EXPECT_TRUE(cs.contains(QLatin1String("Jet OLEDB:Database Password=clave"))) << cs.toStdString();
     EXPECT_TRUE(con.PropertyNames().contains(QStringLiteral("Data Source")));
     con.Close();
@@ -58,7 +61,7 @@ TEST_F(ConnectionTest, PasswordIsCheckedAtOpen)
 
 TEST_F(ConnectionTest, DatabaseWithoutPasswordOpensWithOrWithoutOne)
 {
-    const QString plain = dir.filePath(QStringLiteral("Informes.mdb"));
+    const QString plain = filePath(QStringLiteral("Informes.mdb"));
     db::CreateDatabase(plain);
     for (const char* pw : {"", "cualquiera"}) {
         db::Connection c;
@@ -69,7 +72,7 @@ TEST_F(ConnectionTest, DatabaseWithoutPasswordOpensWithOrWithoutOne)
 TEST_F(ConnectionTest, OpensFromPropertiesReadOnly)
 {
     db::Connection c;
-    c.setProperty(QStringLiteral("Data Source"), path);
+    c.setProperty(QStringLiteral("Data Source"), path());
     c.setProperty(QStringLiteral("Jet OLEDB:Database Password"), QStringLiteral("clave"));
     c.Open(QString(), true);
     EXPECT_EQ(c.Execute(QStringLiteral("SELECT COUNT(*) FROM T")).Fields()[0].Value().toInt64(), 0);
@@ -84,8 +87,8 @@ TEST_F(ConnectionTest, OpensFromPropertiesReadOnly)
 TEST_F(ConnectionTest, OpenFailuresCarryJetNumbers)
 {
     db::Connection c;
-    EXPECT_EQ(ErrorNumberOf([&] { c.Open(QStringLiteral("Data Source=%1").arg(dir.filePath(QStringLiteral("No.mdb")))); }), 3024);
-    const QString junk = dir.filePath(QStringLiteral("Basura.mdb"));
+    EXPECT_EQ(ErrorNumberOf([&] { c.Open(QStringLiteral("Data Source=%1").arg(filePath(QStringLiteral("No.mdb")))); }), 3024);
+    const QString junk = filePath(QStringLiteral("Basura.mdb"));
     QFile f(junk);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(QByteArray(4096, 'x'));
@@ -97,7 +100,7 @@ TEST_F(ConnectionTest, OpenFailuresCarryJetNumbers)
 TEST_F(ConnectionTest, FileNameMatchesWithoutRegardToCase)
 {
     db::Connection c;
-    c.Open(QStringLiteral("Data Source=%1;Jet OLEDB:Database Password=clave").arg(dir.filePath(QStringLiteral("DUZEDIV.MDB"))));
+    c.Open(QStringLiteral("Data Source=%1;Jet OLEDB:Database Password=clave").arg(filePath(QStringLiteral("DUZEDIV.MDB"))));
     EXPECT_EQ(c.State(), db::ObjectState::Open);
 }
 

@@ -1,4 +1,5 @@
-#include "DbTestFixture.h"
+#include "support/ErrorNumber.h"
+#include "support/TempDatabase.h"
 
 #include "platform/db/DataTypes.h"
 
@@ -14,7 +15,7 @@ struct ColumnInfo {
     bool operator==(const ColumnInfo&) const = default;
 };
 
-class DdlTest : public dbtest::DbTest {
+class DdlTest : public testsupport::TempDatabaseTest {
 protected:
     std::vector<ColumnInfo> tableInfo(const QString& table)
     {
@@ -90,8 +91,8 @@ TEST_F(DdlTest, YesNoStoresMinusOneOrZero)
     // S is made with the table, B added to it later.
     exec({"CREATE TABLE T (Id INT, S YESNO)", "ALTER TABLE T ADD COLUMN B BIT", "INSERT INTO T (Id, S, B) VALUES (1, 1, 5)",
           "INSERT INTO T (Id, S, B) VALUES (2, True, 0)", "INSERT INTO T (Id, S) VALUES (3, Null)", "UPDATE T SET B = 7 WHERE Id = 2"});
-    EXPECT_EQ(column(QStringLiteral("SELECT S + 0 FROM T ORDER BY Id")), (QStringList{"-1", "-1", ""}));
-    EXPECT_EQ(column(QStringLiteral("SELECT B + 0 FROM T ORDER BY Id")), (QStringList{"-1", "-1", ""}));
+    EXPECT_EQ(column(QStringLiteral("SELECT S + 0 FROM T ORDER BY Id")), (QStringList{"-1", "-1", "<null>"}));
+    EXPECT_EQ(column(QStringLiteral("SELECT B + 0 FROM T ORDER BY Id")), (QStringList{"-1", "-1", "<null>"}));
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM T WHERE S = True").toInt64(), 2);
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM T WHERE S <> True AND S <> False").toInt64(), 0);
 }

@@ -1,6 +1,8 @@
-#include "DbTestFixture.h"
+#include "support/ErrorNumber.h"
+#include "support/TempDatabase.h"
 
 #include "platform/db/Counters.h"
+#include "platform/db/DatabaseFiles.h"
 #include "platform/db/Transaction.h"
 
 #include <QCryptographicHash>
@@ -19,11 +21,12 @@ QByteArray fileHash(const QString& path)
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
-class FilesTest : public dbtest::DbTest {
+class FilesTest : public testsupport::TempDatabaseTest {
 protected:
+    FilesTest() : TempDatabaseTest(QStringLiteral("Duzediv.mdb"), QStringLiteral("clave")) {}
+
     void SetUp() override
     {
-        DbTest::SetUp();
         exec({"CREATE TABLE Nodo (IDNodo COUNTER PRIMARY KEY, Nombre NVARCHAR(30))",
               "CREATE TABLE Campo (IDCampo COUNTER PRIMARY KEY, Nombre NVARCHAR(30))", "CREATE INDEX iNombre ON Nodo (Nombre)"});
         db::Transaction batch(con);
@@ -44,7 +47,7 @@ protected:
         return c.LastInsertId();
     }
 
-    QStringList folderEntries() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
+    QStringList folderEntries() const { return QDir(folder()).entryList(QDir::Files | QDir::Hidden); }
 };
 
 TEST_F(FilesTest, CountersGoOnUntilTheDatabaseIsCompacted)
@@ -66,7 +69,7 @@ TEST_F(FilesTest, StoredCounterAndItsResetForOneTable)
 
     // A file that never had a counter has nothing to read or reset.
     db::Connection plain;
-    const QString other = dir.filePath(QStringLiteral("Otra.mdb"));
+    const QString other = filePath(QStringLiteral("Otra.mdb"));
     db::CreateDatabase(other);
     plain.Open(cs(other, QString()));
     plain.Execute(QStringLiteral("CREATE TABLE T (Nombre NVARCHAR(10))"));
@@ -77,11 +80,11 @@ TEST_F(FilesTest, StoredCounterAndItsResetForOneTable)
 TEST_F(FilesTest, CompactDatabaseCopiesWithPasswordAndRestartsCounters)
 {
     con.Close();
-    const QString dest = dir.filePath(QStringLiteral("Copia.mdb"));
-    db::CompactDatabase(cs(path, password), cs(dest, password));
+    const QString dest = filePath(QStringLiteral("Copia.mdb"));
+    db::CompactDatabase(cs(path(), password()), cs(dest, password()));
     db::Connection copy;
     EXPECT_EQ(ErrorNumberOf([&] { copy.Open(cs(dest, QString())); }), 3031);
-    copy.Open(cs(dest, password));
+    copy.Open(cs(dest, password()));
     EXPECT_EQ(nextId(copy, "Nodo"), 1);  // emptied table starts again
     EXPECT_EQ(nextId(copy, "Campo"), 4); // one above the highest key kept
     EXPECT_EQ(copy.Execute(QStringLiteral("SELECT COUNT(*) FROM Campo")).Fields()[0].Value().toInt64(), 4);
@@ -90,12 +93,12 @@ TEST_F(FilesTest, CompactDatabaseCopiesWithPasswordAndRestartsCounters)
 TEST_F(FilesTest, CompactDatabaseRefusesAnExistingDestinationAndTouchesNeither)
 {
     con.Close();
-    const QString dest = dir.filePath(QStringLiteral("Copia.mdb"));
+    const QString dest = filePath(QStringLiteral("Copia.mdb"));
     db::CreateDatabase(dest);
-    const QByteArray sourceBefore = fileHash(path);
+    const QByteArray sourceBefore = fileHash(path());
     const QByteArray destBefore = fileHash(dest);
-    EXPECT_EQ(ErrorNumberOf([&] { db::CompactDatabase(cs(path, password), cs(dest, password)); }), 3204);
-    EXPECT_EQ(fileHash(path), sourceBefore);
+    EXPECT_EQ(ErrorNumberOf([&] { db::CompactDatabase(cs(path(), password()), cs(dest, password())); }), 3204);
+    EXPECT_EQ(fileHash(path()), sourceBefore);
     EXPECT_EQ(fileHash(dest), destBefore);
     EXPECT_EQ(folderEntries(), (QStringList{QStringLiteral("Copia.mdb"), QStringLiteral("Duzediv.mdb")}));
 }
@@ -103,35 +106,35 @@ TEST_F(FilesTest, CompactDatabaseRefusesAnExistingDestinationAndTouchesNeither)
 TEST_F(FilesTest, CompactDatabaseWithWrongPasswordMakesNoFile)
 {
     con.Close();
-    const QString dest = dir.filePath(QStringLiteral("Copia.mdb"));
-    EXPECT_EQ(ErrorNumberOf([&] { db::CompactDatabase(cs(path, QStringLiteral("mala")), cs(dest, QStringLiteral("mala"))); }), 3031);
-    EXPECT_EQ(ErrorNumberOf([&] { db::CompactDatabase(cs(dir.filePath(QStringLiteral("Falta.mdb")), password), cs(dest, password)); }), 3024);
+    const QString dest = filePath(QStringLiteral("Copia.mdb"));
+    EXPECT_EQ(ErrorNumberOf([&] { db::CompactDatabase(cs(path(), QStringLiteral("mala")), cs(dest, QStringLiteral("mala"))); }), 3031);
+    EXPECT_EQ(ErrorNumberOf([&] { db::CompactDatabase(cs(filePath(QStringLiteral("Falta.mdb")), password()), cs(dest, password())); }), 3024);
     EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("Duzediv.mdb")});
 }
 
 TEST_F(FilesTest, CompactDatabaseTakesTheDestinationPassword)
 {
     con.Close();
-    const QString dest = dir.filePath(QStringLiteral("Copia.mdb"));
-    db::CompactDatabase(cs(path, password), cs(dest, QStringLiteral("nueva")));
+    const QString dest = filePath(QStringLiteral("Copia.mdb"));
+    db::CompactDatabase(cs(path(), password()), cs(dest, QStringLiteral("nueva")));
     db::Connection copy;
     copy.Open(cs(dest, QStringLiteral("nueva")));
     EXPECT_EQ(copy.State(), db::ObjectState::Open);
 
     // An empty destination password leaves the copy unprotected.
-    const QString open = dir.filePath(QStringLiteral("Abierta.mdb"));
-    db::CompactDatabase(cs(path, password), cs(open, QString()));
+    const QString open = filePath(QStringLiteral("Abierta.mdb"));
+    db::CompactDatabase(cs(path(), password()), cs(open, QString()));
     EXPECT_FALSE(db::HasDatabasePassword(open));
 }
 
 TEST_F(FilesTest, CompactInPlaceKeepsDataIndexesAndPassword)
 {
     con.Close();
-    db::CompactInPlace(cs(path, password));
+    db::CompactInPlace(cs(path(), password()));
     EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("Duzediv.mdb")});
     db::Connection again;
-    EXPECT_EQ(ErrorNumberOf([&] { again.Open(cs(path, QString())); }), 3031);
-    again.Open(cs(path, password));
+    EXPECT_EQ(ErrorNumberOf([&] { again.Open(cs(path(), QString())); }), 3031);
+    again.Open(cs(path(), password()));
     EXPECT_EQ(nextId(again, "Nodo"), 1);
     EXPECT_EQ(again.Execute(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'Nodo_iNombre'")).Fields()[0].Value().toInt64(), 1);
 }
@@ -146,34 +149,34 @@ TEST_F(FilesTest, CompactionKeepsAPasswordHoldingSeparators)
     const auto oddCs = [&](const QString& file) {
         return QStringLiteral("Data Source=%1;Jet OLEDB:Database Password=%2").arg(file, quoted);
     };
-    const QString dest = dir.filePath(QStringLiteral("Copia.mdb"));
-    db::CompactDatabase(oddCs(path), oddCs(dest));
-    db::CompactInPlace(oddCs(path));
-    for (const QString& file : {path, dest}) {
+    const QString dest = filePath(QStringLiteral("Copia.mdb"));
+    db::CompactDatabase(oddCs(path()), oddCs(dest));
+    db::CompactInPlace(oddCs(path()));
+    for (const QString& file : {path(), dest}) {
         db::Connection again;
         again.Open(oddCs(file));
         EXPECT_EQ(again.State(), db::ObjectState::Open) << file.toStdString();
     }
     // And a closed file protected by it can still have it changed.
-    db::SetDatabasePassword(path, odd, QString());
-    EXPECT_FALSE(db::HasDatabasePassword(path));
+    db::SetDatabasePassword(path(), odd, QString());
+    EXPECT_FALSE(db::HasDatabasePassword(path()));
 }
 
 TEST_F(FilesTest, CompactInPlaceWithWrongPasswordLeavesTheFile)
 {
     con.Close();
-    const QByteArray before = fileHash(path);
-    EXPECT_EQ(ErrorNumberOf([&] { db::CompactInPlace(cs(path, QStringLiteral("mala"))); }), 3031);
-    EXPECT_EQ(fileHash(path), before);
+    const QByteArray before = fileHash(path());
+    EXPECT_EQ(ErrorNumberOf([&] { db::CompactInPlace(cs(path(), QStringLiteral("mala"))); }), 3031);
+    EXPECT_EQ(fileHash(path()), before);
     EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("Duzediv.mdb")});
 }
 
 TEST_F(FilesTest, CopyOfAnOpenDatabase)
 {
-    const QString dest = dir.filePath(QStringLiteral("Copia.mdb"));
+    const QString dest = filePath(QStringLiteral("Copia.mdb"));
     db::CopyOpenDatabase(con, dest);
     db::Connection copy;
-    copy.Open(cs(dest, password));
+    copy.Open(cs(dest, password()));
     EXPECT_EQ(copy.Execute(QStringLiteral("SELECT COUNT(*) FROM Campo")).Fields()[0].Value().toInt64(), 3);
     EXPECT_EQ(ErrorNumberOf([&] { db::CopyOpenDatabase(con, dest); }), 3204);
 }
@@ -182,19 +185,19 @@ TEST_F(FilesTest, PasswordCanBeChangedAndRemoved)
 {
     db::SetDatabasePassword(con, QStringLiteral("otra"));
     con.Close();
-    EXPECT_TRUE(db::HasDatabasePassword(path));
+    EXPECT_TRUE(db::HasDatabasePassword(path()));
     db::Connection c;
-    EXPECT_EQ(ErrorNumberOf([&] { c.Open(cs(path, password)); }), 3031);
-    EXPECT_EQ(ErrorNumberOf([&] { db::SetDatabasePassword(path, password, QString()); }), 3031);
-    db::SetDatabasePassword(path, QStringLiteral("otra"), QString());
-    EXPECT_FALSE(db::HasDatabasePassword(path));
-    c.Open(cs(path, QString()));
+    EXPECT_EQ(ErrorNumberOf([&] { c.Open(cs(path(), password())); }), 3031);
+    EXPECT_EQ(ErrorNumberOf([&] { db::SetDatabasePassword(path(), password(), QString()); }), 3031);
+    db::SetDatabasePassword(path(), QStringLiteral("otra"), QString());
+    EXPECT_FALSE(db::HasDatabasePassword(path()));
+    c.Open(cs(path(), QString()));
     EXPECT_EQ(c.State(), db::ObjectState::Open);
 }
 
 TEST_F(FilesTest, CreateDatabaseRefusesAnExistingFile)
 {
-    EXPECT_EQ(ErrorNumberOf([&] { db::CreateDatabase(path); }), 3204);
+    EXPECT_EQ(ErrorNumberOf([&] { db::CreateDatabase(path()); }), 3204);
 }
 
 } // namespace

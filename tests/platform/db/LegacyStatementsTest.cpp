@@ -1,6 +1,7 @@
 // The statements the old program sends, run as they are written, with the
 // results Jet gave them.
-#include "DbTestFixture.h"
+#include "support/ErrorNumber.h"
+#include "support/TempDatabase.h"
 
 #include "platform/db/DataTypes.h"
 
@@ -8,7 +9,7 @@ namespace {
 
 using testsupport::ErrorNumberOf;
 
-class LegacyStatements : public dbtest::DbTest {};
+class LegacyStatements : public testsupport::TempDatabaseTest {};
 
 TEST_F(LegacyStatements, AddInSetUpQueriesListInstitutionsWithoutAddInData)
 {
@@ -60,11 +61,10 @@ TEST_F(LegacyStatements, InformationFlagsWithTrueFalse)
     EXPECT_EQ(rs[QStringLiteral("TipoAplicacion")].Value().toString(), QStringLiteral("GENERAL CONSOLIDACION"));
 }
 
-class ReceiptRewrite : public dbtest::DbTest {
+class ReceiptRewrite : public testsupport::TempDatabaseTest {
 protected:
     void SetUp() override
     {
-        DbTest::SetUp();
         exec({"CREATE TABLE Recibo (IDRecibo COUNTER PRIMARY KEY, NumCertificado NVARCHAR(10), NumeroRecibo NVARCHAR(10))"});
         const char* rows[][2] = {{"ABCDEFGHIJ", "ABCDEFGHIJ"}, {"0", "0"}, {nullptr, nullptr}, {"ABCDE", "ABCDE"}};
         for (const auto& r : rows)
@@ -202,11 +202,10 @@ TEST_F(LegacyStatements, MessagePreviewQuery)
               1);
 }
 
-class ListFilter : public dbtest::DbTest {
+class ListFilter : public testsupport::TempDatabaseTest {
 protected:
     void SetUp() override
     {
-        DbTest::SetUp();
         exec({"CREATE TABLE Cuenta (IDCuenta COUNTER PRIMARY KEY, Codigo NVARCHAR(12), PresupuestoTotal CURRENCY, Cerrado BIT)",
               "CREATE TABLE Libro_Bautismo (IDLibroBautismo COUNTER PRIMARY KEY, Nombre NVARCHAR(50), Nuevo BIT, FechaCreacion NVARCHAR(8))",
               "INSERT INTO Cuenta (Codigo, PresupuestoTotal) VALUES ('Nombre', 12.5)", "INSERT INTO Cuenta (Codigo, PresupuestoTotal) VALUES ('570', 12.49)",

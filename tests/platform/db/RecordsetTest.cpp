@@ -1,4 +1,5 @@
-#include "DbTestFixture.h"
+#include "support/ErrorNumber.h"
+#include "support/TempDatabase.h"
 
 #include "platform/db/DataTypes.h"
 #include "platform/db/Transaction.h"
@@ -7,11 +8,10 @@ namespace {
 
 using testsupport::ErrorNumberOf;
 
-class RecordsetTest : public dbtest::DbTest {
+class RecordsetTest : public testsupport::TempDatabaseTest {
 protected:
     void SetUp() override
     {
-        DbTest::SetUp();
         exec({"CREATE TABLE N (ID COUNTER PRIMARY KEY, Nombre NVARCHAR(20), Activo YESNO, Importe CURRENCY, Precio FLOAT)"});
         db::Transaction batch(con);
         for (int i = 1; i <= 60; ++i)

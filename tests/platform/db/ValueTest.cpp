@@ -1,6 +1,6 @@
 #include "platform/db/Value.h"
 
-#include "DbTestFixture.h"
+#include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 

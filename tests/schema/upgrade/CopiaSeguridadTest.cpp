@@ -1,6 +1,5 @@
 // Backup copies before a step, and the in-place compaction after it.
 
-#include "BDTemporal.h"
 #include "CarpetaPrueba.h"
 
 #include "platform/db/DatabaseFiles.h"
@@ -9,6 +8,7 @@
 #include "schema/upgrade/CopiaSeguridadBD.h"
 #include "schema/upgrade/PreparacionPaso.h"
 #include "support/ScopedEnv.h"
+#include "support/TempDatabase.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,17 +19,17 @@ namespace {
 
 const QString kClave = QStringLiteral("Np2000");
 
-class CopiaSeguridad : public ::testing::Test {
+class CopiaSeguridad : public testsupport::TempDatabaseTest {
 protected:
+    CopiaSeguridad() : TempDatabaseTest(QStringLiteral("Duzediv.mdb"), kClave) {}
+
     void SetUp() override
     {
-        db::CreateDatabase(Ruta(QStringLiteral("Duzediv.mdb")), kClave);
-        con.Open(Cadena(QStringLiteral("Duzediv.mdb")));
         con.Execute(QStringLiteral("CREATE TABLE Informacion (Version NVARCHAR(50))"));
         con.Execute(QStringLiteral("INSERT INTO Informacion (Version) VALUES ('2.1.0')"));
     }
 
-    QString Ruta(const QString& nombre) const { return dir.filePath(nombre); }
+    QString Ruta(const QString& nombre) const { return filePath(nombre); }
     QString Cadena(const QString& fichero) const
     {
         return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Jet OLEDB:Database Password=%2")
@@ -43,9 +43,7 @@ protected:
         return copia.Execute(QStringLiteral("SELECT Version FROM Informacion")).value(0).toString();
     }
 
-    QTemporaryDir dir;
-    testsupport::ScopedEnv appPath{"DUZEDIV_APP_PATH", dir.path().toUtf8()};
-    db::Connection con;
+    testsupport::ScopedEnv appPath{"DUZEDIV_APP_PATH", folder().toUtf8()};
 };
 
 TEST(EtiquetaCopia, SinBarrasInvertidasNiBlancosAlrededor)
@@ -146,7 +144,7 @@ TEST_F(CopiaSeguridad, CompactarEnSitioReabreLaConexion)
     EXPECT_LT(QFileInfo(Ruta(QStringLiteral("Duzediv.mdb"))).size(), antes);
     con.Execute(QStringLiteral("INSERT INTO Nodo (Nombre) VALUES ('Raíz')"));
     EXPECT_EQ(con.Execute(QStringLiteral("SELECT IDNodo FROM Nodo")).value(0).toInt64(), 1);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Duzediv.mdb")});
+    EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Duzediv.mdb")});
 }
 
 TEST_F(CopiaSeguridad, PrepararPasoVaciaYReiniciaElContadorDentroDeLaTransaccion)

@@ -1,7 +1,7 @@
 // The schema steps on their own: 2.0.1 (cuts and type changes), 2.1.0 and
 // 2.0.3 (column operations, name split, number rewrites) and 2.2.0.
 
-#include "BDTemporal.h"
+#include "support/TempDatabase.h"
 #include "DatosEjemplo.h"
 #include "EsquemasAntiguos.h"
 
@@ -64,14 +64,14 @@ TEST(DivisionNombreInstitucion, CasosDeNombre)
 
 TEST(DivisionNombreInstitucion, ComillasYApostrofosSeGuardanTalCual)
 {
-    BDTemporal bd;
+    testsupport::TempDatabase bd;
     bd.con.Execute(QStringLiteral("CREATE TABLE Institucion (IDInstitucion COUNTER PRIMARY KEY, Nombre NVARCHAR(50), "
                                   "InstitucionTipo NVARCHAR(16), InstitucionNombre NVARCHAR(33))"));
     bd.con.Exec(QStringLiteral("INSERT INTO Institucion (Nombre) VALUES (?)"), {QStringLiteral("Colegio \"Sant'Ana\"")});
     EjecucionTolerante ejecucion(bd.con);
     DividirNombresInstituciones(ejecucion);
     EXPECT_FALSE(ejecucion.HuboFallo());
-    EXPECT_EQ(bd.Escalar(QStringLiteral("SELECT InstitucionNombre FROM Institucion")).toString(),
+    EXPECT_EQ(bd.scalar(QStringLiteral("SELECT InstitucionNombre FROM Institucion")).toString(),
               QStringLiteral("\"Sant'Ana\""));
 }
 
@@ -81,7 +81,7 @@ TEST(DivisionNombreInstitucion, ComillasYApostrofosSeGuardanTalCual)
 class Estructura201 : public ::testing::Test {
 protected:
     void SetUp() override { CrearEstructura(bd.con, EsquemaParroquiaAntiguo(QStringLiteral("2.0.0"))); }
-    BDTemporal bd;
+    testsupport::TempDatabase bd;
 };
 
 TEST_F(Estructura201, TruncarColumnaCortaLosTextosLargosYDejaLosNulos)
@@ -91,7 +91,7 @@ TEST_F(Estructura201, TruncarColumnaCortaLosTextosLargosYDejaLosNulos)
     bd.con.Exec(QStringLiteral("INSERT INTO Matrimonio (Observaciones) VALUES (?)"), {db::Value()});
     bd.con.Exec(QStringLiteral("INSERT INTO Matrimonio (Observaciones) VALUES (?)"), {QStringLiteral("corta")});
     TruncarColumna(bd.con, QStringLiteral("Matrimonio"), QStringLiteral("Observaciones"), 255);
-    EXPECT_EQ(bd.Columna(QStringLiteral("SELECT Observaciones FROM Matrimonio ORDER BY IDMatrimonio")),
+    EXPECT_EQ(bd.column(QStringLiteral("SELECT Observaciones FROM Matrimonio ORDER BY IDMatrimonio")),
               (QStringList{largo.left(255), QStringLiteral("<null>"), QStringLiteral("corta")}));
 }
 
@@ -123,7 +123,7 @@ TEST_F(Estructura201, UnNombreDemasiadoLargoParaSuAnchoFallaElPaso)
 
 TEST(Estructura201SinTabla, UnaTablaQueFaltaFallaElPaso)
 {
-    BDTemporal bd;
+    testsupport::TempDatabase bd;
     EsquemaDef e = EsquemaParroquiaAntiguo(QStringLiteral("2.0.0"));
     e.tablas.removeIf([](const TablaDef& t) { return t.nombre == QLatin1String("Ultimos"); });
     CrearEstructura(bd.con, e);
@@ -135,7 +135,7 @@ TEST(Estructura201SinTabla, UnaTablaQueFaltaFallaElPaso)
 
 TEST(Estructura210, SinNumerosDeReciboLosAnadeConCero)
 {
-    BDTemporal bd;
+    testsupport::TempDatabase bd;
     EsquemaDef e = EsquemaParroquiaAntiguo(QStringLiteral("2.0.1"));
     for (TablaDef& t : e.tablas)
         if (t.nombre == QLatin1String("Recibo"))
@@ -150,15 +150,15 @@ TEST(Estructura210, SinNumerosDeReciboLosAnadeConCero)
 
     ActualizarEstructura210(bd.con);
 
-    EXPECT_EQ(bd.Columna(QStringLiteral("SELECT NumeroRecibo FROM Recibo")), QStringList(3, QStringLiteral("0")));
-    EXPECT_EQ(bd.Columna(QStringLiteral("SELECT NumCertificado FROM Recibo")), QStringList(3, QStringLiteral("0")));
-    EXPECT_EQ(bd.Columna(QStringLiteral("SELECT ImporteEur FROM Recibo")), QStringList(3, QStringLiteral("0")));
-    EXPECT_EQ(bd.Escalar(QStringLiteral("SELECT Sufijo FROM Presentador")).toString(), QStringLiteral("000"));
+    EXPECT_EQ(bd.column(QStringLiteral("SELECT NumeroRecibo FROM Recibo")), QStringList(3, QStringLiteral("0")));
+    EXPECT_EQ(bd.column(QStringLiteral("SELECT NumCertificado FROM Recibo")), QStringList(3, QStringLiteral("0")));
+    EXPECT_EQ(bd.column(QStringLiteral("SELECT ImporteEur FROM Recibo")), QStringList(3, QStringLiteral("0")));
+    EXPECT_EQ(bd.scalar(QStringLiteral("SELECT Sufijo FROM Presentador")).toString(), QStringLiteral("000"));
 }
 
 TEST(Estructura203, ColumnasYaPresentesCambianDeTipoConservandoSusValores)
 {
-    BDTemporal bd;
+    testsupport::TempDatabase bd;
     EsquemaDef e = EsquemaParroquiaAntiguo(QStringLiteral("2.0.2"));
     // No Bautismo_Matrimonio: the first change fails, the rest goes on.
     e.tablas.removeIf([](const TablaDef& t) { return t.nombre == QLatin1String("Bautismo_Matrimonio"); });
@@ -174,11 +174,11 @@ TEST(Estructura203, ColumnasYaPresentesCambianDeTipoConservandoSusValores)
 
     ActualizarEstructura203(bd.con);
 
-    EXPECT_EQ(bd.Escalar(QStringLiteral("SELECT codComunidad FROM Deduccion")).toInt64(), 3);
-    EXPECT_DOUBLE_EQ(bd.Escalar(QStringLiteral("SELECT ImporteEur FROM Donativo")).toDouble(), 6.01);
-    EXPECT_EQ(bd.Columna(QStringLiteral("SELECT NumeroRecibo FROM Recibo ORDER BY IDRecibo")),
+    EXPECT_EQ(bd.scalar(QStringLiteral("SELECT codComunidad FROM Deduccion")).toInt64(), 3);
+    EXPECT_DOUBLE_EQ(bd.scalar(QStringLiteral("SELECT ImporteEur FROM Donativo")).toDouble(), 6.01);
+    EXPECT_EQ(bd.column(QStringLiteral("SELECT NumeroRecibo FROM Recibo ORDER BY IDRecibo")),
               (QStringList{QStringLiteral("ABCDEF00GHIJ"), QStringLiteral("000")}));
-    EXPECT_EQ(bd.Columna(QStringLiteral("SELECT NumCertificado FROM Recibo ORDER BY IDRecibo")),
+    EXPECT_EQ(bd.column(QStringLiteral("SELECT NumCertificado FROM Recibo ORDER BY IDRecibo")),
               (QStringList{QStringLiteral("GHIJEF00ABCD"), QStringLiteral("0")}));
     const EsquemaDef real = LeerEstructura(bd.con);
     EXPECT_FALSE(real.tabla(QStringLiteral("ComunidadAutonoma"))->columna(QStringLiteral("CodDeduccion")));
@@ -215,7 +215,7 @@ protected:
         InsertarDeducciones(bd.con);
     }
 
-    qint64 Contar(const QString& sql) { return bd.Escalar(sql).toInt64(); }
+    qint64 Contar(const QString& sql) { return bd.scalar(sql).toInt64(); }
 
     // Inside a transaction, as the step runs.
     bool Actualizar220()
@@ -226,7 +226,7 @@ protected:
         return correcto;
     }
 
-    BDTemporal bd;
+    testsupport::TempDatabase bd;
 };
 
 TEST_F(Estructura220, TipoDePersonaSegunElDocumento)
@@ -243,7 +243,7 @@ TEST_F(Estructura220, TipoDePersonaSegunElDocumento)
 
     ASSERT_TRUE(Actualizar220());
 
-    const QStringList tipos = bd.Columna(QStringLiteral("SELECT codTipoPersonaModelo182 FROM Padron ORDER BY IDPadron"));
+    const QStringList tipos = bd.column(QStringLiteral("SELECT codTipoPersonaModelo182 FROM Padron ORDER BY IDPadron"));
     for (std::size_t i = 0; i < std::size(casos); ++i)
         EXPECT_EQ(tipos.value(qsizetype(i)), QString::number(casos[i].tipo)) << casos[i].dni;
 }
@@ -253,9 +253,9 @@ TEST_F(Estructura220, DiecisieteComunidadesConCadaPorcentajeUnaVez)
     ASSERT_TRUE(Actualizar220());
 
     EXPECT_EQ(Contar(QStringLiteral("SELECT COUNT(*) FROM ComunidadAutonoma")), 17);
-    EXPECT_EQ(bd.Escalar(QStringLiteral("SELECT Codigo FROM ComunidadAutonoma WHERE IdComunidad = 5")).toString(),
+    EXPECT_EQ(bd.scalar(QStringLiteral("SELECT Codigo FROM ComunidadAutonoma WHERE IdComunidad = 5")).toString(),
               QStringLiteral("01"));
-    EXPECT_EQ(bd.Escalar(QStringLiteral("SELECT Nombre FROM ComunidadAutonoma WHERE Codigo = '04'")).toString(),
+    EXPECT_EQ(bd.scalar(QStringLiteral("SELECT Nombre FROM ComunidadAutonoma WHERE Codigo = '04'")).toString(),
               QStringLiteral("Illes Balears"));
     EXPECT_EQ(Contar(QStringLiteral("SELECT COUNT(*) FROM Deduccion")), 17 * 101);
     EXPECT_EQ(Contar(QStringLiteral("SELECT COUNT(*) FROM (SELECT DISTINCT codComunidad, Deduccion FROM Deduccion)")), 17 * 101);
@@ -265,10 +265,10 @@ TEST_F(Estructura220, DiecisieteComunidadesConCadaPorcentajeUnaVez)
     // Rows are written community by community in code order: "01" first.
     EXPECT_EQ(Contar(QStringLiteral("SELECT codComunidad FROM Deduccion WHERE IDDeduccion = 7")), 5);
     EXPECT_EQ(Contar(QStringLiteral("SELECT COUNT(*) FROM TipoPersonaModelo182")), 3);
-    EXPECT_EQ(bd.Escalar(QStringLiteral("SELECT TipoPersonaModelo182 FROM TipoPersonaModelo182 WHERE IdTipoPersonaModelo182 = 3"))
+    EXPECT_EQ(bd.scalar(QStringLiteral("SELECT TipoPersonaModelo182 FROM TipoPersonaModelo182 WHERE IdTipoPersonaModelo182 = 3"))
                   .toString(),
               QStringLiteral("Entidad en régimen de atribución de rentas"));
-    EXPECT_EQ(bd.Columna(QStringLiteral("SELECT TipoA & '-' & TipoB & '-' & DeduccionRegFiscal2 FROM Modelo182")),
+    EXPECT_EQ(bd.column(QStringLiteral("SELECT TipoA & '-' & TipoB & '-' & DeduccionRegFiscal2 FROM Modelo182")),
               QStringList{QStringLiteral("25-30-10")});
 }
 
@@ -292,10 +292,10 @@ TEST_F(Estructura220, UnaSentenciaQueFallaDaFalsoPeroLasDemasSeIntentan)
 
 TEST(Estructura220SinComunidades, SinComunidadesNoEscribeDeducciones)
 {
-    BDTemporal bd;
+    testsupport::TempDatabase bd;
     bd.con.Execute(QStringLiteral("CREATE TABLE Deduccion (codComunidad INT, Deduccion SMALLINT)"));
     EXPECT_FALSE(ActualizarEstructura220(bd.con));
-    EXPECT_EQ(bd.Escalar(QStringLiteral("SELECT COUNT(*) FROM Deduccion")).toInt64(), 0);
+    EXPECT_EQ(bd.scalar(QStringLiteral("SELECT COUNT(*) FROM Deduccion")).toInt64(), 0);
 }
 
 } // namespace

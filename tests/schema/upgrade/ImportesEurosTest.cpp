@@ -1,6 +1,6 @@
 // The conversion of the stored peseta amounts to euros.
 
-#include "BDTemporal.h"
+#include "support/TempDatabase.h"
 #include "DatosEjemplo.h"
 
 #include "platform/pvapi/cDuzediv.h"
@@ -28,7 +28,7 @@ protected:
         bd.con.Exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (?)").arg(tabla, columna), {pesetas});
     }
 
-    BDTemporal bd;
+    testsupport::TempDatabase bd;
 };
 
 TEST_F(ImportesEuros, CadaImporteSegunLaReglaYSinValorSigueSinValor)
@@ -45,13 +45,13 @@ TEST_F(ImportesEuros, CadaImporteSegunLaReglaYSinValorSigueSinValor)
 
     ActualizarImportesAEuros(bd.con, nullptr);
 
-    const QStringList euros = bd.Columna(QStringLiteral("SELECT ImporteEur FROM Donativo ORDER BY IDDonativo"));
+    const QStringList euros = bd.column(QStringLiteral("SELECT ImporteEur FROM Donativo ORDER BY IDDonativo"));
     for (std::size_t i = 0; i < std::size(casos); ++i)
         EXPECT_EQ(euros.value(qsizetype(i)), QString::fromUtf8(casos[i].euros)) << casos[i].pesetas;
-    EXPECT_EQ(bd.Escalar(QStringLiteral("SELECT ImporteEur FROM Recibo")).toString(), QStringLiteral("6,01"));
-    EXPECT_EQ(bd.Escalar(QStringLiteral("SELECT ImporteTotalEur FROM Remesa")).toString(), QStringLiteral("0,57"));
+    EXPECT_EQ(bd.scalar(QStringLiteral("SELECT ImporteEur FROM Recibo")).toString(), QStringLiteral("6,01"));
+    EXPECT_EQ(bd.scalar(QStringLiteral("SELECT ImporteTotalEur FROM Remesa")).toString(), QStringLiteral("0,57"));
     // The peseta amounts stay as they were.
-    EXPECT_EQ(bd.Escalar(QStringLiteral("SELECT Importe FROM Donativo WHERE IDDonativo = 2")).toString(), QStringLiteral("94"));
+    EXPECT_EQ(bd.scalar(QStringLiteral("SELECT Importe FROM Donativo WHERE IDDonativo = 2")).toString(), QStringLiteral("94"));
 }
 
 TEST_F(ImportesEuros, FilasQueCompartenPersonaRecibenCadaUnaSuValor)
@@ -62,7 +62,7 @@ TEST_F(ImportesEuros, FilasQueCompartenPersonaRecibenCadaUnaSuValor)
 
     ActualizarImportesAEuros(bd.con, nullptr);
 
-    EXPECT_EQ(bd.Columna(QStringLiteral("SELECT ImporteEur FROM Padron_Defuncion ORDER BY Importe DESC")),
+    EXPECT_EQ(bd.column(QStringLiteral("SELECT ImporteEur FROM Padron_Defuncion ORDER BY Importe DESC")),
               (QStringList{QStringLiteral("12,5"), QStringLiteral("6,01"), QStringLiteral("<null>")}));
 }
 

@@ -1,7 +1,7 @@
 // The column operations of the schema steps and their continue-on-failure
 // execution.
 
-#include "BDTemporal.h"
+#include "support/TempDatabase.h"
 
 #include "schema/EstructuraReal.h"
 #include "schema/upgrade/EjecucionTolerante.h"
@@ -28,7 +28,7 @@ protected:
         return c ? TipoJetCanonico(c->tipo) + QStringLiteral(" DEFAULT ") + c->porDefecto : QStringLiteral("<ninguna>");
     }
 
-    BDTemporal bd;
+    testsupport::TempDatabase bd;
     EjecucionTolerante ejecucion{bd.con};
     OperacionesColumna columnas{ejecucion};
 };
@@ -48,7 +48,7 @@ TEST_F(OperacionesColumnaTest, ColumnaAusenteSeAnadeYSeRellena)
 {
     EXPECT_FALSE(columnas.AnadirOCambiar(QStringLiteral("Deduccion"), QStringLiteral("codComunidad"),
                                          QStringLiteral("INT DEFAULT 0"), QStringLiteral("0")));
-    EXPECT_EQ(bd.Columna(QStringLiteral("SELECT codComunidad FROM Deduccion ORDER BY IDDeduccion")),
+    EXPECT_EQ(bd.column(QStringLiteral("SELECT codComunidad FROM Deduccion ORDER BY IDDeduccion")),
               (QStringList{QStringLiteral("0"), QStringLiteral("0")}));
     EXPECT_EQ(Tipo(QStringLiteral("Deduccion"), QStringLiteral("codComunidad")), QStringLiteral("LONG DEFAULT 0"));
     EXPECT_FALSE(ejecucion.HuboFallo());
@@ -61,7 +61,7 @@ TEST_F(OperacionesColumnaTest, ColumnaPresenteCambiaDeTipoSinRellenarse)
 
     EXPECT_TRUE(columnas.AnadirOCambiar(QStringLiteral("Deduccion"), QStringLiteral("codComunidad"),
                                         QStringLiteral("INT DEFAULT 0"), QStringLiteral("0")));
-    EXPECT_EQ(bd.Columna(QStringLiteral("SELECT codComunidad FROM Deduccion")),
+    EXPECT_EQ(bd.column(QStringLiteral("SELECT codComunidad FROM Deduccion")),
               (QStringList{QStringLiteral("4"), QStringLiteral("4")}));
     EXPECT_EQ(Tipo(QStringLiteral("Deduccion"), QStringLiteral("codComunidad")), QStringLiteral("LONG DEFAULT 0"));
 }
@@ -74,12 +74,12 @@ TEST_F(OperacionesColumnaTest, TablaQueFaltaSeCreaYRecibeSusColumnas)
     columnas.AnadirOCambiar(QStringLiteral("Destinatarios"), QStringLiteral("Cuenta"),
                             QStringLiteral("NVARCHAR(50) DEFAULT \"\""), QStringLiteral("''"));
     bd.con.Execute(QStringLiteral("INSERT INTO Destinatarios (IDDestinatario) VALUES (7)"));
-    EXPECT_EQ(bd.Escalar(QStringLiteral("SELECT Cuenta FROM Destinatarios")).toString(), QString());
-    EXPECT_FALSE(bd.Escalar(QStringLiteral("SELECT Cuenta FROM Destinatarios")).isNull());
+    EXPECT_EQ(bd.scalar(QStringLiteral("SELECT Cuenta FROM Destinatarios")).toString(), QString());
+    EXPECT_FALSE(bd.scalar(QStringLiteral("SELECT Cuenta FROM Destinatarios")).isNull());
 
     // An existing table is left as it is.
     columnas.CrearSiFalta(QStringLiteral("Destinatarios"));
-    EXPECT_EQ(bd.Escalar(QStringLiteral("SELECT COUNT(*) FROM Destinatarios")).toInt64(), 1);
+    EXPECT_EQ(bd.scalar(QStringLiteral("SELECT COUNT(*) FROM Destinatarios")).toInt64(), 1);
     EXPECT_FALSE(ejecucion.HuboFallo());
 }
 
