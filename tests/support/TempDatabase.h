@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/db/Connection.h"
+#include "support/QtPrinters.h"
 
 #include <QString>
 #include <QStringList>

@@ -7,7 +7,7 @@
 #include "platform/addins/cVodidazaz.h"
 #include "platform/vb/VbError.h"
 
-#include "addin_doubles/DobleVodidazaz.h"
+#include "addin_doubles/MockVodidazaz.h"
 
 #include <QFile>
 
@@ -15,6 +15,7 @@ namespace addinstest {
 namespace {
 
 using addins::HostComplementos;
+using ::testing::NiceMock;
 
 HostComplementos& Host() { return HostComplementos::Instancia(); }
 
@@ -132,11 +133,11 @@ TEST_F(HostComplementosTest, RegisteredClassComesBeforeTheLibraryWhileRegistered
     Instalar({"PVVodidazaz"});
     const auto esDoble = [] {
         auto objeto = addins::CrearObjeto<addins::cVodidazaz>("PVVodidazaz.cVodidazaz");
-        return dynamic_cast<dobles::DobleVodidazaz*>(objeto.get()) != nullptr;
+        return dynamic_cast<dobles::MockVodidazaz*>(objeto.get()) != nullptr;
     };
     {
         addins::RegistroClase registro("PVVodidazaz.cVodidazaz",
-                                       [] { return std::make_unique<dobles::DobleVodidazaz>(); });
+                                       [] { return std::make_unique<NiceMock<dobles::MockVodidazaz>>(); });
         EXPECT_TRUE(esDoble());
     }
     EXPECT_FALSE(esDoble());
@@ -145,7 +146,7 @@ TEST_F(HostComplementosTest, RegisteredClassComesBeforeTheLibraryWhileRegistered
 TEST_F(HostComplementosTest, RegisteredClassNeedsNoLibrary)
 {
     addins::RegistroClase registro("NvContabilidad.cContabilidad", [] {
-        return std::make_unique<dobles::DobleVodidazaz>();
+        return std::make_unique<NiceMock<dobles::MockVodidazaz>>();
     });
 
     EXPECT_FALSE(Host().CargarBiblioteca("NvContabilidad"));
@@ -159,12 +160,12 @@ TEST_F(HostComplementosTest, LaterRegistrationHidesAnEarlierOneUntilItEnds)
     int segundas = 0;
     addins::RegistroClase primera("X.cY", [&] {
         ++primeras;
-        return std::make_unique<dobles::DobleVodidazaz>();
+        return std::make_unique<NiceMock<dobles::MockVodidazaz>>();
     });
     {
         addins::RegistroClase segunda("X.cY", [&] {
             ++segundas;
-            return std::make_unique<dobles::DobleVodidazaz>();
+            return std::make_unique<NiceMock<dobles::MockVodidazaz>>();
         });
         addins::CrearObjeto<addins::Complemento>("X.cY");
     }
