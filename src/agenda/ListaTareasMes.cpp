@@ -14,9 +14,9 @@ ListaTareasMes::ListaTareasMes(QWidget* parent) : QListView(parent), m_modelo(ne
     });
 }
 
-void ListaTareasMes::Llenar(QList<ModeloTareasMes::Linea> lineas)
+void ListaTareasMes::Llenar(QList<ModeloTareasMes::Linea> lineas, bool ordenadas)
 {
-    m_modelo->Llenar(std::move(lineas));
+    m_modelo->Llenar(std::move(lineas), ordenadas);
 }
 
 int ListaTareasMes::AddItem(const QString& texto, qint32 id)

@@ -12,7 +12,8 @@ class ListaTareasMes : public QListView {
 public:
     explicit ListaTareasMes(QWidget* parent = nullptr);
 
-    void Llenar(QList<ModeloTareasMes::Linea> lineas);
+    // `ordenadas`: the lines come in their order already.
+    void Llenar(QList<ModeloTareasMes::Linea> lineas, bool ordenadas = false);
     void Limpiar() { Llenar({}); }
     // Adds a line in its sorted place; its index.
     int AddItem(const QString& texto, qint32 id);

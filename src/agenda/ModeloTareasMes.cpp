@@ -29,11 +29,9 @@ QVariant ModeloTareasMes::data(const QModelIndex& index, int role) const
     return {};
 }
 
-void ModeloTareasMes::Llenar(QList<Linea> lineas)
+void ModeloTareasMes::Llenar(QList<Linea> lineas, bool ordenadas)
 {
-    // The month's query already returns them in this order, so the sort
-    // only runs for stored times that are not well formed.
-    if (!std::is_sorted(lineas.begin(), lineas.end(), Antes))
+    if (!ordenadas)
         std::stable_sort(lineas.begin(), lineas.end(), Antes);
     beginResetModel();
     m_lineas = std::move(lineas);

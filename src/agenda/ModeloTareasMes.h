@@ -20,8 +20,9 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-    // Replaces every line; sorts them unless they come sorted.
-    void Llenar(QList<Linea> lineas);
+    // Replaces every line, sorting them unless the caller knows they come
+    // in their order.
+    void Llenar(QList<Linea> lineas, bool ordenadas = false);
     // Inserts after the lines that do not come after it; its row.
     int Anadir(const Linea& linea);
     void Quitar(int fila);

@@ -103,7 +103,7 @@ void PanelAgenda::CrearControles()
     listas->addWidget(lstTitulos);
     listas->addWidget(lstTareas, 1);
     auto* rejilla = new QGridLayout(this);
-    rejilla->setContentsMargins(0, 0, 0, 0);
+    rejilla->setContentsMargins(4, 4, 4, 4);
     rejilla->addWidget(lblFecha, 0, 0);
     rejilla->addWidget(lblTareas, 0, 1);
     rejilla->addWidget(mvwCalendar, 1, 0, Qt::AlignTop | Qt::AlignLeft);
@@ -154,7 +154,7 @@ void PanelAgenda::CargarDia(const QDate& dia)
     if (!dia.isValid())
         vb::ThrowInvalidCall();
     // Read first: a day that cannot be read leaves the one shown.
-    const QList<TareaAgenda> tareas = m_tareas.DelDia(dia);
+    CursorTareas tareas = m_tareas.DelDia(dia);
     const bool otroDia = dia != m_dia;
     m_dia = dia;
     SeleccionarEnCalendario(dia);
@@ -162,7 +162,8 @@ void PanelAgenda::CargarDia(const QDate& dia)
     int primera = kPrimeraHoraVisible;
     {
         const OperacionAgendaEnCurso anadiendo(m_operacion, OperacionAgenda::ANADIR);
-        for (const TareaAgenda& t : tareas) {
+        TareaAgenda t;
+        while (tareas.Siguiente(t)) {
             fpPlanifica->AddTask(t.IDTarea, t.HoraInicio, t.HoraFin, t.Nombre);
             primera = std::min(primera, widgets::HorasPlanifica::MinutosInicio(t.HoraInicio));
         }
@@ -177,13 +178,19 @@ void PanelAgenda::CargarDia(const QDate& dia)
 
 void PanelAgenda::CargarMes(const QDate& dia)
 {
-    const QList<TareaAgenda> tareas = m_tareas.DelMes(dia.year(), dia.month());
+    CursorTareas tareas = m_tareas.DelMes(dia.year(), dia.month());
     QList<ModeloTareasMes::Linea> lineas;
-    lineas.reserve(tareas.size());
-    for (const TareaAgenda& t : tareas)
+    lineas.reserve(tareas.Cuenta());
+    // The query's order is the list's as long as every date and start is
+    // well formed.
+    bool ordenadas = true;
+    TareaAgenda t;
+    while (tareas.Siguiente(t)) {
         lineas.append({TextosAgenda::LineaTareaMes(t.Fecha, t.HoraInicio, t.Nombre), t.IDTarea});
+        ordenadas = ordenadas && t.Fecha.size() == 8 && TextosAgenda::HoraBienFormada(t.HoraInicio);
+    }
     lblTareas->setText(TextosAgenda::TituloMes(dia.year(), dia.month()));
-    lstTareas->Llenar(std::move(lineas));
+    lstTareas->Llenar(std::move(lineas), ordenadas);
     m_estado.mstrMes = DosCifras(dia.month());
     m_anioMes = dia.year();
 }

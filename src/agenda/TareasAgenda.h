@@ -1,9 +1,9 @@
 #pragma once
 
+#include "agenda/CursorTareas.h"
 #include "agenda/TareaAgenda.h"
 
 #include <QDate>
-#include <QList>
 #include <optional>
 
 namespace db {
@@ -19,10 +19,11 @@ public:
 
     // The tasks of a day (IDTarea, Nombre, HoraInicio, HoraFin), by start
     // time and then by id, so a day always loads in the same order.
-    QList<TareaAgenda> DelDia(const QDate& dia) const;
-    // The tasks of a month (IDTarea, Nombre, Fecha, HoraInicio), in the
-    // order of the month list.
-    QList<TareaAgenda> DelMes(int anio, int mes) const;
+    CursorTareas DelDia(const QDate& dia) const;
+    // The tasks of a month (IDTarea, Nombre, Fecha, HoraInicio), by date,
+    // start and title: the order of the month list when the times are well
+    // formed.
+    CursorTareas DelMes(int anio, int mes) const;
     // The whole row; nothing when there is no row with that id.
     std::optional<TareaAgenda> Leer(qint32 id) const;
 

@@ -15,8 +15,29 @@ constexpr int kAnchoPrefijo = 18;
 QString LineaTareaMes(const QString& fecha, const QString& horaInicio, const QString& nombre)
 {
     using namespace widgets::HorasPlanifica;
-    return u' ' + fecha.right(2) + QStringLiteral("    ") + HoraMostrada(MinutosInicio(horaInicio))
-        + QStringLiteral("      ") + nombre;
+    QString linea;
+    linea.reserve(kAnchoPrefijo + nombre.size());
+    linea += u' ';
+    linea += QStringView(fecha).right(2);
+    linea += u"    ";
+    linea += HoraMostrada(MinutosInicio(horaInicio));
+    linea += u"      ";
+    linea += nombre;
+    return linea;
+}
+
+bool HoraBienFormada(const QString& hhmm)
+{
+    if (hhmm.size() != 4)
+        return false;
+    int cifras[4];
+    for (int i = 0; i < 4; ++i) {
+        const char16_t c = hhmm.at(i).unicode();
+        if (c < u'0' || c > u'9')
+            return false;
+        cifras[i] = c - u'0';
+    }
+    return cifras[0] * 10 + cifras[1] <= 23 && cifras[2] <= 5;
 }
 
 bool LineaAntes(const QString& a, const QString& b)

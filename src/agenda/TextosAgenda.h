@@ -12,6 +12,10 @@ namespace TextosAgenda {
 // reads the same in both places.
 QString LineaTareaMes(const QString& fecha, const QString& horaInicio, const QString& nombre);
 
+// A start stored as "HHMM" of a real time: the month's lines then come
+// from the database already in their order.
+bool HoraBienFormada(const QString& hhmm);
+
 // Whether month-list line `a` comes before `b`: by day and start, then by
 // title in the order of the database's texts (letter case and accents
 // ignored).

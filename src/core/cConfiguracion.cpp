@@ -2,6 +2,7 @@
 
 #include "core/AjustesUsuario.h"
 #include "platform/db/Connection.h"
+#include "platform/os/Paths.h"
 #include "platform/pvapi/cCRegistry.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
 #include "platform/settings/Settings.h"
@@ -9,6 +10,8 @@
 #include "platform/vb/VbError.h"
 #include "core/ArchivoUdl.h"
 #include "core/IEmpresaPrincipal.h"
+
+#include <QDir>
 
 #include <algorithm>
 #include <utility>
@@ -84,6 +87,14 @@ QString cConfiguracion::ObtenerOrigenDatosMDB(const QString& strOrigen)
     // A final separator belongs to the name: "C:\Datos\" gives "Datos\".
     const qsizetype separador = origen.size() < 2 ? -1 : UltimoSeparador(origen, origen.size() - 2);
     return separador < 0 ? origen : origen.mid(separador + 1);
+}
+
+QString cConfiguracion::RutaOrigenDatos(const QString& origen, const QString& carpetaPrograma)
+{
+    const QString ruta = os::NormalizeSeparators(origen);
+    if (ruta.isEmpty() || QDir::isAbsolutePath(ruta))
+        return ruta;
+    return QDir::cleanPath(os::JoinPath(carpetaPrograma, ruta));
 }
 
 QString cConfiguracion::SeccionUsuario(const QString& seccion) const

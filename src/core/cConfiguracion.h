@@ -35,6 +35,11 @@ public:
     static QString ObtenerOrigenDatosDir(const QString& strOrigen);
     // File name of the data source (the data source itself without folder).
     static QString ObtenerOrigenDatosMDB(const QString& strOrigen);
+    // The file a data source names, with "/" separators. Data links name
+    // their database relative to the program folder ("Duzediv.mdb"), so a
+    // copied or moved folder uses its own databases: a relative data source
+    // is taken in `carpetaPrograma`, never in the working folder.
+    static QString RutaOrigenDatos(const QString& origen, const QString& carpetaPrograma);
 
     // Writes the program folder and the default margins, page count and
     // window placement, overwriting what is there.

@@ -1,12 +1,15 @@
 #include "startup/AperturaBasesDatos.h"
 
+#include "platform/db/DatabaseFiles.h"
 #include "platform/os/Paths.h"
 #include "platform/pvapi/cCPassword.h"
+#include "platform/locks/LockErrors.h"
 #include "platform/locks/cProcesarBloqueos.h"
 #include "platform/ui/Ui.h"
 #include "platform/vb/ErrObject.h"
 #include "platform/vb/VbError.h"
 #include "startup/App.h"
+#include "startup/EnlaceDatos.h"
 #include "startup/TerminacionInmediata.h"
 #include "core/cConfiguracion.h"
 
@@ -50,12 +53,34 @@ QString CarpetaConSeparador(const QString& ruta)
     return ruta.left(separador + 1);
 }
 
-// The file the data source names, as it is on disk ("" when there is none).
-QString ArchivoExistente(const QString& origen)
+// The file a resolved data source names, as it is on disk ("" when there is
+// none).
+QString ArchivoExistente(const QString& ruta)
 {
-    const QString ruta = os::NormalizeSeparators(origen);
     const QString encontrado = os::FindFileCaseInsensitive(os::FolderOf(ruta), os::FileNameOf(ruta));
     return QFileInfo(encontrado).isFile() ? encontrado : QString();
+}
+
+// The one message about a database file that cannot be a database of the
+// program: what is wrong, where the file is, and the way out.
+QString TextoArchivoNoValido(const BaseDatos& base, const QString& archivo, db::DatabaseFileProblem problema)
+{
+    const QString nombre = Texto(base.nombre);
+    QString causa;
+    switch (problema) {
+    case db::DatabaseFileProblem::Empty:
+        causa = QStringLiteral("¡El archivo de la base de datos '%1' está vacío!").arg(nombre);
+        break;
+    case db::DatabaseFileProblem::Foreign:
+        causa = QStringLiteral("¡El archivo '%1' no es una base de datos de la aplicación!").arg(nombre);
+        break;
+    default:
+        causa = QStringLiteral("¡El archivo de la base de datos '%1' está dañado!").arg(nombre);
+        break;
+    }
+    return causa + QStringLiteral("\r\n\r\nArchivo: ") + archivo
+           + QStringLiteral("\r\n\r\nLa aplicación no podrá continuar. Restaure una copia de seguridad de la "
+                            "base de datos en ese archivo y vuelva a iniciar la aplicación.");
 }
 
 void VerErrorCarga(const App& app)
@@ -161,11 +186,13 @@ AperturaBasesDatos::Apertura AperturaBasesDatos::AbrirBase(int indice)
     const QString origen = cConfiguracion::ObtenerOrigenDatos(cadena);
     if (cadena.isEmpty() || origen.isEmpty())
         return Apertura::NoAbierta;
-    const QString archivo = ArchivoExistente(origen);
+    const QString archivo = ArchivoExistente(cConfiguracion::RutaOrigenDatos(origen, App::Path()));
     if (archivo.isEmpty() || os::FileNameOf(archivo).toUpper() != Texto(base.archivoRequerido))
         return Apertura::NoAbierta;
 
-    if (!ComprobarPasswordBD(origen)) {
+    if (!ComprobarArchivo(indice, archivo))
+        return Apertura::FinCarga;
+    if (!ComprobarPasswordBD(archivo)) {
         ui::Beep();
         ui::MsgBox(Texto(base.mensajePassword), ui::vbOKOnly + ui::vbExclamation, App::Title());
         return Apertura::NoAbierta;
@@ -174,7 +201,9 @@ AperturaBasesDatos::Apertura AperturaBasesDatos::AbrirBase(int indice)
     db::Connection& conexion = Conexion(indice);
     bool error = false;
     try {
-        conexion.Open(CadenaApertura(cadena, Password(indice)));
+        // The link's string with its data source resolved, so the connection
+        // (and the upgrade's backups, the locks) name the file itself.
+        conexion.Open(CadenaApertura(EnlaceDatos::ConOrigenDatos(cadena, archivo), Password(indice)));
     } catch (...) {
         vb::Err().SetFromException(std::current_exception());
         VerErrorCarga(m_app);
@@ -188,6 +217,17 @@ AperturaBasesDatos::Apertura AperturaBasesDatos::AbrirBase(int indice)
         return Apertura::FinCarga;
     }
     return error ? Apertura::NoAbierta : Apertura::Abierta;
+}
+
+bool AperturaBasesDatos::ComprobarArchivo(int indice, const QString& archivo)
+{
+    const db::DatabaseFileProblem problema = db::ExamineDatabaseFile(archivo);
+    if (problema == db::DatabaseFileProblem::None)
+        return true;
+    ui::Beep();
+    ui::MsgBox(TextoArchivoNoValido(kBases[indice], archivo, problema), ui::vbOKOnly + ui::vbExclamation,
+               App::Title());
+    return false;
 }
 
 QString AperturaBasesDatos::Password(int indice)
@@ -242,9 +282,15 @@ void AperturaBasesDatos::ComprobarBloqueoEntrada(const QString& ruta)
         PVAPI::cProcesarBloqueos bloqueos;
         bloqueos.Inicializar(CarpetaConSeparador(ruta));
         ocupada = bloqueos.blnComprobarBloqueoEntradaAplicacion();
-    } catch (const vb::VbError&) {
-        // A lock folder we cannot use tells nothing about the other workstations.
-        ocupada = false;
+    } catch (const vb::VbError& error) {
+        // A folder that does not exist has nobody inside; any other failure of
+        // the lock service leaves it unknown, which is never "free": an
+        // exclusive operation may be under way elsewhere.
+        if (error.number() != PVAPI::ErrLockFolderNotFound) {
+            ui::Beep();
+            ui::MsgBox(error.description(), ui::vbOKOnly + ui::vbExclamation, App::Title());
+            throw TerminacionInmediata(0);
+        }
     }
     if (!ocupada)
         return;

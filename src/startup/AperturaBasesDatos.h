@@ -27,11 +27,13 @@ public:
     virtual ~AperturaBasesDatos() = default;
 
     // Throws TerminacionInmediata when another workstation holds the entry
-    // lock of the parish database's folder (after telling the user).
+    // lock of the parish database's folder (after telling the user). A file
+    // that is empty, damaged or no database of the program ends the loading
+    // (not ok) after one message, with nothing on disk changed.
     Resultado Ejecutar();
 
-    // The opening string: the data link's connection string as it is, then
-    // the database password.
+    // The opening string: the connection string (the data link's, with its
+    // data source resolved to the file), then the database password.
     static QString CadenaApertura(const QString& cadenaConexion, const QString& password);
 
     static const QString kAvisoBloqueoEntrada;
@@ -44,6 +46,10 @@ private:
     enum class Apertura { Abierta, NoAbierta, FinCarga };
 
     Apertura AbrirBase(int indice);
+    // False, after telling the user, when the file is empty, damaged or no
+    // database of the program: neither a password nor another link helps
+    // then, and nothing on disk is touched.
+    bool ComprobarArchivo(int indice, const QString& archivo);
     // True when the database refuses to open without a password; also the
     // entry-lock test of the parish database. `ruta` names a file that
     // AbrirBase has found.

@@ -36,12 +36,15 @@ QString EnlaceDatos::OrigenDatos() const
 
 void EnlaceDatos::EstablecerOrigenDatos(const QString& origen)
 {
+    m_cadena = ConOrigenDatos(m_cadena, origen);
+}
+
+QString EnlaceDatos::ConOrigenDatos(const QString& cadena, const QString& origen)
+{
     const QString nueva = kOrigenDatos + QLatin1Char('=') + origen;
-    if (m_cadena.trimmed().isEmpty()) {
-        m_cadena = QStringList{kProveedorJet, nueva, kPersistencia}.join(QLatin1Char(';'));
-        return;
-    }
-    QStringList propiedades = m_cadena.split(QLatin1Char(';'));
+    if (cadena.trimmed().isEmpty())
+        return QStringList{kProveedorJet, nueva, kPersistencia}.join(QLatin1Char(';'));
+    QStringList propiedades = cadena.split(QLatin1Char(';'));
     bool sustituida = false;
     for (QString& propiedad : propiedades) {
         if (!sustituida && EsOrigenDatos(propiedad)) {
@@ -53,7 +56,7 @@ void EnlaceDatos::EstablecerOrigenDatos(const QString& origen)
         // After the provider, where the data-link editor puts it.
         propiedades.insert(propiedades.isEmpty() ? 0 : 1, nueva);
     }
-    m_cadena = propiedades.join(QLatin1Char(';'));
+    return propiedades.join(QLatin1Char(';'));
 }
 
 void EnlaceDatos::Guardar() const

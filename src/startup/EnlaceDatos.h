@@ -19,6 +19,10 @@ public:
     // without a connection string gets the Jet provider's.
     void EstablecerOrigenDatos(const QString& origen);
 
+    // `cadena` with its "Data Source" set to `origen` as above, every other
+    // property kept as it is.
+    static QString ConOrigenDatos(const QString& cadena, const QString& origen);
+
     // Writes the file in its format (UTF-16 with byte-order mark, CR LF),
     // replacing it atomically. Throws vb::VbError 75 when it cannot.
     void Guardar() const;

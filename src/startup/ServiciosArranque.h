@@ -20,8 +20,9 @@ struct ServiciosArranque {
     frmMensaje::EjecutarDialogo ejecutarDialogo;
     // Folder of the one-instance lock ("" = the user's runtime folder).
     QString carpetaInstanciaUnica;
-    // Makes the program folder the process's working folder, so that a data
-    // link naming its database without a folder finds it there.
+    // Makes the program folder the process's working folder. Nothing relies
+    // on it to find the databases: a relative data source is resolved in the
+    // program folder explicitly.
     std::function<void(const QString& carpeta)> establecerDirectorioActual;
     // The add-in set-up actions (made on first use, kept for both set-ups).
     std::function<std::unique_ptr<IAccionesSetup>(App&)> crearAccionesSetup;

@@ -1,6 +1,7 @@
 #include "AgendaFixture.h"
 
 #include "agenda/ListaTareasMes.h"
+#include "agenda/TextosAgenda.h"
 #include "platform/widgets/fpPlanifica.h"
 #include "support/TestEnvironment.h"
 
@@ -142,6 +143,10 @@ TEST_F(PanelAgendaTest, EveryStoredEndOfTheDayShowsAsMidnightAndOddTimesAreShown
     EXPECT_EQ(Fila(d), QStringLiteral("20240310 - d|"));
     EXPECT_NE(LineaDe(e), -1);
     EXPECT_EQ(panel->lstTareas->List(LineaDe(e)), QStringLiteral(" 10    09:30      e"));
+    // The database orders "930" after "2200": the list still shows it in its place.
+    const QStringList lineas = Lineas();
+    EXPECT_TRUE(std::is_sorted(lineas.begin(), lineas.end(), TextosAgenda::LineaAntes));
+    EXPECT_LT(LineaDe(e), LineaDe(f));
 }
 
 TEST_F(PanelAgendaTest, ADayThatCannotBeReadIsReportedAndLeavesTheDayShown)

@@ -6,10 +6,11 @@ namespace {
 
 using TareasAgendaTest = AgendaFixture;
 
-QStringList Resumen(const QList<TareaAgenda>& tareas)
+QStringList Resumen(CursorTareas tareas)
 {
     QStringList r;
-    for (const TareaAgenda& t : tareas)
+    TareaAgenda t;
+    while (tareas.Siguiente(t))
         r << QStringLiteral("%1 %2 %3").arg(t.Fecha, t.HoraInicio, t.Nombre);
     return r;
 }
@@ -30,7 +31,7 @@ TEST_F(TareasAgendaTest, ADayComesByStartThenByIdAndAMonthStopsAtItsOwnDays)
     EXPECT_EQ(Resumen(tareas.DelMes(2024, 2)),
               (QStringList{QStringLiteral("20240201 1200 Primera"), QStringLiteral("20240229 0900 A"),
                            QStringLiteral("20240229 0900 b"), QStringLiteral("20240229 1800 Boda")}));
-    EXPECT_TRUE(tareas.DelDia(QDate(2024, 2, 28)).isEmpty());
+    EXPECT_EQ(tareas.DelDia(QDate(2024, 2, 28)).Cuenta(), 0);
 }
 
 TEST_F(TareasAgendaTest, TitlesAreValuesNeverSql)

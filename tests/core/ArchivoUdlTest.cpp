@@ -141,4 +141,27 @@ TEST(OrigenDatosTest, SplitsTheDataSource)
     }
 }
 
+// A data source without a folder, or with a relative one, lies in the program
+// folder whatever the working folder is.
+TEST(OrigenDatosTest, ResolvesARelativeDataSourceInTheProgramFolder)
+{
+    struct Caso {
+        const char* origen;
+        const char* ruta;
+    };
+    const Caso casos[] = {
+        {"Duzediv.mdb", "/srv/programa/Duzediv.mdb"},
+        {"datos\\Informes.mdb", "/srv/programa/datos/Informes.mdb"},
+        {"..\\datos/Contabilidad.mdb", "/srv/datos/Contabilidad.mdb"},
+        {"/srv/parroquia/Duzediv.mdb", "/srv/parroquia/Duzediv.mdb"},
+        {"\\srv\\parroquia\\Duzediv.mdb", "/srv/parroquia/Duzediv.mdb"},
+        {"", ""},
+    };
+    for (const Caso& caso : casos) {
+        EXPECT_EQ(cConfiguracion::RutaOrigenDatos(QString::fromUtf8(caso.origen), QStringLiteral("/srv/programa")),
+                  QString::fromUtf8(caso.ruta))
+            << caso.origen;
+    }
+}
+
 } // namespace

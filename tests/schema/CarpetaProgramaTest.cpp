@@ -109,7 +109,8 @@ TEST(CarpetaPrograma, CadaBaseExigeSuPassword)
     EXPECT_FALSE(db::HasDatabasePassword(carpeta.file("Imagenes.img")));
 }
 
-TEST(CarpetaPrograma, LosVinculosApuntanALasBasesDeLaCarpeta)
+// By file name alone: a copied or moved folder must use its own databases.
+TEST(CarpetaPrograma, LosVinculosNombranLasBasesSinCarpeta)
 {
     TempProgramFolder carpeta;
     for (const DescripcionBaseDatos& d : BasesDatosPrograma()) {
@@ -117,7 +118,7 @@ TEST(CarpetaPrograma, LosVinculosApuntanALasBasesDeLaCarpeta)
         ASSERT_TRUE(udl.open(QIODevice::ReadOnly));
         const QString esperado = QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;"
                                                 "Persist Security Info=False")
-                                     .arg(QDir(carpeta.path()).absoluteFilePath(d.archivo));
+                                     .arg(d.archivo);
         EXPECT_EQ(udl.readAll(), ContenidoArchivoUdl(esperado)) << d.vinculo.toStdString();
     }
 }
@@ -165,7 +166,7 @@ TEST(CarpetaPrograma, UnaBaseConOtrasMayusculasSeRespeta)
     EXPECT_FALSE(QFileInfo::exists(QDir(dir.path()).filePath("Duzediv.mdb")));
     EXPECT_TRUE(informe.conservados.contains(viejo.fileName()));
     // The link names the database as it is spelled in the folder.
-    EXPECT_TRUE(TextoUtf16(QDir(dir.path()).filePath("duzediv.udl")).contains("/DUZEDIV.MDB;"));
+    EXPECT_TRUE(TextoUtf16(QDir(dir.path()).filePath("duzediv.udl")).contains("Data Source=DUZEDIV.MDB;"));
 }
 
 TEST(CarpetaPrograma, UnArchivoAMedioHacerDeOtraVezSeReemplaza)

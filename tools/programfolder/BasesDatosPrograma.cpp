@@ -35,6 +35,11 @@ QString CadenaConexionVinculo(const QString& rutaBaseDatos)
         .arg(QDir::cleanPath(QFileInfo(rutaBaseDatos).absoluteFilePath()));
 }
 
+QString CadenaEnlaceDatos(const QString& archivo)
+{
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Persist Security Info=False").arg(archivo);
+}
+
 QString CadenaConexionConPassword(const QString& rutaBaseDatos, const QString& password)
 {
     return CadenaConexionVinculo(rutaBaseDatos) + QStringLiteral(";Jet OLEDB:Database Password=") + password;

@@ -17,10 +17,14 @@ struct DescripcionBaseDatos {
 const QList<DescripcionBaseDatos>& BasesDatosPrograma();
 const DescripcionBaseDatos& Descripcion(BaseDatosPrograma base);
 
-// The connection string a data-link file holds for a database file: the Jet
-// provider and the absolute path, without the password (the start-up appends
-// it).
+// The connection string of a database file by its absolute path, without the
+// password, for tools and tests that open a file directly.
 QString CadenaConexionVinculo(const QString& rutaBaseDatos);
+
+// The connection string the data-link files of a program folder hold: the
+// Jet provider and the database's file name alone, which the start-up takes
+// in the program folder, so a copied or moved folder uses its own databases.
+QString CadenaEnlaceDatos(const QString& archivo);
 
 // The string that opens the database with its password, for tools and tests.
 QString CadenaConexionConPassword(const QString& rutaBaseDatos, const QString& password);

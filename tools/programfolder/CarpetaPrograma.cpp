@@ -5,6 +5,7 @@
 
 #include "platform/db/Connection.h"
 #include "platform/db/DatabaseFiles.h"
+#include "platform/os/Paths.h"
 #include "schema/Estructura.h"
 #ifdef DUZ_CON_SEMILLAS
 #include "seed/SemillasNuevas.h"
@@ -116,8 +117,8 @@ InformeCarpetaPrograma CrearCarpetaPrograma(const QString& carpeta, const Opcion
     // The links name the databases as they are spelled in the folder.
     for (const DescripcionBaseDatos& base : BasesDatosPrograma()) {
         SiFalta(absoluta, base.vinculo, informe, [&](const QString& ruta) {
-            const QString mdb = RutaEnCarpeta(absoluta, base.archivo);
-            if (!EscribirArchivoUdl(ruta, CadenaConexionVinculo(mdb)))
+            const QString mdb = os::FileNameOf(RutaEnCarpeta(absoluta, base.archivo));
+            if (!EscribirArchivoUdl(ruta, CadenaEnlaceDatos(mdb)))
                 Fallo(QStringLiteral("No se pudo escribir el archivo '%1'.").arg(ruta));
         });
     }

@@ -20,7 +20,7 @@ struct InformeCarpetaPrograma {
 
 // Lays out a complete program folder: the three databases with their layouts
 // (and seed rows), the picture database "Imagenes.img", the data-link files
-// pointing at the databases of this folder, and the folders "CopiasBD",
+// naming the databases of this folder by file name alone, and the folders "CopiasBD",
 // "Log/Trasvase" and "addins". Only what is missing is made: an existing
 // database, picture database or data-link file (whatever its letter case) is
 // never touched, so a user's data survives. A file is built under a temporary

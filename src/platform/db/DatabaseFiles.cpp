@@ -248,4 +248,67 @@ bool HasDatabasePassword(const QString& path)
     return DatabasePassword::isSet(db.get());
 }
 
+namespace {
+
+quint32 HeaderNumber(const QByteArray& header, int offset, int bytes)
+{
+    quint32 n = 0;
+    for (int i = 0; i < bytes; ++i)
+        n = (n << 8) | static_cast<uchar>(header.at(offset + i));
+    return n;
+}
+
+// The header of a SQLite file (its first 100 bytes) and the file's size.
+bool HeaderIsSound(const QByteArray& header, qint64 size)
+{
+    if (header.size() < 100 || !header.startsWith(QByteArrayView("SQLite format 3\0", 16)))
+        return false;
+    quint32 pageSize = HeaderNumber(header, 16, 2);
+    if (pageSize == 1)
+        pageSize = 65536;
+    if (pageSize < 512 || pageSize > 65536 || (pageSize & (pageSize - 1)) != 0)
+        return false;
+    // The page count is kept only while the change counter matches; a file
+    // shorter than it was cut (an interrupted copy).
+    const quint32 pages = HeaderNumber(header, 28, 4);
+    const bool pagesValid = pages != 0 && HeaderNumber(header, 24, 4) == HeaderNumber(header, 92, 4);
+    return !pagesValid || size >= qint64(pages) * pageSize;
+}
+
+// Reads the schema read-only: false only when SQLite finds the file damaged.
+bool SchemaIsReadable(const QString& path)
+{
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX,
+                             nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_stmt* probe = nullptr;
+        rc = sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master", -1, &probe, nullptr);
+        if (rc == SQLITE_OK)
+            rc = sqlite3_step(probe);
+        sqlite3_finalize(probe);
+    }
+    sqlite3_close_v2(db);
+    return (rc & 0xFF) != SQLITE_NOTADB && (rc & 0xFF) != SQLITE_CORRUPT;
+}
+
+} // namespace
+
+DatabaseFileProblem ExamineDatabaseFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return DatabaseFileProblem::None;
+    const qint64 size = file.size();
+    if (size == 0)
+        return DatabaseFileProblem::Empty;
+    const QByteArray header = file.read(100);
+    file.close();
+    if (!HeaderIsSound(header, size))
+        return DatabaseFileProblem::Damaged;
+    if (static_cast<qint32>(HeaderNumber(header, 68, 4)) != kApplicationId)
+        return DatabaseFileProblem::Foreign;
+    return SchemaIsReadable(path) ? DatabaseFileProblem::None : DatabaseFileProblem::Damaged;
+}
+
 } // namespace db

@@ -40,4 +40,12 @@ void SetDatabasePassword(const QString& path, const QString& oldPassword, const 
 // True when the file holds a password.
 bool HasDatabasePassword(const QString& path);
 
+// What is wrong with an existing file offered as a database, found without
+// a password and without writing anything: no bytes, not a readable SQLite
+// file (or shorter than its header says), or a sound SQLite file that this
+// layer did not make. None also when the file cannot be read at all: opening
+// it then reports why.
+enum class DatabaseFileProblem { None, Empty, Damaged, Foreign };
+DatabaseFileProblem ExamineDatabaseFile(const QString& path);
+
 } // namespace db

@@ -78,7 +78,7 @@ void fpPlanifica::AddTask(qint32 id, const QString& start, const QString& end, c
     t.fin = MinutosFin(end, t.inicio);
     t.texto = text;
     m_tareas.append(t);
-    viewport()->update();
+    Repintar();
     emit TaskAdd(TaskCount());
 }
 
@@ -97,7 +97,7 @@ void fpPlanifica::Clear()
     m_indice = 0;
     m_seleccion = 0;
     m_arrastre = {};
-    viewport()->update();
+    Repintar();
 }
 
 void fpPlanifica::SetTaskIndex(int index)
@@ -114,7 +114,7 @@ QString fpPlanifica::TaskText() const
 void fpPlanifica::SetTaskText(const QString& text)
 {
     Actual().texto = text;
-    viewport()->update();
+    Repintar();
 }
 
 QString fpPlanifica::TaskStart() const
@@ -143,6 +143,14 @@ int fpPlanifica::FindTask(qint32 id) const
         if (m_tareas.at(i).id == id)
             return i + 1;
     return 0;
+}
+
+void fpPlanifica::Repintar()
+{
+    if (m_repintarPedido)
+        return;
+    m_repintarPedido = true;
+    viewport()->update();
 }
 
 void fpPlanifica::SetRedraw(bool redraw)
@@ -196,7 +204,7 @@ void fpPlanifica::Quitar(int index)
     };
     ajustar(m_indice);
     ajustar(m_seleccion);
-    viewport()->update();
+    Repintar();
 }
 
 void fpPlanifica::Seleccionar(int index)
@@ -204,7 +212,7 @@ void fpPlanifica::Seleccionar(int index)
     if (m_seleccion == index)
         return;
     m_seleccion = index;
-    viewport()->update();
+    Repintar();
     if (index)
         emit Select(index);
 }
@@ -525,6 +533,7 @@ bool fpPlanifica::MostrarTip(const QHelpEvent& evento)
 
 void fpPlanifica::paintEvent(QPaintEvent*)
 {
+    m_repintarPedido = false;
     QPainter p(viewport());
     PintarRejilla(p);
     const QList<QRect> bloques = Bloques();
@@ -564,8 +573,8 @@ void fpPlanifica::PintarBloque(QPainter& p, const QRect& r, const Tarea& t, bool
 {
     const QColor borde = seleccionada ? palette().color(QPalette::Highlight) : QColor(0x3a, 0x6e, 0xa5);
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(borde, seleccionada ? 2 : 1));
-    p.setBrush(seleccionada ? QColor(0xbf, 0xd7, 0xf2) : QColor(0xdc, 0xe9, 0xf8));
+    p.setPen(QPen(borde, seleccionada ? 2.5 : 1));
+    p.setBrush(seleccionada ? QColor(0xa9, 0xc9, 0xee) : QColor(0xdc, 0xe9, 0xf8));
     p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
     p.setRenderHint(QPainter::Antialiasing, false);
 

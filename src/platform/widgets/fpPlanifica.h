@@ -158,6 +158,7 @@ private:
     QList<QRect> Bloques() const;
     QRect RectHoras(int horaA, int horaB) const;
     void ActualizarBarras();
+    void Repintar();
     void ActualizarCursor(const QPoint& punto);
 
     void EmpezarArrastre(const QPoint& punto);
@@ -177,6 +178,8 @@ private:
     Arrastre m_arrastre;
     int m_altoHora = 40;
     bool m_redraw = true;
+    // A repaint is already asked for: a day of many tasks asks once.
+    bool m_repintarPedido = false;
     QString m_planDate;
     int m_viewMode = 0;
     int m_mousePointer = 0;

@@ -41,14 +41,22 @@ int MinutosFin(const QString& hhmm, int inicio)
     return minutos > inicio ? minutos : unaHoraDespues;
 }
 
+// Written by hand: the month list formats thousands of times at a time.
 QString TextoHora(int minutos)
 {
-    return QStringLiteral("%1%2").arg(minutos / 60, 2, 10, QLatin1Char('0')).arg(minutos % 60, 2, 10, QLatin1Char('0'));
+    const int h = minutos / 60;
+    const int m = minutos % 60;
+    const QChar cifras[4] = {QChar(u'0' + h / 10), QChar(u'0' + h % 10), QChar(u'0' + m / 10), QChar(u'0' + m % 10)};
+    return QString(cifras, 4);
 }
 
 QString HoraMostrada(int minutos)
 {
-    return QStringLiteral("%1:%2").arg(minutos / 60, 2, 10, QLatin1Char('0')).arg(minutos % 60, 2, 10, QLatin1Char('0'));
+    const int h = minutos / 60;
+    const int m = minutos % 60;
+    const QChar cifras[5] = {QChar(u'0' + h / 10), QChar(u'0' + h % 10), QChar(u':'), QChar(u'0' + m / 10),
+                             QChar(u'0' + m % 10)};
+    return QString(cifras, 5);
 }
 
 int SlotInicio(int minutos)
