@@ -10,8 +10,9 @@ set(levels
   platform/ui 2
   platform/db 3
   platform/locks 4
-  platform/pvapi 5  platform/widgets 5
-  platform/addins 6  platform/report 6
+  platform/widgets 5
+  platform/pvapi 6
+  platform/addins 7  platform/report 7
   core 10
   schema 11  navigation 11
   seed 12  dialogs 12  agenda 12  addins/comun 12
