@@ -11,8 +11,8 @@
 #include "platform/addins/cVodidazaz.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DatabaseFiles.h"
-#include "platform/pvapi/IControlInforme.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
+#include "platform/report/ControlInformeBase.h"
 #include "platform/vb/VbError.h"
 #include "core/cConfigContabilidad.h"
 #include "support/QtPrinters.h"
@@ -26,10 +26,9 @@ namespace {
 
 using testsupport::scriptedUi;
 
-class ControlInformeFalso : public PVAPI::IControlInforme {
+class ControlInformeFalso : public report::ControlInformeBase {
 public:
-    long LastErrorNumber() const override { return 0; }
-    QString LastErrorString() const override { return {}; }
+    void PrintReport() override {}
 };
 
 // The stand-ins installed in a program folder, made by class name as the

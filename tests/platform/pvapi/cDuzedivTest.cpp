@@ -1,7 +1,7 @@
 #include "platform/pvapi/cDuzediv.h"
 
-#include "platform/pvapi/IControlInforme.h"
 #include "platform/pvapi/VentanaProgreso.h"
+#include "platform/report/ControlInformeBase.h"
 #include "platform/ui/RunHandler.h"
 #include "platform/vb/ErrObject.h"
 #include "platform/vb/VbError.h"
@@ -33,10 +33,14 @@ TEST(cDuzedivTest, VerErrorShowsTheCurrentErrorAndTheThreeTexts)
                                            "Proyecto: NorviaParvanta2000"));
 }
 
-class ControlFalso : public PVAPI::IControlInforme {
+class ControlFalso : public report::ControlInformeBase {
 public:
-    long LastErrorNumber() const override { return 20515; }
-    QString LastErrorString() const override { return QStringLiteral("Error en la fórmula."); }
+    ControlFalso()
+    {
+        setLastErrorNumber(20515);
+        setLastErrorString(QStringLiteral("Error en la fórmula."));
+    }
+    void PrintReport() override {}
 };
 
 TEST(cDuzedivTest, VerErrorCrystalShowsTheEngineError)
