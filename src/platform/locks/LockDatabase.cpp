@@ -2,6 +2,8 @@
 
 #include "platform/locks/LockErrors.h"
 
+#include <QFileInfo>
+#include <QtDebug>
 #include <sqlite3.h>
 
 namespace PVAPI {
@@ -22,9 +24,32 @@ constexpr const char* SchemaSql =
     "CREATE TABLE IF NOT EXISTS EntradaAplicacion("
     "  Sesion TEXT NOT NULL, Propietario INTEGER NOT NULL);";
 
+// Every statement the service runs, on no rows: a file whose tables lack a
+// column is as unusable as a damaged one.
+constexpr const char* LayoutSql =
+    "SELECT Id, Equipo, Proceso, Inicio FROM Sesion WHERE 0;"
+    "SELECT Sesion, Propietario, Tabla, Registro, Parcial FROM Bloqueo WHERE 0;"
+    "SELECT Sesion, Propietario FROM EntradaAplicacion WHERE 0;";
+
 bool isBusy(int rc)
 {
     return (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED;
+}
+
+bool isDamage(int rc)
+{
+    return (rc & 0xff) == SQLITE_NOTADB || (rc & 0xff) == SQLITE_CORRUPT;
+}
+
+QString fileNameOf(const QString& path)
+{
+    return QFileInfo(path).fileName();
+}
+
+[[noreturn]] void throwDamaged(const QString& path)
+{
+    ThrowLockError(ErrLockDatabaseDamaged,
+                   QStringLiteral("El archivo de bloqueos '%1' está dañado.").arg(path));
 }
 
 } // namespace
@@ -35,18 +60,22 @@ LockDatabase::LockDatabase(const QString& path)
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX;
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK) {
-        const QString message = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString();
+        qWarning().noquote() << "Lock database" << path << "does not open:"
+                             << (m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc));
         sqlite3_close(m_db);
         m_db = nullptr;
         ThrowLockError(ErrLockDatabase,
-                       QStringLiteral("No se puede abrir la base de datos de bloqueos '%1': %2")
-                           .arg(path, message));
+                       QStringLiteral("No se puede abrir el archivo de bloqueos '%1'. Compruebe que la carpeta "
+                                      "de los datos existe y que se puede escribir en ella.")
+                           .arg(path));
     }
+    sqlite3_extended_result_codes(m_db, 1);
     sqlite3_busy_timeout(m_db, BusyTimeoutMs);
     try {
         exec("PRAGMA journal_mode=DELETE");
         exec("PRAGMA temp_store=MEMORY");
         createTables();
+        checkSound();
     } catch (...) {
         sqlite3_close(m_db);
         throw;
@@ -61,8 +90,31 @@ LockDatabase::~LockDatabase()
 void LockDatabase::createTables()
 {
     Transaction transaction(*this, Mode::Write);
-    exec(SchemaSql);
+    layoutExec(SchemaSql);
     transaction.commit();
+}
+
+// An SQL error on statements that hold for a sound lock file means that the
+// file under its name holds something else.
+void LockDatabase::layoutExec(const char* sql)
+{
+    const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
+    if ((rc & 0xff) == SQLITE_ERROR) {
+        qWarning().noquote() << "Lock database" << m_path << "has another layout:" << sqlite3_errmsg(m_db);
+        throwDamaged(m_path);
+    }
+    if (rc != SQLITE_OK)
+        fail(rc, sql);
+}
+
+void LockDatabase::checkSound()
+{
+    layoutExec(LayoutSql);
+    Statement check(*this, "PRAGMA quick_check");
+    if (check.step() && check.text(0) != QLatin1String("ok")) {
+        qWarning().noquote() << "Lock database" << m_path << "fails its check:" << check.text(0);
+        throwDamaged(m_path);
+    }
 }
 
 void LockDatabase::exec(const char* sql)
@@ -74,10 +126,19 @@ void LockDatabase::exec(const char* sql)
 
 void LockDatabase::fail(int rc, const char* what) const
 {
-    const QString message = QStringLiteral("Error en la base de datos de bloqueos '%1' (%2): %3")
-                                .arg(m_path, QString::fromUtf8(what),
-                                     QString::fromUtf8(sqlite3_errmsg(m_db)));
-    ThrowLockError(isBusy(rc) ? ErrLockDatabaseBusy : ErrLockDatabase, message);
+    qWarning().noquote() << "Lock database" << m_path << "failed on" << what << ":" << sqlite3_errmsg(m_db);
+    if (isDamage(rc))
+        throwDamaged(m_path);
+    if (isBusy(rc))
+        ThrowLockError(ErrLockDatabaseBusy,
+                       QStringLiteral("Otro equipo tiene ocupado el archivo de bloqueos '%1' desde hace más de %2 "
+                                      "segundos. Inténtelo de nuevo.")
+                           .arg(fileNameOf(m_path))
+                           .arg(BusyTimeoutMs / 1000));
+    ThrowLockError(ErrLockDatabase,
+                   QStringLiteral("No se puede usar el archivo de bloqueos '%1'. Compruebe que la carpeta de los "
+                                  "datos existe y que se puede escribir en ella.")
+                       .arg(m_path));
 }
 
 LockDatabase::Statement::Statement(LockDatabase& db, const char* sql)

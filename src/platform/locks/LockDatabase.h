@@ -14,7 +14,11 @@ namespace PVAPI {
 // up briefly instead of failing at once.
 class LockDatabase {
 public:
-    // Opens or creates the file and its tables. Throws vb::VbError.
+    // Opens or creates the file and its tables. Throws vb::VbError:
+    // ErrLockDatabaseDamaged when the file is not a sound lock database
+    // (see LockFileRepair), ErrLockDatabaseBusy when another workstation
+    // keeps it locked, ErrLockDatabase otherwise. The texts are Spanish and
+    // name the file; SQLite's own words go to the log only.
     explicit LockDatabase(const QString& path);
     ~LockDatabase();
     LockDatabase(const LockDatabase&) = delete;
@@ -69,6 +73,8 @@ public:
 private:
     [[noreturn]] void fail(int rc, const char* what) const;
     void createTables();
+    void checkSound();
+    void layoutExec(const char* sql);
 
     sqlite3* m_db = nullptr;
     QString m_path;

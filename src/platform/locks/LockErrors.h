@@ -13,6 +13,7 @@ inline constexpr long ErrLockNotInitialised = 91;      // object used before Ini
 inline constexpr long ErrLockDatabase = -2147221504 + 512 + 1;
 inline constexpr long ErrLockDatabaseBusy = -2147221504 + 512 + 2;
 inline constexpr long ErrLockLivenessFile = -2147221504 + 512 + 3;
+inline constexpr long ErrLockDatabaseDamaged = -2147221504 + 512 + 4;
 
 inline const QString LockErrorSource = QStringLiteral("PVAPI.cProcesarBloqueos");
 

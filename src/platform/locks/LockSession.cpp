@@ -3,6 +3,7 @@
 #include "platform/os/Paths.h"
 #include "platform/locks/LockDatabase.h"
 #include "platform/locks/LockErrors.h"
+#include "platform/locks/LockFileRepair.h"
 #include "platform/locks/LockLivenessFile.h"
 
 #include <QDateTime>
@@ -105,7 +106,7 @@ LockSession::LockSession(const QString& folder)
     // The liveness file is held before the session row exists, so a row is
     // never seen without its file being held.
     m_liveness = std::make_unique<LockLivenessFile>(livenessPath(m_id));
-    m_db = std::make_unique<LockDatabase>(dir.filePath(DatabaseFileName));
+    m_db = LockFileRepair::Open(dir.filePath(DatabaseFileName), dir.filePath(SessionsFolderName), m_id);
     m_db->exec("CREATE TEMP TABLE IF NOT EXISTS Viva(Id TEXT PRIMARY KEY);"
                "CREATE TEMP TABLE IF NOT EXISTS Pedido("
                "  Tabla TEXT NOT NULL, Registro TEXT, Parcial INTEGER NOT NULL);");

@@ -35,6 +35,7 @@ cProcesarBloqueos::~cProcesarBloqueos()
 
 void cProcesarBloqueos::Inicializar(const QString& strDirectorioTemporal)
 {
+    m_carpeta = strDirectorioTemporal;
     std::shared_ptr<LockSession> next = LockSession::ForFolder(strDirectorioTemporal);
     if (next == m_session)
         return;
@@ -45,8 +46,13 @@ void cProcesarBloqueos::Inicializar(const QString& strDirectorioTemporal)
     m_retiene = false;
 }
 
+// A folder whose lock file could not be used when the object was set up (in
+// use while damaged, busy) is tried again at each use: the error the user
+// then reads is that of the file, and once the file is usable the locks work.
 LockSession& cProcesarBloqueos::session()
 {
+    if (!m_session && m_carpeta)
+        Inicializar(*m_carpeta);
     if (!m_session)
         ThrowLockError(ErrLockNotInitialised,
                        QStringLiteral("El servicio de bloqueos no se ha inicializado"));

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <memory>
+#include <optional>
 
 namespace db {
 class Connection;
@@ -95,6 +96,7 @@ private:
     void forgetDeclarations();
 
     std::shared_ptr<LockSession> m_session;
+    std::optional<QString> m_carpeta;
     qint64 m_propietario = 0;
     QList<LockRequest> m_declarados;
     Resultado m_fallo = BloqueoConcedido;
