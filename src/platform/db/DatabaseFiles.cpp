@@ -8,12 +8,12 @@
 #include "platform/db/JetFunctions.h"
 #include "platform/db/JetTableSchema.h"
 #include "platform/db/SqliteStatement.h"
+#include "platform/db/TemporaryFile.h"
 #include "platform/os/Paths.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <cstdio>
 #include <sqlite3.h>
 
@@ -44,29 +44,6 @@ public:
 
 private:
     sqlite3* m_db = nullptr;
-};
-
-// Removes a temporary file unless it was handed over.
-class TempFile {
-public:
-    explicit TempFile(const QString& beside)
-    {
-        const QFileInfo info(beside);
-        m_path = info.dir().filePath(QStringLiteral(".%1.tmp%2").arg(info.fileName()).arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
-    }
-    ~TempFile()
-    {
-        if (!m_kept)
-            QFile::remove(m_path);
-    }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-    const QString& path() const { return m_path; }
-    void keep() { m_kept = true; }
-
-private:
-    QString m_path;
-    bool m_kept = false;
 };
 
 // After compaction the next key of each counter is one above the highest
@@ -166,7 +143,7 @@ void CompactDatabase(const QString& sourceConnectionString, const QString& desti
     if (QFileInfo::exists(destPath))
         Raise(err::AlreadyExists);
 
-    TempFile temp(destPath);
+    TemporaryFile temp(destPath);
     {
         Connection source;
         source.Open(ConnectionString::forFile(sourcePath, src.value(ConnectionString::kPassword)), true);
@@ -184,7 +161,10 @@ void CompactInPlace(const QString& connectionStringOrPath)
 {
     const ConnectionString cs = ConnectionString::parse(connectionStringOrPath);
     const QString path = ExistingDatabaseFile(cs.value(ConnectionString::kDataSource));
-    TempFile temp(path);
+    // Each interrupted compaction would otherwise leave a copy of the whole
+    // file beside it.
+    TemporaryFile::RemoveStale(QFileInfo(path).path());
+    TemporaryFile temp(path);
     {
         // Read-write, so that a journal left by a crash is rolled back first.
         Connection source;
@@ -204,7 +184,7 @@ void CopyOpenDatabase(Connection& connection, const QString& destPath)
         RaiseConnection(err::ConnectionClosed);
     if (QFileInfo::exists(destPath))
         Raise(err::AlreadyExists);
-    TempFile temp(destPath);
+    TemporaryFile temp(destPath);
     {
         RawDatabase dest(temp.path(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
         sqlite3_backup* backup = sqlite3_backup_init(dest.get(), "main", connection.handle(), "main");

@@ -4,6 +4,7 @@
 #include "platform/db/ConnectionString.h"
 #include "platform/db/DatabaseFiles.h"
 #include "platform/db/DbErrors.h"
+#include "platform/db/TemporaryFile.h"
 #include "platform/os/Paths.h"
 
 #include <QDir>
@@ -27,36 +28,29 @@ QString CarpetaDeEtiqueta(const QString& etiqueta)
 }
 
 // The copy is written beside its final name and moved over it in one step,
-// so an interrupted or failed copy never destroys the previous one.
+// so an interrupted or failed copy never destroys the previous one. What an
+// interrupted copy left in the folder goes first.
 class CopiaEnCurso {
 public:
-    explicit CopiaEnCurso(const QString& destino)
-        : m_destino(destino), m_temporal(os::JoinPath(os::FolderOf(destino), QStringLiteral(".") + os::FileNameOf(destino)
-                                                                                    + QStringLiteral(".nueva")))
+    explicit CopiaEnCurso(const QString& destino) : m_destino(destino), m_temporal(destino)
     {
-        QFile::remove(m_temporal); // left by an interrupted run
-    }
-    ~CopiaEnCurso()
-    {
-        if (!m_terminada)
-            QFile::remove(m_temporal);
+        db::TemporaryFile::RemoveStale(os::FolderOf(destino));
     }
     CopiaEnCurso(const CopiaEnCurso&) = delete;
     CopiaEnCurso& operator=(const CopiaEnCurso&) = delete;
 
-    const QString& Temporal() const { return m_temporal; }
+    const QString& Temporal() const { return m_temporal.path(); }
 
     void Terminar()
     {
-        if (std::rename(QFile::encodeName(m_temporal).constData(), QFile::encodeName(m_destino).constData()) != 0)
+        if (std::rename(QFile::encodeName(Temporal()).constData(), QFile::encodeName(m_destino).constData()) != 0)
             db::Raise(db::err::DiskError, m_destino);
-        m_terminada = true;
+        m_temporal.keep();
     }
 
 private:
     QString m_destino;
-    QString m_temporal;
-    bool m_terminada = false;
+    db::TemporaryFile m_temporal;
 };
 
 } // namespace
@@ -99,6 +93,14 @@ void CopiarBDAntesDeActualizar(db::Connection& con, const QString& etiqueta)
     copia.Terminar();
 }
 
+void LimpiarTemporalesAbandonados(const db::Connection& con)
+{
+    db::TemporaryFile::RemoveStale(os::FolderOf(FicheroDeConexion(con)));
+    const QDir copias(os::JoinPath(os::AppPath(), kCarpetaCopias));
+    for (const QString& etiqueta : copias.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        db::TemporaryFile::RemoveStale(copias.filePath(etiqueta));
+}
+
 void CopiarCopiaPreparada(db::Connection& con, const QString& etiquetaBase, const QString& etiqueta,
                           const std::function<void(db::Connection&)>& preparar)
 {
@@ -110,19 +112,15 @@ void CopiarCopiaPreparada(db::Connection& con, const QString& etiquetaBase, cons
     const QString destino = os::JoinPath(CarpetaDeEtiqueta(etiqueta), fichero);
 
     CopiaEnCurso copia(destino);
-    QFile::remove(copia.Temporal() + QStringLiteral(".base"));
-    if (!QFile::copy(base, copia.Temporal() + QStringLiteral(".base")))
+    const db::TemporaryFile trabajo(destino);
+    if (!QFile::copy(base, trabajo.path()))
         db::Raise(db::err::DiskError, base);
-    struct Borrar {
-        QString ruta;
-        ~Borrar() { QFile::remove(ruta); }
-    } borrarBase{copia.Temporal() + QStringLiteral(".base")};
     {
-        db::Connection trabajo;
-        trabajo.Open(db::ConnectionString::forFile(borrarBase.ruta, password));
-        preparar(trabajo);
+        db::Connection preparada;
+        preparada.Open(db::ConnectionString::forFile(trabajo.path(), password));
+        preparar(preparada);
     }
-    db::CompactDatabase(db::ConnectionString::forFile(borrarBase.ruta, password),
+    db::CompactDatabase(db::ConnectionString::forFile(trabajo.path(), password),
                         db::ConnectionString::forFile(copia.Temporal(), password));
     copia.Terminar();
 }

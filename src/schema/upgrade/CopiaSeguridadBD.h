@@ -29,6 +29,11 @@ QString FicheroDeConexion(const db::Connection& con);
 // compaction failed): a step must never go on without its backup.
 void CopiarBDAntesDeActualizar(db::Connection& con, const QString& etiqueta);
 
+// Removes what interrupted copies and compactions of earlier runs left (see
+// db::TemporaryFile::RemoveStale): beside the connection's database and in
+// every backup folder. Run at each start.
+void LimpiarTemporalesAbandonados(const db::Connection& con);
+
 // A copy under `etiqueta` made from the copy under `etiquetaBase` (which must
 // exist) after `preparar` has run on it: how the database will look after a
 // change that the live database has not undergone yet. Throws like

@@ -30,6 +30,7 @@ cActBDContab::cActBDContab(db::Connection& conContabilidad, OpcionesActualizacio
 
 void cActBDContab::ComprobarVersionBD()
 {
+    LimpiarTemporalesAbandonados(m_conContabilidad);
     CrearTablaInformacion();
     db::Recordset rs = m_conContabilidad.Execute(QStringLiteral("SELECT Version FROM Informacion"));
     if (rs.RecordCount() == 0)

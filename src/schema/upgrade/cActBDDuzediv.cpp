@@ -46,6 +46,7 @@ cActBDDuzediv::cActBDDuzediv(db::Connection& conLocal, db::Connection* conContab
 
 void cActBDDuzediv::ComprobarVersionBD()
 {
+    LimpiarTemporalesAbandonados(m_conLocal);
     db::Recordset rs = m_conLocal.Execute(QStringLiteral("SELECT Version FROM Informacion"));
     if (rs.RecordCount() == 0)
         return;
