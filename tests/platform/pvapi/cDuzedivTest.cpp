@@ -1,5 +1,6 @@
 #include "platform/pvapi/cDuzediv.h"
 
+#include "platform/db/DbErrors.h"
 #include "platform/pvapi/VentanaProgreso.h"
 #include "platform/report/ControlInformeBase.h"
 #include "platform/ui/RunHandler.h"
@@ -31,6 +32,23 @@ TEST(cDuzedivTest, VerErrorShowsTheCurrentErrorAndTheThreeTexts)
                                            "Procedimiento: Form_Load\n"
                                            "Módulo: frmSplash\n"
                                            "Proyecto: NorviaParvanta2000"));
+}
+
+// Another workstation using the data is no fault of the program.
+TEST(cDuzedivTest, VerErrorShowsABusyFileAsAWarningWithoutCallingItUnexpected)
+{
+    const QString texto = QStringLiteral("No se han podido leer los datos de 'Duzediv.mdb' porque otro puesto de "
+                                         "trabajo los está usando. Inténtelo de nuevo más tarde.");
+    vb::Err().Set(db::err::Busy, texto);
+    testsupport::scriptedUi().queueAnswer(ui::vbOK);
+
+    cDuzediv(QStringLiteral("Norvia Parvanta 2000"))
+        .VerError(QStringLiteral("cmdSiguiente_Click"), QStringLiteral("frmPrincipal"), QStringLiteral("NorviaParvanta2000"));
+
+    const auto mensaje = testsupport::scriptedUi().lastMessage();
+    EXPECT_EQ(mensaje.text, texto);
+    EXPECT_EQ(mensaje.icon, ui::vbExclamation);
+    EXPECT_EQ(mensaje.caption, QStringLiteral("Norvia Parvanta 2000"));
 }
 
 class ControlFalso : public report::ControlInformeBase {
