@@ -1,7 +1,10 @@
 #include "startup/frmEnlaceDatos.h"
 
+#include "core/cConfiguracion.h"
 #include "platform/os/Paths.h"
+#include "platform/ui/RunHandler.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -11,8 +14,19 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmEnlaceDatos::frmEnlaceDatos(const QString& archivoEnlace, const QString& origenDatos, QWidget* parent)
+#include <utility>
+
+namespace {
+
+const char* const kModulo = "frmEnlaceDatos";
+const char* const kProyecto = "NorviaParvanta2000.vbp";
+
+} // namespace
+
+frmEnlaceDatos::frmEnlaceDatos(const QString& archivoEnlace, const QString& origenDatos,
+                               EjecutarDialogo ejecutarDialogo, QWidget* parent)
     : QDialog(parent),
+      m_ejecutarDialogo(std::move(ejecutarDialogo)),
       m_txtOrigenDatos(new QLineEdit(origenDatos, this)),
       m_cmdExaminar(new QPushButton(QStringLiteral("&Examinar..."), this)),
       m_cmdAceptar(new QPushButton(QStringLiteral("&Aceptar"), this)),
@@ -44,7 +58,8 @@ frmEnlaceDatos::frmEnlaceDatos(const QString& archivoEnlace, const QString& orig
     principal->addLayout(botones);
 
     m_cmdAceptar->setDefault(true);
-    connect(m_cmdExaminar, &QPushButton::clicked, this, &frmEnlaceDatos::cmdExaminar_Click);
+    connect(m_cmdExaminar, &QPushButton::clicked, this,
+            [this] { Manejar("cmdExaminar_Click()", [this] { cmdExaminar_Click(); }); });
     connect(m_cmdAceptar, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cmdCancelar, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -54,13 +69,30 @@ QString frmEnlaceDatos::OrigenDatos() const
     return m_txtOrigenDatos->text().trimmed();
 }
 
+void frmEnlaceDatos::Manejar(const char* procedimiento, const std::function<void()>& cuerpo)
+{
+    ui::RunHandler(procedimiento, kModulo, kProyecto, cuerpo, this);
+}
+
+QString frmEnlaceDatos::OrigenDeArchivo(const QString& archivo)
+{
+    const QFileInfo elegido(archivo);
+    if (elegido.absoluteDir() == QDir(os::AppPath()))
+        return elegido.fileName();
+    return QDir::cleanPath(elegido.absoluteFilePath());
+}
+
 void frmEnlaceDatos::cmdExaminar_Click()
 {
-    const QString actual = os::NormalizeSeparators(OrigenDatos());
+    const QString actual = cConfiguracion::RutaOrigenDatos(OrigenDatos(), os::AppPath());
     const QString inicio = actual.isEmpty() ? os::AppPath() : os::FolderOf(actual);
-    const QString elegido = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Seleccionar base de datos"), inicio,
-        QStringLiteral("Bases de datos (*.mdb *.MDB);;Todos los archivos (*)"));
-    if (!elegido.isEmpty())
-        m_txtOrigenDatos->setText(elegido);
+    QFileDialog selector(this, QStringLiteral("Seleccionar base de datos"), inicio,
+                         QStringLiteral("Bases de datos (*.mdb *.MDB);;Todos los archivos (*)"));
+    selector.setFileMode(QFileDialog::ExistingFile);
+    selector.setAcceptMode(QFileDialog::AcceptOpen);
+    if (m_ejecutarDialogo(selector) != QDialog::Accepted)
+        return;
+    const QStringList elegidos = selector.selectedFiles();
+    if (!elegidos.isEmpty())
+        m_txtOrigenDatos->setText(OrigenDeArchivo(elegidos.first()));
 }

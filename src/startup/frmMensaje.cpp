@@ -1,10 +1,9 @@
 #include "startup/frmMensaje.h"
 
 #include "platform/os/Paths.h"
-#include "platform/pvapi/cDuzediv.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
+#include "platform/ui/RunHandler.h"
 #include "platform/ui/Ui.h"
-#include "platform/vb/ErrObject.h"
 #include "startup/EnlaceDatos.h"
 #include "startup/frmEnlaceDatos.h"
 
@@ -15,10 +14,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <exception>
 #include <utility>
 
 namespace {
+
+const char* const kModulo = "frmMensaje";
+const char* const kProyecto = "NorviaParvanta2000.vbp";
 
 struct Marco {
     const char* titulo;
@@ -60,7 +61,8 @@ frmMensaje::frmMensaje(const PVAPI::cInfoConfiguracion& infoConfig, EjecutarDial
         fila->addWidget(m_etiquetas[i], 1);
         fila->addWidget(m_propiedades[i]);
         principal->addWidget(m_marcos[i]);
-        connect(m_propiedades[i], &QPushButton::clicked, this, [this, i] { cmdMensaje_Click(i); });
+        connect(m_propiedades[i], &QPushButton::clicked, this,
+                [this, i] { Manejar("cmdMensaje_Click()", [this, i] { cmdMensaje_Click(i); }); });
     }
 
     m_cmdAceptar = new QPushButton(QStringLiteral("&Aceptar"), this);
@@ -71,8 +73,10 @@ frmMensaje::frmMensaje(const PVAPI::cInfoConfiguracion& infoConfig, EjecutarDial
     botones->addWidget(m_cmdAceptar);
     botones->addWidget(m_cmdCancelar);
     principal->addLayout(botones);
-    connect(m_cmdAceptar, &QPushButton::clicked, this, &frmMensaje::cmdAceptar_Click);
-    connect(m_cmdCancelar, &QPushButton::clicked, this, &frmMensaje::cmdCancelar_Click);
+    connect(m_cmdAceptar, &QPushButton::clicked, this,
+            [this] { Manejar("cmdAceptar_Click()", [this] { cmdAceptar_Click(); }); });
+    connect(m_cmdCancelar, &QPushButton::clicked, this,
+            [this] { Manejar("cmdCancelar_Click()", [this] { cmdCancelar_Click(); }); });
 
     // The reports link is not offered unless a caller asks for it.
     m_marcos[kInformes]->setVisible(false);
@@ -82,6 +86,11 @@ frmMensaje::frmMensaje(const PVAPI::cInfoConfiguracion& infoConfig, EjecutarDial
     ui::Current().setMousePointer(ui::vbDefault);
     setMinimumWidth(440);
     adjustSize();
+}
+
+void frmMensaje::Manejar(const char* procedimiento, const std::function<void()>& cuerpo)
+{
+    ui::RunHandler(procedimiento, kModulo, kProyecto, cuerpo, this);
 }
 
 void frmMensaje::MostrarMarcoInformes(bool visible)
@@ -120,18 +129,6 @@ void frmMensaje::cmdMensaje_Click(int index)
 {
     if (index < 0 || index > 2)
         return;
-    const PVAPI::cDuzediv objDuzediv(ui::AppTitle());
-    try {
-        EditarEnlace(index);
-    } catch (...) {
-        vb::Err().SetFromException(std::current_exception());
-        objDuzediv.VerError(QStringLiteral("cmdMensaje_Click()"), QStringLiteral("frmMensaje"),
-                            QStringLiteral("NorviaParvanta2000.vbp"));
-    }
-}
-
-void frmMensaje::EditarEnlace(int index)
-{
     const Marco& marco = kMarcos[index];
     const QString buscado = QString::fromUtf8(marco.archivoBuscado);
     if (os::FindFileCaseInsensitive(os::AppPath(), buscado).isEmpty()) {
@@ -141,7 +138,7 @@ void frmMensaje::EditarEnlace(int index)
         return;
     }
     EnlaceDatos enlace(os::JoinPath(os::AppPath(), QString::fromUtf8(marco.archivoEditado)));
-    frmEnlaceDatos editor(enlace.Ruta(), enlace.OrigenDatos(), this);
+    frmEnlaceDatos editor(enlace.Ruta(), enlace.OrigenDatos(), m_ejecutarDialogo, this);
     if (m_ejecutarDialogo(editor) != QDialog::Accepted)
         return;
     enlace.EstablecerOrigenDatos(editor.OrigenDatos());

@@ -46,6 +46,7 @@ public:
     void MostrarMarcoInformes(bool visible);
 
     // "Propiedades" of one frame: edits that database's data-link file.
+    // Throws when the file cannot be written (the button's handler reports).
     void cmdMensaje_Click(int index);
 
 protected:
@@ -55,9 +56,10 @@ protected:
     void reject() override;
 
 private:
+    // Every event handler of the form runs through here.
+    void Manejar(const char* procedimiento, const std::function<void()>& cuerpo);
     void cmdAceptar_Click();
     void cmdCancelar_Click();
-    void EditarEnlace(int index);
 
     EjecutarDialogo m_ejecutarDialogo;
     std::array<QGroupBox*, 3> m_marcos{};

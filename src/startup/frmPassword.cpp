@@ -1,5 +1,6 @@
 #include "startup/frmPassword.h"
 
+#include "platform/ui/RunHandler.h"
 #include "platform/ui/Ui.h"
 
 #include <QHBoxLayout>
@@ -7,6 +8,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+
+const char* const kModulo = "frmPassword";
+const char* const kProyecto = "NorviaParvanta2000.vbp";
+
+} // namespace
 
 frmPassword::frmPassword(PVAPI::cInfoConfiguracion& infoConfig, const QString& appTitle, QWidget* parent)
     : QDialog(parent),
@@ -33,7 +41,8 @@ frmPassword::frmPassword(PVAPI::cInfoConfiguracion& infoConfig, const QString& a
     botones->addStretch();
     for (int i : {kAceptar, kCancelar}) {
         botones->addWidget(m_cmdBotonera[i]);
-        connect(m_cmdBotonera[i], &QPushButton::clicked, this, [this, i] { cmdBotonera_Click(i); });
+        connect(m_cmdBotonera[i], &QPushButton::clicked, this,
+                [this, i] { Manejar("cmdBotonera_Click()", [this, i] { cmdBotonera_Click(i); }); });
     }
 
     auto* principal = new QVBoxLayout(this);
@@ -42,11 +51,18 @@ frmPassword::frmPassword(PVAPI::cInfoConfiguracion& infoConfig, const QString& a
     mblnOK = false;
 }
 
+void frmPassword::Manejar(const char* procedimiento, const std::function<void()>& cuerpo)
+{
+    ui::RunHandler(procedimiento, kModulo, kProyecto, cuerpo, this);
+}
+
 void frmPassword::showEvent(QShowEvent* evento)
 {
     QDialog::showEvent(evento);
-    ui::Current().setMousePointer(ui::vbDefault);
-    m_txtPassword->setFocus();
+    Manejar("Form_Activate()", [this] {
+        ui::Current().setMousePointer(ui::vbDefault);
+        m_txtPassword->setFocus();
+    });
 }
 
 void frmPassword::Form_Unload()

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 
 class QLineEdit;
 class QPushButton;
@@ -36,6 +37,8 @@ protected:
     void showEvent(QShowEvent* evento) override;
 
 private:
+    // Every event handler of the form runs through here.
+    void Manejar(const char* procedimiento, const std::function<void()>& cuerpo);
     void Aceptar();
 
     ComprobacionPassword m_comprobacion;

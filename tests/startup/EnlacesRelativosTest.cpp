@@ -2,7 +2,9 @@
 // folder, so a copied or moved folder works on its own databases.
 
 #include "ArranqueFixture.h"
+#include "DialogosGuionados.h"
 
+#include "startup/frmEnlaceDatos.h"
 #include "support/QtPrinters.h"
 #include "support/ScopedEnv.h"
 
@@ -10,7 +12,10 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 namespace {
@@ -61,4 +66,41 @@ TEST_F(ArranqueTest, UnaCarpetaCopiadaTrabajaConSusPropiasBases)
         EXPECT_EQ(Huella(carpeta.file(it.key())), it.value()) << it.key().toStdString();
     EXPECT_TRUE(QDir(carpeta.path()).entryList({QStringLiteral("Bloqueos*")}).isEmpty());
     EXPECT_FALSE(destino.entryList({QStringLiteral("Bloqueos*")}).isEmpty());
+}
+
+// The editor's "Examinar..." keeps a link relative when the chosen database
+// lies in the program folder, so re-linking does not tie the folder to its
+// place again.
+TEST_F(ArranqueTest, ExaminarEnLaCarpetaDelProgramaDejaElEnlaceRelativo)
+{
+    QTemporaryDir otra;
+    ASSERT_TRUE(otra.isValid());
+    const QString fuera = QDir(otra.path()).filePath(QStringLiteral("Duzediv.mdb"));
+    ASSERT_TRUE(QFile::copy(carpeta.file(QStringLiteral("Duzediv.mdb")), fuera));
+    struct Caso {
+        QString elegido;
+        QString origen;
+    };
+    const Caso casos[] = {
+        {carpeta.file(QStringLiteral("Duzediv.mdb")), QStringLiteral("Duzediv.mdb")},
+        {fuera, fuera},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.elegido.toStdString());
+        QString inicio;
+        dialogos.Responder<QFileDialog>([&](QFileDialog& selector) {
+            inicio = selector.directory().absolutePath();
+            selector.selectFile(caso.elegido);
+            static_cast<QDialog&>(selector).accept();
+        });
+        frmEnlaceDatos editor(carpeta.file(QStringLiteral("duzediv.udl")), QStringLiteral("Duzediv.mdb"),
+                              [this](QDialog& d) { return dialogos(d); });
+
+        editor.cmdExaminar()->click();
+
+        // A relative data source is looked for in the program folder.
+        EXPECT_EQ(QFileInfo(inicio).canonicalFilePath(), QFileInfo(carpeta.path()).canonicalFilePath());
+        EXPECT_EQ(editor.OrigenDatos(), caso.origen);
+    }
+    EXPECT_EQ(dialogos.Pendientes(), 0);
 }
