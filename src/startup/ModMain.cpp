@@ -15,6 +15,7 @@
 #include "startup/ComprobacionPassword.h"
 #include "startup/IAccionesSetup.h"
 #include "startup/IActualizacionBD.h"
+#include "startup/IdiomaUsuario.h"
 #include "core/IVentanaPrincipal.h"
 #include "startup/ReconciliacionComplementos.h"
 #include "startup/TerminacionInmediata.h"
@@ -178,7 +179,7 @@ bool ModMain::CargarSplash()
 void ModMain::ActualizarBasesDatos()
 {
     PVAPI::cInfoConfiguracion& info = *m_app.gobjInfoConfig;
-    info.idioma = static_cast<qint16>(os::UserDefaultLangID());
+    info.idioma = IdiomaUsuario(App::Title()).Fijar();
 
     const std::unique_ptr<IActualizacionBD> actualizacion = m_servicios.crearActualizacion(m_app);
     actualizacion->ActualizarDuzediv();

@@ -121,6 +121,16 @@ quint16 LangIDFromLocale(const QLocale& locale)
     return 0x0409;
 }
 
+QList<quint16> KnownLangIDs()
+{
+    QList<quint16> ids;
+    for (const LangEntry& entry : LangIds) {
+        if (!ids.contains(entry.id))
+            ids.append(entry.id);
+    }
+    return ids;
+}
+
 quint16 UserDefaultLangID() { return LangOverride().value_or(SessionLangID()); }
 
 quint16 SystemDefaultLangID() { return LangOverride().value_or(SessionLangID()); }

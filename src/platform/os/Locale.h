@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QLocale>
 #include <QString>
 #include <QtGlobal>
@@ -29,6 +30,9 @@ void SetLocaleSeparatorsOverride(std::optional<LocaleSeparators> separators);
 // Windows LANGID of a locale (3082 for Spanish of Spain; 1033 for the C
 // locale, as on an English system).
 quint16 LangIDFromLocale(const QLocale& locale);
+
+// Every identifier LangIDFromLocale gives, each once, Spanish of Spain first.
+QList<quint16> KnownLangIDs();
 
 // The user's and the system's language identifiers. Linux keeps no separate
 // system locale for a session, so both come from the session's locale unless
