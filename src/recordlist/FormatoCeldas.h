@@ -1,10 +1,15 @@
 #pragma once
 
 #include "platform/db/Value.h"
+#include "platform/widgets/NvColumnKind.h"
 
 #include <QList>
 #include <QString>
 #include <functional>
+
+namespace db {
+class RowBlock;
+}
 
 // The settings the cell formats depend on, read once for each page.
 struct AjustesFormato {
@@ -25,6 +30,13 @@ public:
 
     static void Formatear(const QString& tipo, QList<db::Value>& campos, const AjustesFormato& ajustes,
                           const ContarPartidas& contarPartidas);
+
+    // The kind of each of the first `columnas` fields of a page read for
+    // the node's kind, before it is formatted: the dates, amounts, words
+    // and counts that Formatear writes there; numbers where the page holds
+    // only numbers (and Nulls); text otherwise.
+    static QList<widgets::NvColumnKind> Clases(const QString& tipo, const AjustesFormato& ajustes,
+                                               const db::RowBlock& pagina, int columnas);
 
     // Characters 7-8, "/", 5-6, "/", 1-4 of the stored text: "20050314"
     // gives "14/03/2005"; missing characters add nothing ("" gives "//").

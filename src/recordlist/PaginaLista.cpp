@@ -82,6 +82,9 @@ void PaginaLista::fillGrid(widgets::NvList& msgPrincipal, qint32 lngLimInferior,
         return ContarPartidas(tabla, id);
     };
     const int columnas = msgPrincipal.ColumnCount();
+    const QList<widgets::NvColumnKind> clases = FormatoCeldas::Clases(m_datos.gStrSelItem, ajustes, bloque, columnas);
+    for (int j = 0; j < columnas; ++j)
+        msgPrincipal.SetColumnKind(j, clases.at(j));
     for (int r = 0; r < bloque.RecordCount(); ++r) {
         if (r >= kMaxFilas)
             vb::ThrowOverflow();

@@ -99,6 +99,35 @@ TEST_F(FiltrarNvList, TypedTextsStayAsTyped)
     EXPECT_EQ(ventana.lista.RowCount(), 2);
 }
 
+// A text typed for the banks' names would otherwise sit under the
+// institutions' phone numbers, and "Filtro" would search those for it.
+TEST_F(FiltrarNvList, TextsTypedForOneListAreNotLeftUnderAnother)
+{
+    BancosConComodines();
+    conLocal.Exec(QStringLiteral("INSERT INTO Institucion (Nombre, Telefono) VALUES ('Parroquia', '900')"));
+    Clic(kInstituciones);
+    const int instituciones = ventana.lista.RowCount();
+    ASSERT_GT(instituciones, 0);
+
+    Clic(kBancos);
+    ventana.lista.SetFilterText(1, QStringLiteral("Zzzz"));
+    Clic(kInstituciones);
+    for (int i = 0; i < ventana.lista.ColumnCount(); ++i)
+        EXPECT_EQ(ventana.lista.FilterText(i), QString()) << i;
+    lista->tbPrincipal_ButtonClick(QStringLiteral("Filtro"));
+    EXPECT_EQ(ventana.lista.RowCount(), instituciones);
+
+    // Within one list the texts stay: typed and not yet applied, across a
+    // reload; applied, across the filter's own rebuilding of the columns.
+    Clic(kBancos);
+    ventana.lista.SetFilterText(1, QStringLiteral("rural"));
+    lista->mnuVerActualizarLista_Click();
+    EXPECT_EQ(ventana.lista.FilterText(1), QStringLiteral("rural"));
+    lista->tbPrincipal_ButtonClick(QStringLiteral("Filtro"));
+    EXPECT_EQ(ventana.lista.FilterText(1), QStringLiteral("rural"));
+    EXPECT_EQ(Nombres(), (QStringList{"Caja \"Rural\"", "Caja Rural"}));
+}
+
 TEST_F(FiltrarNvList, TheFilterOutlivesReloadsAndPagingButNotAClick)
 {
     for (int i = 1; i <= 30; ++i)

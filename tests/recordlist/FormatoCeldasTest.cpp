@@ -1,7 +1,21 @@
+#include "ListaFixture.h"
+
+#include "platform/db/Connection.h"
+#include "platform/db/DatabaseFiles.h"
+#include "platform/db/Recordset.h"
 #include "platform/vb/Currency.h"
 #include "platform/vb/VbError.h"
 #include "recordlist/FormatoCeldas.h"
 
+#include "platform/widgets/NvList.h"
+
+#include <QAbstractItemDelegate>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -99,6 +113,95 @@ TEST(FormatoCeldas, ARecordTooShortForItsKindRaises)
     EXPECT_THROW(FormatoCeldas::Formatear(QStringLiteral("Recibo"), r, {}, {}), vb::VbError);
     QList<db::Value> corto = {db::Value("a")};
     EXPECT_NO_THROW(FormatoCeldas::Formatear(QStringLiteral("Banco"), corto, {}, {}));
+}
+
+// The kind each column of a page gets, from a page read as fillGrid reads
+// one: typed values straight from the database, before formatting.
+class ClasesColumnas : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        const QString ruta = dir.filePath(QStringLiteral("Duzediv.mdb"));
+        db::CreateDatabase(ruta);
+        con.Open(QStringLiteral("Data Source=") + ruta);
+    }
+
+    QList<widgets::NvColumnKind> Clases(const char* tipo, const char* sql, int columnas,
+                                        const AjustesFormato& ajustes = {})
+    {
+        const db::RowBlock pagina = con.Execute(QString::fromUtf8(sql)).GetRows();
+        return FormatoCeldas::Clases(QString::fromUtf8(tipo), ajustes, pagina, columnas);
+    }
+
+    QTemporaryDir dir;
+    db::Connection con;
+};
+
+using K = widgets::NvColumnKind;
+
+TEST_F(ClasesColumnas, DatesAmountsWordsAndCountsWhereTheKindFormatsThem)
+{
+    // A receipt: number, certificate, date, type, three names, institution,
+    // amount and the id.
+    EXPECT_EQ(Clases("Recibo", "SELECT '000001', '', '20051026', 'Colecta', 'Ana', 'Gil', 'Paz', 'Parroquia', 12.5, 1", 9),
+              (QList<K>{K::Text, K::Text, K::Date, K::Text, K::Text, K::Text, K::Text, K::Text, K::Amount}));
+    // A book: institution, name, new, closed, created, entries and its id.
+    EXPECT_EQ(Clases("LibrosBautismo", "SELECT 'Parroquia', 'L1', -1, 0, '20031026', 5, 1", 6),
+              (QList<K>{K::Text, K::Text, K::Word, K::Word, K::Date, K::Number}));
+    const AjustesFormato consolidacion{false, false, true};
+    EXPECT_EQ(Clases("Empresas", "SELECT 'G', 'AB', 'Empresa', 2005, 0, 1", 5, consolidacion),
+              (QList<K>{K::Text, K::Text, K::Text, K::Number, K::Word}));
+    // A kind with a format past the shown columns.
+    EXPECT_EQ(Clases("Recibo", "SELECT '000001', '', '20051026', 'x', 1", 4), (QList<K>{K::Text, K::Text, K::Date, K::Text}));
+}
+
+TEST_F(ClasesColumnas, NumbersWhereThePageHoldsOnlyNumbers)
+{
+    // A whole number, a number beside a Null, Nulls only, a number beside
+    // a text, a text, a text of digits.
+    const char* sql = "SELECT 12 AS a, 1.5 AS b, NULL AS c, 3 AS d, 'x' AS e, '7' AS f, 1 AS id "
+                      "UNION ALL SELECT 13, NULL, NULL, 'texto', 'y', '8', 2";
+    EXPECT_EQ(Clases("Banco", sql, 6), (QList<K>{K::Number, K::Number, K::Text, K::Text, K::Text, K::Text}));
+    // A page without values says nothing but the formats.
+    EXPECT_EQ(FormatoCeldas::Clases(QStringLiteral("Remesa"), {}, db::RowBlock(), 5),
+              (QList<K>{K::Date, K::Text, K::Text, K::Text, K::Amount}));
+}
+
+// The seeded book list's "Estado" column is 720 twips: "Abie…" in the
+// font of the list, as was its creation date.
+class PaginaLibros : public ListaFixture {};
+
+TEST_F(PaginaLibros, ShowsItsDatesWordsAndCountsWholeAtTheStoredWidths)
+{
+    conLocal.Exec(QStringLiteral("INSERT INTO Institucion (Nombre) VALUES ('Parroquia')"));
+    conLocal.Exec(QStringLiteral("INSERT INTO Libro_Bautismo (CodInstitucion, Nombre, Nuevo, Cerrado, FechaCreacion) "
+                                 "VALUES (1, 'Libro 1', False, False, '20031026')"));
+    Clic(22);  // "Libros" of "Bautismo"
+    widgets::NvList& l = ventana.lista;
+    ASSERT_EQ(l.RowCount(), 1);
+    ASSERT_EQ(l.ColumnCount(), 6);
+    const QList<K> esperadas = {K::Text, K::Text, K::Word, K::Word, K::Date, K::Number};
+    QHeaderView* cabecera = l.View()->horizontalHeader();
+    const int margen = cabecera->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, cabecera);
+    QStyleOptionViewItem opcion;
+    opcion.initFrom(l.View());
+    opcion.font = l.View()->font();
+    opcion.widget = l.View();
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(l.ColumnKind(i), esperadas.at(i)) << i;
+        const int titulo = QFontMetrics(cabecera->font()).horizontalAdvance(l.ColumnCaption(i)) + 2 * margen;
+        EXPECT_GE(cabecera->sectionSize(i), titulo) << i;
+        // What the view's own delegate says the cell needs, and the grid line.
+        const int celda = l.View()->itemDelegate()->sizeHint(opcion, l.View()->model()->index(0, i)).width() + 1;
+        if (i >= 2) {
+            EXPECT_GE(cabecera->sectionSize(i), celda) << i;
+        }
+    }
+    EXPECT_EQ(l.CellText(0, 3), QStringLiteral("Abierto"));
+    EXPECT_EQ(l.CellText(0, 4), QStringLiteral("26/10/2003"));
+    EXPECT_EQ(l.ColumnWidth(3), 720);
+    EXPECT_EQ(l.ColumnWidth(4), 1500);
 }
 
 } // namespace

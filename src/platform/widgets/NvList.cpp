@@ -5,12 +5,16 @@
 #include "platform/widgets/NvListFilterRow.h"
 #include "platform/widgets/NvListModel.h"
 
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace widgets {
 namespace {
@@ -88,6 +92,8 @@ void NvList::EndFill()
 {
     const QScopedValueRollback filling(m_filling, true);
     m_model->Flush();
+    // The values a column must show whole are known only now.
+    ApplyWidths(false);
 }
 
 int NvList::ColumnCount() const
@@ -130,6 +136,7 @@ void NvList::SetColumnCaption(int column, const QString& caption)
 {
     CheckColumn(column);
     m_model->SetCaption(column, caption);
+    ApplyWidth(column);
 }
 
 QString NvList::ColumnKey(int column) const
@@ -141,7 +148,27 @@ QString NvList::ColumnKey(int column) const
 void NvList::SetColumnKey(int column, const QString& key)
 {
     CheckColumn(column);
+    if (m_keys.at(column) == key)
+        return;
     m_keys[column] = key;
+    // A text typed for another node's column would filter this one.
+    m_filtros->SetText(column, QString());
+    SetColumnKind(column, NvColumnKind::Text);
+}
+
+NvColumnKind NvList::ColumnKind(int column) const
+{
+    CheckColumn(column);
+    return m_model->Kind(column);
+}
+
+void NvList::SetColumnKind(int column, NvColumnKind kind)
+{
+    CheckColumn(column);
+    if (m_model->Kind(column) == kind)
+        return;
+    m_model->SetKind(column, kind);
+    ApplyWidth(column);
 }
 
 int NvList::RowCount() const
@@ -221,6 +248,14 @@ bool NvList::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+void NvList::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // The view and its header may take the new font after this widget.
+    if (event->type() == QEvent::FontChange)
+        QMetaObject::invokeMethod(this, [this] { ApplyWidths(true); }, Qt::QueuedConnection);
+}
+
 void NvList::CheckColumn(int column) const
 {
     if (column < 0 || column >= ColumnCount())
@@ -233,20 +268,62 @@ void NvList::CheckRow(int row) const
         ThrowBadIndex();
 }
 
+// The stored widths were chosen for another font: a column is drawn wider
+// than its width when its header or its values would be cut.
 void NvList::ApplyWidth(int column)
 {
     const QScopedValueRollback settingWidth(m_settingWidth, true);
-    m_view->horizontalHeader()->resizeSection(column, qMax(0, vb::TwipsToPixelsX(m_widths.at(column))));
+    const int stored = qMax(0, vb::TwipsToPixelsX(m_widths.at(column)));
+    m_view->horizontalHeader()->resizeSection(column, qMax(stored, MinimumWidth(column)));
+}
+
+void NvList::ApplyWidths(bool textColumnsToo)
+{
+    for (int i = 0; i < ColumnCount(); ++i) {
+        if (textColumnsToo || m_model->Kind(i) != NvColumnKind::Text)
+            ApplyWidth(i);
+    }
+}
+
+int NvList::MinimumWidth(int column) const
+{
+    int minimum = m_view->horizontalHeader()->sectionSizeHint(column);
+    const NvColumnKind kind = m_model->Kind(column);
+    if (kind == NvColumnKind::Text)
+        return minimum;
+    if (kind == NvColumnKind::Date)
+        minimum = qMax(minimum, CellWidth(QStringLiteral("00/00/0000")));
+    // Numbers, amounts, dates and words are digits and a few short words:
+    // the longest texts are the widest.
+    for (const QString& cell : m_model->LongestCells(column))
+        minimum = qMax(minimum, CellWidth(cell));
+    return minimum;
+}
+
+// The style keeps a margin on either side of a cell's text, and the grid
+// line takes the last pixel of the column. Advances are fractional: the text
+// is cut as soon as it needs part of one more pixel.
+int NvList::CellWidth(const QString& text) const
+{
+    const int margin = m_view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_view) + 1;
+    const int advance = int(std::ceil(QFontMetricsF(m_view->font()).horizontalAdvance(text)));
+    return advance + 2 * margin + (m_view->showGrid() ? 1 : 0);
 }
 
 // Widths are kept in twips as given, so that a width read back unchanged is
-// the one that was set: only a resize by the user converts from pixels.
+// the one that was set: only a resize by the user converts from pixels. The
+// user may narrow a column down to what it needs, no further.
 void NvList::OnSectionResized(int column, int, int newSize)
 {
     if (m_settingWidth || column >= m_widths.size())
         return;
-    const int twips = vb::PixelsToTwipsX(newSize);
-    m_widths[column] = qint16(qBound(0, twips, 32767));
+    const int minimum = MinimumWidth(column);
+    if (newSize < minimum) {
+        const QScopedValueRollback settingWidth(m_settingWidth, true);
+        m_view->horizontalHeader()->resizeSection(column, minimum);
+        newSize = minimum;
+    }
+    m_widths[column] = qint16(qBound(0, vb::PixelsToTwipsX(newSize), 32767));
 }
 
 void NvList::OnCurrentChanged(int row)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/widgets/NvColumnKind.h"
+
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -39,12 +41,19 @@ public:
     int ColumnCount() const;
     void SetColumnCount(int count);
     // Width in twips: what was set, or the user's width once they resize.
+    // A column is drawn at that width, or wider when its header needs more
+    // in the current font, or (for the kinds never cut) its values do.
     qint16 ColumnWidth(int column) const;
     void SetColumnWidth(int column, qint16 twips);
     QString ColumnCaption(int column) const;
     void SetColumnCaption(int column, const QString& caption);
     QString ColumnKey(int column) const;
+    // A column given another key is another column: its filter text and
+    // its kind are cleared.
     void SetColumnKey(int column, const QString& key);
+    // Text until set; a new column is Text.
+    NvColumnKind ColumnKind(int column) const;
+    void SetColumnKind(int column, NvColumnKind kind);
 
     int RowCount() const;
     // The record id of a row as a text; "" when none was set.
@@ -78,11 +87,15 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void CheckColumn(int column) const;
     void CheckRow(int row) const;
     void ApplyWidth(int column);
+    void ApplyWidths(bool textColumnsToo);
+    int MinimumWidth(int column) const;
+    int CellWidth(const QString& text) const;
     void OnSectionResized(int column, int oldSize, int newSize);
     void OnCurrentChanged(int row);
 

@@ -13,6 +13,18 @@ QStringList SplitCells(const QString& text)
     return body.split(u'\t');
 }
 
+bool RightAligned(NvColumnKind kind)
+{
+    return kind == NvColumnKind::Number || kind == NvColumnKind::Amount;
+}
+
+QVariant Alignment(NvColumnKind kind)
+{
+    if (RightAligned(kind))
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+    return {};
+}
+
 } // namespace
 
 NvListModel::NvListModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -33,6 +45,8 @@ QVariant NvListModel::data(const QModelIndex& index, int role) const
         return {};
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
         return m_rows.at(index.row()).cells.value(index.column());
+    if (role == Qt::TextAlignmentRole)
+        return Alignment(Kind(index.column()));
     return {};
 }
 
@@ -40,6 +54,9 @@ QVariant NvListModel::headerData(int section, Qt::Orientation orientation, int r
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
         return m_captions.value(section);
+    // A header stands over its values.
+    if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole && RightAligned(Kind(section)))
+        return Alignment(Kind(section));
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
@@ -50,12 +67,13 @@ void NvListModel::SetColumnCount(int count)
         return;
     if (count > old) {
         beginInsertColumns({}, old, count - 1);
-        while (m_captions.size() < count)
-            m_captions.append(QString());
+        m_captions.resize(count);
+        m_kinds.resize(count, NvColumnKind::Text);
         endInsertColumns();
     } else {
         beginRemoveColumns({}, count, old - 1);
         m_captions.resize(count);
+        m_kinds.resize(count);
         endRemoveColumns();
     }
 }
@@ -64,6 +82,36 @@ void NvListModel::SetCaption(int column, const QString& caption)
 {
     m_captions[column] = caption;
     emit headerDataChanged(Qt::Horizontal, column, column);
+}
+
+void NvListModel::SetKind(int column, NvColumnKind kind)
+{
+    if (m_kinds.at(column) == kind)
+        return;
+    m_kinds[column] = kind;
+    emit headerDataChanged(Qt::Horizontal, column, column);
+    if (!m_rows.isEmpty())
+        emit dataChanged(index(0, column), index(int(m_rows.size()) - 1, column), {Qt::TextAlignmentRole});
+}
+
+QSet<QString> NvListModel::LongestCells(int column) const
+{
+    qsizetype longest = 0;
+    QSet<QString> found;
+    const auto consider = [&](const Row& row) {
+        const QString cell = row.cells.value(column);
+        if (cell.size() > longest) {
+            longest = cell.size();
+            found.clear();
+        }
+        if (cell.size() == longest && !cell.isEmpty())
+            found.insert(cell);
+    };
+    for (const Row& row : m_rows)
+        consider(row);
+    for (const Row& row : m_pending)
+        consider(row);
+    return found;
 }
 
 void NvListModel::Clear()

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/widgets/NvColumnKind.h"
+
 #include <QAbstractTableModel>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -33,6 +36,10 @@ public:
     void SetColumnCount(int count);
     QString Caption(int column) const { return m_captions.value(column); }
     void SetCaption(int column, const QString& caption);
+    NvColumnKind Kind(int column) const { return m_kinds.value(column, NvColumnKind::Text); }
+    void SetKind(int column, NvColumnKind kind);
+    // The longest texts of a column among every row, shown or pending.
+    QSet<QString> LongestCells(int column) const;
 
     void Clear();
     void Append(const QString& text, qint32 id);
@@ -48,6 +55,7 @@ private:
     QList<Row> m_rows;
     QList<Row> m_pending;
     QStringList m_captions;
+    QList<NvColumnKind> m_kinds;
 };
 
 } // namespace widgets

@@ -4,13 +4,17 @@
 #include "platform/widgets/NvListFilterRow.h"
 #include "support/ErrorNumber.h"
 
+#include <QAbstractItemDelegate>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 
+using widgets::NvColumnKind;
 using widgets::NvList;
 
 namespace {
@@ -42,18 +46,63 @@ protected:
         return lista.View()->visualRect(lista.View()->model()->index(fila, 0)).center();
     }
 
+    int Dibujado(int columna) const { return lista.View()->horizontalHeader()->sectionSize(columna); }
+
+    // What the view's own delegate says a cell needs, and the grid line.
+    int NecesitaCelda(int fila, int columna) const
+    {
+        QStyleOptionViewItem opcion;
+        opcion.initFrom(lista.View());
+        opcion.font = lista.View()->font();
+        opcion.widget = lista.View();
+        const QModelIndex celda = lista.View()->model()->index(fila, columna);
+        return lista.View()->itemDelegate()->sizeHint(opcion, celda).width() + 1;
+    }
+
+    // A header's text between the style's margins.
+    int NecesitaCabecera(int columna) const
+    {
+        QHeaderView* cabecera = lista.View()->horizontalHeader();
+        const int margen = cabecera->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, cabecera);
+        return QFontMetrics(cabecera->font()).horizontalAdvance(lista.ColumnCaption(columna)) + 2 * margen;
+    }
+
+    // Columns of a book list at its stored widths, far too narrow for the
+    // font: a free text, a date, an amount, a word and a number.
+    void ColumnasEstrechas()
+    {
+        const struct {
+            const char* caption;
+            NvColumnKind clase;
+        } columnas[] = {{"Institución", NvColumnKind::Text},
+                        {"Fecha de creación", NvColumnKind::Date},
+                        {"Importe total", NvColumnKind::Amount},
+                        {"Estado", NvColumnKind::Word},
+                        {"Total de partidas", NvColumnKind::Number}};
+        lista.SetColumnCount(5);
+        for (int i = 0; i < 5; ++i) {
+            lista.SetColumnWidth(i, 400);
+            lista.SetColumnCaption(i, QString::fromUtf8(columnas[i].caption));
+            lista.SetColumnKey(i, QString::number(50 + i));
+            lista.SetColumnKind(i, columnas[i].clase);
+        }
+        lista.AddRow(QStringLiteral("Parroquia de San Miguel Arcángel\t26/10/1999\t1.234.567,89\tAbierto\t7 "), 1);
+        lista.AddRow(QStringLiteral("Parroquia\t---\t5,00\tCerrado\t1234 "), 2);
+        lista.EndFill();
+    }
+
     NvList lista;
 };
 
 TEST_F(NvListTest, ColumnsKeepCaptionsKeysAndExactTwips)
 {
-    // 800 twips is no whole number of pixels: it must still read back as set.
-    lista.SetColumnWidth(1, 800);
+    // 1510 twips is no whole number of pixels: it must still read back as set.
+    lista.SetColumnWidth(1, 1510);
     EXPECT_EQ(lista.ColumnCount(), 3);
     EXPECT_EQ(lista.ColumnCaption(2), QStringLiteral("Col 2"));
     EXPECT_EQ(lista.ColumnKey(0), QStringLiteral("10"));
-    EXPECT_EQ(lista.ColumnWidth(1), 800);
-    EXPECT_EQ(lista.View()->horizontalHeader()->sectionSize(1), vb::TwipsToPixelsX(800));
+    EXPECT_EQ(lista.ColumnWidth(1), 1510);
+    EXPECT_EQ(lista.View()->horizontalHeader()->sectionSize(1), vb::TwipsToPixelsX(1510));
     EXPECT_EQ(lista.View()->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Col 2"));
 }
 
@@ -112,6 +161,89 @@ TEST_F(NvListTest, FilterCellsFollowTheColumns)
     EXPECT_EQ(lista.FilterText(3), QString());
     lista.SetColumnCount(2);
     EXPECT_EQ(lista.FilterRow()->CellCount(), 2);
+}
+
+// "Zzzz" typed for one node's list must not stay under another node's
+// column, where the filter would search that column for it.
+TEST_F(NvListTest, AColumnGivenAnotherKeyLosesItsFilterTextAndKind)
+{
+    lista.SetFilterText(0, QStringLiteral("Zzzz"));
+    lista.SetFilterText(1, QStringLiteral("abc"));
+    lista.SetColumnKind(0, NvColumnKind::Date);
+    lista.SetColumnKind(1, NvColumnKind::Amount);
+    lista.SetColumnKey(0, QStringLiteral("77"));
+    lista.SetColumnKey(1, QStringLiteral("11"));  // the key it had: the same column
+    EXPECT_EQ(lista.FilterText(0), QString());
+    EXPECT_EQ(lista.ColumnKind(0), NvColumnKind::Text);
+    EXPECT_EQ(lista.FilterText(1), QStringLiteral("abc"));
+    EXPECT_EQ(lista.ColumnKind(1), NvColumnKind::Amount);
+}
+
+TEST_F(NvListTest, NarrowColumnsAreDrawnWideEnoughButReadBackAsStored)
+{
+    ColumnasEstrechas();
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(lista.ColumnWidth(i), 400) << i;
+        EXPECT_GE(Dibujado(i), NecesitaCabecera(i)) << i;
+    }
+    // Free text may be cut; dates, amounts, words and numbers never.
+    EXPECT_LT(Dibujado(0), NecesitaCelda(0, 0));
+    for (int fila = 0; fila < 2; ++fila) {
+        for (int i = 1; i < 5; ++i)
+            EXPECT_GE(Dibujado(i), NecesitaCelda(fila, i)) << fila << ", " << i;
+    }
+    // A column wide enough is drawn at its own width.
+    lista.SetColumnWidth(1, 4000);
+    EXPECT_EQ(Dibujado(1), vb::TwipsToPixelsX(4000));
+}
+
+TEST_F(NvListTest, ADateColumnFitsADateBeforeAnyRowArrives)
+{
+    lista.SetColumnCaption(0, QStringLiteral("F"));
+    lista.AddRow(QStringLiteral("00/00/0000\tb\tc "), 1);
+    lista.AddRow(QStringLiteral("28/08/2088\tb\tc "), 2);
+    lista.EndFill();
+    const int necesita = qMax(NecesitaCelda(0, 0), NecesitaCelda(1, 0));
+    lista.ClearRows();
+    lista.SetColumnWidth(0, 300);
+    lista.SetColumnKind(0, NvColumnKind::Date);
+    lista.EndFill();  // an empty page
+    EXPECT_GE(Dibujado(0), necesita);
+    EXPECT_EQ(lista.ColumnWidth(0), 300);
+}
+
+TEST_F(NvListTest, ABiggerFontWidensTheColumnsThatNeedIt)
+{
+    ColumnasEstrechas();
+    QFont grande = lista.font();
+    grande.setPointSizeF(grande.pointSizeF() * 2);
+    lista.setFont(grande);
+    QCoreApplication::sendPostedEvents();
+    for (int i = 1; i < 5; ++i)
+        EXPECT_GE(Dibujado(i), NecesitaCelda(0, i)) << i;
+    EXPECT_GE(Dibujado(0), NecesitaCabecera(0));
+    EXPECT_EQ(lista.ColumnWidth(1), 400);
+}
+
+TEST_F(NvListTest, NumbersAndAmountsAreRightAligned)
+{
+    const struct {
+        NvColumnKind clase;
+        bool derecha;
+    } casos[] = {{NvColumnKind::Text, false},
+                 {NvColumnKind::Word, false},
+                 {NvColumnKind::Date, false},
+                 {NvColumnKind::Number, true},
+                 {NvColumnKind::Amount, true}};
+    Llenar(1);
+    QAbstractItemModel* modelo = lista.View()->model();
+    for (const auto& c : casos) {
+        lista.SetColumnKind(2, c.clase);
+        const auto celda = Qt::Alignment(modelo->index(0, 2).data(Qt::TextAlignmentRole).toInt());
+        const auto cabecera = Qt::Alignment(modelo->headerData(2, Qt::Horizontal, Qt::TextAlignmentRole).toInt());
+        EXPECT_EQ(bool(celda & Qt::AlignRight), c.derecha) << int(c.clase);
+        EXPECT_EQ(bool(cabecera & Qt::AlignRight), c.derecha) << int(c.clase);
+    }
 }
 
 TEST_F(NvListTest, FilterCellsSitOverTheirColumns)
@@ -175,9 +307,26 @@ TEST_F(NvListTest, UserResizeIsReadBackInTwips)
     lista.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&lista));
     // A resize that does not come from SetColumnWidth is the user's.
-    lista.View()->horizontalHeader()->resizeSection(0, 40);
-    EXPECT_EQ(lista.ColumnWidth(0), vb::PixelsToTwipsX(40));
+    lista.View()->horizontalHeader()->resizeSection(0, 160);
+    EXPECT_EQ(lista.ColumnWidth(0), vb::PixelsToTwipsX(160));
     EXPECT_EQ(lista.ColumnWidth(1), 1500);
+}
+
+TEST_F(NvListTest, TheUserNarrowsAColumnDownToWhatItNeedsAndNoFurther)
+{
+    ColumnasEstrechas();
+    lista.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&lista));
+    QHeaderView* cabecera = lista.View()->horizontalHeader();
+    cabecera->resizeSection(1, 300);
+    cabecera->resizeSection(1, 5);
+    EXPECT_GE(Dibujado(1), NecesitaCelda(0, 1));
+    EXPECT_EQ(lista.ColumnWidth(1), vb::PixelsToTwipsX(Dibujado(1)));
+    // A free text column may be narrowed to its header.
+    cabecera->resizeSection(0, 5);
+    EXPECT_GE(Dibujado(0), NecesitaCabecera(0));
+    EXPECT_LT(Dibujado(0), NecesitaCelda(0, 0));
+    EXPECT_EQ(lista.ColumnWidth(0), vb::PixelsToTwipsX(Dibujado(0)));
 }
 
 } // namespace
