@@ -59,9 +59,14 @@ QFont MetricasTexto::Fuente(const EstiloTexto& estilo)
 
 MetricasTexto::Medidas& MetricasTexto::medidas(const EstiloTexto& estilo)
 {
+    // A text asks for the same style word after word.
+    if (m_ultima && m_ultimoEstilo == estilo)
+        return *m_ultima;
     auto it = m_medidas.find(estilo);
     if (it == m_medidas.end())
         it = m_medidas.insert(estilo, std::make_shared<Medidas>(Fuente(estilo), &m_dispositivo));
+    m_ultimoEstilo = estilo;
+    m_ultima = it->get();
     return **it;
 }
 

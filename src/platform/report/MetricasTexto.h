@@ -41,6 +41,8 @@ private:
 
     QImage m_dispositivo;
     QHash<EstiloTexto, std::shared_ptr<Medidas>> m_medidas;
+    EstiloTexto m_ultimoEstilo;
+    Medidas* m_ultima = nullptr;
 };
 
 } // namespace report

@@ -1,6 +1,7 @@
 #include "platform/report/SalidaImpresora.h"
 
 #include "platform/report/ErroresInforme.h"
+#include "platform/report/MemoriaPdf.h"
 #include "platform/report/PintorPaginas.h"
 
 #include <QPageSize>
@@ -28,6 +29,7 @@ void ImprimirModelo(const ModeloPaginas& modelo, QPrinter& impresora)
         desde = std::max(1, impresora.fromPage());
         hasta = std::min(total, impresora.toPage() > 0 ? impresora.toPage() : total);
     }
+    PrepararMemoriaPdf();
     QPainter painter;
     if (!painter.begin(&impresora))
         err::Lanzar(err::Salida, {impresora.printerName(), QStringLiteral("la impresora no puede empezar el trabajo.")});

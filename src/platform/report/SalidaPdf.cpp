@@ -1,6 +1,7 @@
 #include "platform/report/SalidaPdf.h"
 
 #include "platform/report/ErroresInforme.h"
+#include "platform/report/MemoriaPdf.h"
 #include "platform/report/PintorPaginas.h"
 
 #include <QDir>
@@ -21,6 +22,7 @@ constexpr int kIntentosNombre = 100000;
 
 void Pintar(const ModeloPaginas& modelo, QPdfWriter& pdf, const QString& nombre)
 {
+    PrepararMemoriaPdf();
     pdf.setResolution(kResolucion);
     pdf.setTitle(modelo.titulo);
     pdf.setCreator(QStringLiteral("Norvia Parvanta 2000"));
