@@ -1,6 +1,5 @@
 #pragma once
 
-#include "comun/PuenteUi.h"
 #include "platform/addins/ModuloComplemento.h"
 
 #include <QString>
@@ -15,12 +14,11 @@ template <class Clase>
 class ModuloDeUnaClase : public ModuloComplemento {
 public:
     // The body of the plugin's entry point: refuses a program of another
-    // contract version, otherwise connects to its services.
+    // contract version.
     static ModuloComplemento* Entrada(const ServiciosHost* servicios)
     {
-        if (!servicios || servicios->version != VersionInterfazComplementos || !servicios->ui)
+        if (!servicios || servicios->version != VersionInterfazComplementos)
             return nullptr;
-        PuenteUi::Instalar(servicios->ui);
         static ModuloDeUnaClase modulo;
         return &modulo;
     }

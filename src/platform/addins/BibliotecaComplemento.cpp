@@ -1,7 +1,6 @@
 #include "platform/addins/BibliotecaComplemento.h"
 
 #include "platform/addins/ModuloComplemento.h"
-#include "platform/ui/Ui.h"
 
 #include <QLibrary>
 
@@ -22,8 +21,7 @@ std::unique_ptr<BibliotecaComplemento> BibliotecaComplemento::Cargar(const QStri
         *error = QStringLiteral("%1 no exporta %2").arg(ruta, QLatin1String(NombreEntradaComplemento));
         return nullptr;
     }
-    ServiciosHost servicios;
-    servicios.ui = &ui::Current;
+    const ServiciosHost servicios;
     ModuloComplemento* modulo = entrada(&servicios);
     if (!modulo) {
         *error = QStringLiteral("%1 rechazó los servicios del programa").arg(ruta);

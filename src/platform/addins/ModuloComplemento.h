@@ -6,27 +6,25 @@
 #include <QStringList>
 #include <memory>
 
-namespace ui {
-class Ui;
-}
-
 // The contract between the program and an add-in library (a plugin in
 // "addins" of the program folder). A plugin exports one C function,
-// `DuzComplemento`, that receives the program's services and returns the
-// plugin's module: the list of classes it makes and their factory.
+// `DuzComplemento`, that receives the program's contract version and returns
+// the plugin's module: the list of classes it makes and their factory. Each
+// side refuses the other when the versions differ.
 namespace addins {
 
 // Raised whenever an interface or this contract changes; the program refuses
-// a plugin built against another version.
-inline constexpr int VersionInterfazComplementos = 1;
+// a plugin built against another version, and the plugin a program of
+// another version. 2: plugins link the program's shared platform and core
+// libraries instead of a copy of their own (the Ui bridge went away).
+inline constexpr int VersionInterfazComplementos = 2;
 
-// What the program lends a plugin. A plugin carries its own copy of the
-// platform code, with its own process-wide state; what both must share is
-// reached through here.
+// What the program tells a plugin when it loads it. The plugin links the
+// program's own shared platform and core libraries, so it reaches the
+// program's state (the Ui, the current error, the host) directly; only the
+// version is handed over, for the plugin to check.
 struct ServiciosHost {
     int version = VersionInterfazComplementos;
-    // The program's ui::Current(): message boxes, pointer, help, desktop.
-    ui::Ui& (*ui)() = nullptr;
 };
 
 class ModuloComplemento {

@@ -96,7 +96,7 @@ void RaiseSqlite(sqlite3* db, int rc, const QString& context)
 
     // Failures raised by our own SQL functions carry their VB number: "jet:<n>:<text>".
     if (message.startsWith(QLatin1String("jet:"))) {
-        const int colon = message.indexOf(u':', 4);
+        const qsizetype colon = message.indexOf(u':', 4);
         const long number = message.mid(4, colon - 4).toLong();
         throw vb::VbError(number, message.mid(colon + 1), QString::fromUtf16(kEngineSource));
     }

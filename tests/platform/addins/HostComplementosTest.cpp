@@ -1,6 +1,7 @@
 #include "CarpetaProgramaPrueba.h"
 
 #include "platform/addins/HostComplementos.h"
+#include "platform/addins/ModuloComplemento.h"
 #include "platform/addins/RegistroClase.h"
 #include "platform/addins/cBancos.h"
 #include "platform/addins/cContabilidad.h"
@@ -10,6 +11,7 @@
 #include "addin_doubles/MockVodidazaz.h"
 
 #include <QFile>
+#include <QLibrary>
 
 namespace addinstest {
 namespace {
@@ -180,6 +182,23 @@ TEST_F(HostComplementosTest, RegistrationThatMakesNothingFailsWithError429)
     addins::RegistroClase registro("X.cY", [] { return std::unique_ptr<addins::Complemento>(); });
 
     EXPECT_EQ(ErrorAlCrear("X.cY"), 429);
+}
+
+TEST(EntradaComplementoTest, PluginRefusesAProgramOfAnotherContractVersion)
+{
+    QLibrary libreria(QStringLiteral(DUZ_MODULO_SONDA));
+    ASSERT_TRUE(libreria.load()) << libreria.errorString().toStdString();
+    const auto entrada
+        = reinterpret_cast<addins::EntradaComplemento>(libreria.resolve(addins::NombreEntradaComplemento));
+    ASSERT_NE(entrada, nullptr);
+
+    addins::ServiciosHost otra;
+    otra.version = addins::VersionInterfazComplementos - 1;
+    EXPECT_EQ(entrada(&otra), nullptr);
+    EXPECT_EQ(entrada(nullptr), nullptr);
+    const addins::ServiciosHost actual;
+    ASSERT_NE(entrada(&actual), nullptr);
+    EXPECT_EQ(entrada(&actual)->Version(), addins::VersionInterfazComplementos);
 }
 
 } // namespace
