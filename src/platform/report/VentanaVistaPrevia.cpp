@@ -90,6 +90,7 @@ void VentanaVistaPrevia::crearBarra()
 
     m_hoja = new QLabel;
     m_hoja->setAlignment(Qt::AlignCenter);
+    m_hoja->setContentsMargins(16, 16, 16, 16);
     m_area = new QScrollArea(this);
     m_area->setWidget(m_hoja);
     m_area->setWidgetResizable(true);
