@@ -49,7 +49,9 @@ QString fileNameOf(const QString& path)
 [[noreturn]] void throwDamaged(const QString& path)
 {
     ThrowLockError(ErrLockDatabaseDamaged,
-                   QStringLiteral("El archivo de bloqueos '%1' está dañado.").arg(path));
+                   QStringLiteral("El archivo de bloqueos '%1' está dañado. Cierre el programa en todos los "
+                                  "equipos; se reparará al volver a abrirlo.")
+                       .arg(path));
 }
 
 } // namespace
