@@ -1,4 +1,4 @@
-#include "navigation/CcNodos.h"
+#include "core/CcNodos.h"
 
 QString CcNodos::INSTITUCION() const { return QStringLiteral("Instituciones"); }
 QString CcNodos::BANCO() const { return QStringLiteral("Bancos"); }
