@@ -1,24 +1,26 @@
 #include "comun/AvisoNoDisponible.h"
 
-#include "platform/ui/Ui.h"
+#include "platform/ui/AvisoNoDisponible.h"
 
 namespace addins {
 
+namespace {
+
+QString Detalle(const QString& complemento, const QString& funcion)
+{
+    return QStringLiteral("Complemento: %1\r\nFunción: %2").arg(complemento, funcion);
+}
+
+} // namespace
+
 QString TextoNoDisponible(const QString& complemento, const QString& funcion)
 {
-    return QStringLiteral("¡Esta función no está disponible en esta instalación!\r\n\r\n"
-                          "Complemento: %1\r\nFunción: %2")
-        .arg(complemento, funcion);
+    return ui::TextoNoDisponible() + QStringLiteral("\r\n\r\n") + Detalle(complemento, funcion);
 }
 
 void AvisoNoDisponible(const QString& complemento, const QString& funcion)
 {
-    // The callers often show the hourglass while an add-in works; the user
-    // must see that nothing is going on.
-    const ui::MousePointer anterior = ui::Current().mousePointer();
-    ui::Current().setMousePointer(ui::vbDefault);
-    ui::MsgBox(TextoNoDisponible(complemento, funcion), ui::vbOKOnly + ui::vbExclamation);
-    ui::Current().setMousePointer(anterior);
+    ui::AvisoNoDisponible(Detalle(complemento, funcion));
 }
 
 } // namespace addins

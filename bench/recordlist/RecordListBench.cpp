@@ -10,9 +10,12 @@
 #include "CarpetaPrograma.h"
 
 #include "core/AjustesUsuario.h"
+#include "core/EstadoPrincipal.h"
+#include "core/RegistroComandos.h"
+#include "core/denDuzediv.h"
 #include "navigation/CargaModeloNodos.h"
 #include "navigation/ClavesNodo.h"
-#include "navigation/cPropiedadesNodo.h"
+#include "core/cPropiedadesNodo.h"
 #include "platform/db/Connection.h"
 #include "platform/db/JetSql.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
@@ -20,7 +23,6 @@
 #include "platform/ui/Ui.h"
 #include "platform/widgets/NvList.h"
 #include "recordlist/cListaPrincipal.h"
-#include "core/cConfigContabilidad.h"
 
 #include "support/UiSilenciosa.h"
 
@@ -68,7 +70,6 @@ public:
     void SetMenuEnabled(const QString&, bool) override {}
     void SetMenuCaption(const QString&, const QString&) override {}
     void PopupMenu(const QString&) override {}
-    void EjecutarComando(const QString&) override {}
     void CargarArbol(qint16) override {}
 
     QWidget ventana;
@@ -193,34 +194,29 @@ int main(int argc, char** argv)
         con.Open(CadenaConexionConPassword(RutaEnCarpeta(carpeta, d.archivo), d.password));
         return con;
     };
-    db::Connection conLocal = abrir(BaseDatosPrograma::Duzediv);
-    db::Connection conContabilidad = abrir(BaseDatosPrograma::Contabilidad);
+    denDuzediv den;
+    den.conLocal = abrir(BaseDatosPrograma::Duzediv);
+    den.conContabilidad = abrir(BaseDatosPrograma::Contabilidad);
+    db::Connection& conLocal = den.conLocal;
     QElapsedTimer carga;
     carga.start();
     LlenarPadron(conLocal.handle(), personas);
     std::printf("%d personas escritas en %.1f s\n", personas, double(carga.elapsed()) / 1000);
 
-    ColeccionNodos gcolNodo;
-    ColeccionRegistros gcolRegistroDB;
-    const AjustesUsuario ajustes{QStringLiteral("Norvia Parvanta 2000"), QStringLiteral("Administrador"), 3082};
-    CargaModeloNodos(conLocal, ajustes, false).Cargar(gcolNodo, gcolRegistroDB);
-
-    qint16 gintNRegMax = 24;
-    QString gStrSelItem, gStrTextItem, mstrNombreNodo, mstrPathNodo, mstrDescripcionNodo;
-    qint16 mintNodoAnterior = 0;
-    qint32 mlngIDNodo = 0;
-    bool mblnFiltrado = false;
-    qint32 mlngCodEmpresaSeleccionada = 0;
-    cConfigContabilidad mobjConfigContab;
     PVAPI::cInfoConfiguracion gobjInfoConfig;
-    VentanaBench ventana;
-    cListaPrincipal lista({gcolNodo, gcolRegistroDB, gintNRegMax, gStrSelItem, gStrTextItem, mintNodoAnterior,
-                           mstrNombreNodo, mstrPathNodo, mlngIDNodo, mstrDescripcionNodo, mblnFiltrado,
-                           mlngCodEmpresaSeleccionada, mobjConfigContab, gobjInfoConfig, conLocal, conContabilidad,
-                           false, QStringLiteral("Norvia Parvanta 2000")},
-                          ventana);
+    EstadoPrincipal estado;
+    estado.gobjInfoConfig = &gobjInfoConfig;
+    estado.den = &den;
+    estado.appTitle = QStringLiteral("Norvia Parvanta 2000");
+    estado.gintNRegMax = 24;
+    const AjustesUsuario ajustes{QStringLiteral("Norvia Parvanta 2000"), QStringLiteral("Administrador"), 3082};
+    CargaModeloNodos(conLocal, ajustes, false).Cargar(estado.gcolNodo, estado.gcolRegistroDB);
 
-    const auto nodo = gcolNodo.Item(ClaveColeccion(kIdPadron));
+    VentanaBench ventana;
+    RegistroComandos comandos;
+    cListaPrincipal lista(estado, ventana, comandos);
+
+    const auto nodo = estado.gcolNodo.Item(ClaveColeccion(kIdPadron));
     const NodoArbol padron{ClaveArbol(kIdPadron), nodo->Nombre()};
     ventana.seleccionado = padron;
     sqlite3* h = conLocal.handle();
@@ -233,7 +229,7 @@ int main(int argc, char** argv)
     const QString textoPrimera = ventana.TextoPanel(2);
 
     // From the first page each time, as the first press after a click.
-    cPropiedadesNodo& registro = *gcolRegistroDB.Item(nodo->Path());
+    cPropiedadesNodo& registro = *estado.gcolRegistroDB.Item(nodo->Path());
     const std::string segunda = db::TranslateJetSql(consulta + QStringLiteral(" LIMIT 24 OFFSET 24"));
     const double siguienteNuestra = Mediana([&] {
         registro.SetPosInicial(1);
@@ -266,7 +262,7 @@ int main(int argc, char** argv)
     Informe("Filtro por primer apellido", filtroNuestro, filtroCrudo);
     std::printf("\n%ld filas; primera: %s; siguiente: %s; última: %s; filtro: %d filas%s\n", total,
                 qPrintable(textoPrimera), qPrintable(textoSiguiente), qPrintable(textoUltima), filasFiltro,
-                mblnFiltrado ? "" : " (¡sin filtrar!)");
+                estado.mblnFiltrado ? "" : " (¡sin filtrar!)");
     ui::SetCurrent(nullptr);
-    return silenciosa.mensajes == 0 && mblnFiltrado ? 0 : 1;
+    return silenciosa.mensajes == 0 && estado.mblnFiltrado ? 0 : 1;
 }

@@ -27,10 +27,13 @@ void RegistroMenus::Construir(const QList<EntradaMenu>& entradas, QMenuBar* barr
                 padre->addAction(accion);
             else if (e.visible && barra)
                 barra->addMenu(menu);
+        } else if (caption == QLatin1String("-")) {
+            // A separator has no text: styles draw a separator's text
+            // beside its line.
+            accion = padre ? padre->addSeparator() : new QAction(dueno);
+            accion->setSeparator(true);
         } else {
             accion = new QAction(caption, padre ? static_cast<QObject*>(padre) : dueno);
-            if (caption == QLatin1String("-"))
-                accion->setSeparator(true);
             if (*e.atajo)
                 accion->setShortcut(QKeySequence(QString::fromUtf8(e.atajo)));
             if (e.marcado) {
@@ -39,6 +42,7 @@ void RegistroMenus::Construir(const QList<EntradaMenu>& entradas, QMenuBar* barr
             }
             if (padre)
                 padre->addAction(accion);
+            m_comandos.append(nombre);
         }
         accion->setObjectName(nombre);
         accion->setVisible(e.visible);

@@ -24,8 +24,9 @@ struct EntradaMenu {
     bool marcado = false;  // a check mark (the entry is then checkable)
 };
 
-// The main window's menus by control name: the commands of later work find
-// their entries here ("mnuArchivoNuevo") and connect to them.
+// The main window's menus by control name ("mnuArchivoNuevo"): their
+// actions, for the state the window and the record list set, and the names
+// of the items that are commands.
 class RegistroMenus {
 public:
     // Builds every entry of `entradas`, in order: entries with children are
@@ -40,6 +41,9 @@ public:
     bool Contiene(const QString& nombre) const { return m_acciones.contains(nombre); }
     // Control names in table order.
     const QStringList& Nombres() const { return m_nombres; }
+    // The items that run a command, in table order: every entry but the
+    // menus (with children) and the separators.
+    const QStringList& Comandos() const { return m_comandos; }
 
     // Shorthands that ignore names that are not in the registry.
     void SetVisible(const QString& nombre, bool visible) const;
@@ -50,4 +54,5 @@ private:
     QHash<QString, QAction*> m_acciones;
     QHash<QString, QMenu*> m_menus;
     QStringList m_nombres;
+    QStringList m_comandos;
 };

@@ -7,7 +7,6 @@
 #include "platform/widgets/NvList.h"
 #include "core/denDuzediv.h"
 
-#include <QAction>
 #include <QCursor>
 #include <QFrame>
 #include <QLabel>
@@ -64,7 +63,7 @@ void VentanaListaPrincipal::SetInfoMensaje(int indice, const QString& texto)
 // agenda when it takes this pane; here it is placed over the list and shown.
 void VentanaListaPrincipal::MostrarAgenda()
 {
-    m_ventana.mstrMes = QStringLiteral("00");
+    m_ventana.Estado().mstrMes = QStringLiteral("00");
     double x = m_ventana.SplitterLeft();
     m_ventana.AjustarControles(x);
     m_ventana.ascrAgenda->show();
@@ -122,17 +121,6 @@ void VentanaListaPrincipal::PopupMenu(const QString& menu)
         m->exec(QCursor::pos());
 }
 
-// A handler runs whatever the state of its menu item, as a direct call did:
-// the item's signal is raised instead of triggering the (maybe disabled)
-// item.
-void VentanaListaPrincipal::EjecutarComando(const QString& manejador)
-{
-    QString nombre = manejador;
-    nombre.remove(QStringLiteral("_Click"));
-    if (QAction* accion = m_ventana.Menu(nombre))
-        emit accion->triggered(accion->isChecked());
-}
-
 void VentanaListaPrincipal::CargarArbol(qint16 tipo)
 {
     if (!m_contabilidad)
@@ -142,6 +130,7 @@ void VentanaListaPrincipal::CargarArbol(qint16 tipo)
     const ListaImagenes& imlConta = m_ventana.imlConta;
     for (int i = 1; i <= imlConta.Count(); ++i)
         imagenes.insert(imlConta.Clave(i), imlConta.Icono(i));
-    m_contabilidad->CargarArbol(m_ventana.Contexto().den->conContabilidad, *m_ventana.trvConta, imagenes, tipo,
-                                m_ventana.mlngCodEmpresaSeleccionada);
+    EstadoPrincipal& estado = m_ventana.Estado();
+    m_contabilidad->CargarArbol(estado.den->conContabilidad, *m_ventana.trvConta, imagenes, tipo,
+                                estado.mlngCodEmpresaSeleccionada);
 }

@@ -9,8 +9,7 @@ class cContabilidad;
 }
 
 // The main window as its record list sees it: panes, title strip, status
-// panels, menus by control name, the command handlers and the accounting
-// structure tree.
+// panels, menus by control name and the accounting structure tree.
 class VentanaListaPrincipal : public IVentanaLista {
 public:
     // `gobjContabilidad` is the accounting add-in, or null without it.
@@ -31,7 +30,6 @@ public:
     void SetMenuEnabled(const QString& nombre, bool habilitado) override;
     void SetMenuCaption(const QString& nombre, const QString& caption) override;
     void PopupMenu(const QString& menu) override;
-    void EjecutarComando(const QString& manejador) override;
     void CargarArbol(qint16 tipo) override;
 
 private:

@@ -1,5 +1,8 @@
 #include "mainwindow/frmPrincipal.h"
 
+#include "core/IntentarPaso.h"
+#include "core/cConstante.h"
+#include "core/denDuzediv.h"
 #include "mainwindow/BandaSeparador.h"
 #include "mainwindow/CargaConfiguracion.h"
 #include "mainwindow/EstadoVentana.h"
@@ -11,7 +14,6 @@
 #include "navigation/CargaModeloNodos.h"
 #include "navigation/ClavesNodo.h"
 #include "navigation/GuardarConfigTvPrincipal.h"
-#include "core/IntentarPaso.h"
 #include "navigation/cIPrincipal.h"
 
 #include "platform/db/Connection.h"
@@ -19,6 +21,7 @@
 #include "platform/os/Paths.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
 #include "platform/locks/cProcesarBloqueos.h"
+#include "platform/ui/AvisoNoDisponible.h"
 #include "platform/ui/ErrorReporting.h"
 #include "platform/ui/RunHandler.h"
 #include "platform/ui/Ui.h"
@@ -26,15 +29,15 @@
 #include "platform/vb/Twips.h"
 #include "platform/vb/VbError.h"
 #include "platform/widgets/NvList.h"
+#include "recordlist/ComandosLista.h"
 #include "recordlist/cListaPrincipal.h"
-#include "core/cConstante.h"
-#include "core/denDuzediv.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -45,6 +48,7 @@
 
 namespace {
 
+// The texts every error report of the window carries.
 const char kModulo[] = "frmPrincipal";
 const char kProyecto[] = "NorviaParvanta2000";
 
@@ -53,6 +57,12 @@ constexpr int kAltoTitulo = 540;
 constexpr int kAnchoSeparador = 60;
 constexpr int kAltoMensaje = 1100;
 constexpr int kLadoImagenCorreo = 480;
+// The message preview's rows: fixed caption, then the value.
+constexpr int kIzquierdaMensaje = 120;
+constexpr int kTopMensaje = 90;
+constexpr int kPasoMensaje = 300;
+constexpr int kAltoFilaMensaje = 285;
+constexpr int kHuecoMensaje = 60;
 constexpr int kTopImagenTitulo = 30;
 constexpr int kTopArbolConta = 0;
 
@@ -66,18 +76,24 @@ void Colocar(QWidget* control, const RectTwips& r)
     control->setGeometry(PxX(r.left), PxY(r.top), PxX(r.width), PxY(r.height));
 }
 
-// The program's picture (picture 9 of the picture database), as the
-// window's icon; none when the database cannot be read.
-QIcon IconoPrograma(const QString& rutaImagenes)
+// Pictures of the picture database the window shows itself.
+constexpr int kImagenPrograma = 9;
+constexpr int kImagenCorreo = 35;  // the envelope of "Mensajería"
+
+// Picture `id` of the picture database at both sizes (16 and 32 pixels);
+// none when the database cannot be read: a missing picture never stops
+// the window.
+QIcon ImagenDeBase(const QString& rutaImagenes, int id)
 {
     QIcon icono;
     IntentarPaso([&] {
         db::Connection con;
         con.Open(QStringLiteral("Data Source=%1").arg(rutaImagenes), true);
-        db::Recordset fila = con.Execute(QStringLiteral("SELECT TrvImagen, LblImagen FROM Imagen WHERE IDImagen = 9"));
+        db::Recordset fila =
+            con.Query(QStringLiteral("SELECT TrvImagen, LblImagen FROM Imagen WHERE IDImagen = ?"), {id});
         for (const char* campo : {"TrvImagen", "LblImagen"}) {
             QPixmap imagen;
-            if (imagen.loadFromData(fila.value(QString::fromUtf8(campo)).toBytes()))
+            if (!fila.isEOF() && imagen.loadFromData(fila.value(QString::fromUtf8(campo)).toBytes()))
                 icono.addPixmap(imagen);
         }
     });
@@ -91,18 +107,19 @@ frmPrincipal::frmPrincipal(ContextoPrincipal contexto, QWidget* parent)
     : QMainWindow(parent)
     , m_ctx(std::move(contexto))
 {
+    m_estado.gobjInfoConfig = m_ctx.gobjInfoConfig;
+    m_estado.den = m_ctx.den;
+    m_estado.appTitle = m_ctx.appTitle;
+    m_estado.consolidacionVisible = cConstante(m_ctx.edicion).ConsolidacionVisible();
+
     setObjectName(QStringLiteral("frmPrincipal"));
     setWindowTitle(QStringLiteral("Norvia Vodidazaz 2000 (ONG)"));
-    setWindowIcon(IconoPrograma(mobjPrincipal().RutaImagenes()));
+    setWindowIcon(ImagenDeBase(mobjPrincipal().RutaImagenes(), kImagenPrograma));
     setMinimumSize(PxX(DisposicionPrincipal::kAnchoMinimo), PxY(DisposicionPrincipal::kAltoMinimo));
     m_menus.Construir(MenusPrincipal(), menuBar(), this);
     CrearControles();
-
-    connect(Menu(QStringLiteral("mnuVerBarraEstado")), &QAction::triggered, this,
-            &frmPrincipal::mnuVerBarraEstado_Click);
-    connect(Menu(QStringLiteral("mnuVerBarraHerramientas")), &QAction::triggered, this,
-            &frmPrincipal::mnuVerBarraHerramientas_Click);
-    connect(Menu(QStringLiteral("mnuArchivoSalir")), &QAction::triggered, this, &frmPrincipal::mnuArchivoSalir_Click);
+    RegistrarComandos();
+    ConectarComandos();
 }
 
 frmPrincipal::~frmPrincipal()
@@ -116,8 +133,52 @@ frmPrincipal::~frmPrincipal()
 cIPrincipal& frmPrincipal::mobjPrincipal()
 {
     if (!m_principal)
-        m_principal = std::make_unique<cIPrincipal>(&gcolNodo, m_ctx.rutaImagenes);
+        m_principal = std::make_unique<cIPrincipal>(&m_estado.gcolNodo, m_ctx.rutaImagenes);
     return *m_principal;
+}
+
+// ---------------------------------------------------------------- commands
+
+void frmPrincipal::Manejar(const char* procedimiento, const std::function<void()>& cuerpo)
+{
+    ui::RunHandler(procedimiento, kModulo, kProyecto, cuerpo, this);
+}
+
+// Every control has its entry from the start, so no click is ever silent:
+// the commands this window carries out itself replace the answer that the
+// function is not available, and the features replace theirs as they come.
+void frmPrincipal::RegistrarComandos()
+{
+    const RegistroComandos::Manejador noDisponible = [] { ui::AvisoNoDisponible(); };
+    for (const QString& nombre : m_menus.Comandos())
+        m_comandos.Registrar(nombre, noDisponible);
+    for (int i = 1; i <= tbPrincipal->Count(); ++i) {
+        if (!tbPrincipal->Clave(i).isEmpty())
+            m_comandos.Registrar(tbPrincipal->Clave(i), noDisponible);
+    }
+    m_comandos.Registrar(QStringLiteral("mnuVerBarraEstado"), [this] { mnuVerBarraEstado_Click(); });
+    m_comandos.Registrar(QStringLiteral("mnuVerBarraHerramientas"), [this] { mnuVerBarraHerramientas_Click(); });
+    m_comandos.Registrar(QStringLiteral("mnuArchivoSalir"), [this] { mnuArchivoSalir_Click(); });
+}
+
+void frmPrincipal::ConectarComandos()
+{
+    for (const QString& nombre : m_menus.Comandos()) {
+        const QByteArray procedimiento = (nombre + QStringLiteral("_Click")).toUtf8();
+        connect(Menu(nombre), &QAction::triggered, this,
+                [this, nombre, procedimiento] { EjecutarComando(procedimiento.constData(), nombre); });
+    }
+    connect(tbPrincipal, &BarraBotones::ButtonClick, this,
+            [this](const QString& clave) { EjecutarComando("tbPrincipal_ButtonClick", clave); });
+    // Every entry of the New button's list runs the context menu's New.
+    connect(tbPrincipal, &BarraBotones::ButtonMenuClick, this, [this] {
+        EjecutarComando("tbPrincipal_ButtonMenuClick", QStringLiteral("mnuSecundarioNuevo"));
+    });
+}
+
+void frmPrincipal::EjecutarComando(const char* procedimiento, const QString& nombre)
+{
+    Manejar(procedimiento, [&] { m_comandos.Ejecutar(nombre); });
 }
 
 // ---------------------------------------------------------------- controls
@@ -209,14 +270,31 @@ void frmPrincipal::CrearPanelMensaje()
     picMensaje->setObjectName(QStringLiteral("picMensaje"));
     picMensaje->setFrameShape(QFrame::StyledPanel);
     picMensaje->hide();
+    // Fixed captions in bold beside the values of sender, recipient and
+    // message; the values start where the widest caption ends.
+    const QStringList captions = {QStringLiteral("De:"), QStringLiteral("Para:"), QStringLiteral("Mensaje:")};
+    QFont negrita = picMensaje->font();
+    negrita.setBold(true);
+    int anchoCaption = 0;
+    for (const QString& caption : captions)
+        anchoCaption = qMax(anchoCaption, QFontMetrics(negrita).horizontalAdvance(caption));
+    const int izquierdaValor = PxX(kIzquierdaMensaje) + anchoCaption + PxX(kHuecoMensaje);
     for (int i = 0; i < 3; ++i) {
+        const int arriba = PxY(kTopMensaje + kPasoMensaje * i);
+        auto* caption = new QLabel(captions.at(i), picMensaje);
+        caption->setObjectName(QStringLiteral("lblEtiquetaMsg%1").arg(i));
+        caption->setFont(negrita);
+        caption->setGeometry(PxX(kIzquierdaMensaje), arriba, anchoCaption, PxY(kAltoFilaMensaje));
         lblInfoMsg[i] = new QLabel(picMensaje);
         lblInfoMsg[i]->setObjectName(QStringLiteral("lblInfoMsg%1").arg(i));
-        lblInfoMsg[i]->setGeometry(PxX(120), PxY(90 + 300 * i), PxX(6000), PxY(285));
+        lblInfoMsg[i]->setGeometry(izquierdaValor, arriba, PxX(6000), PxY(kAltoFilaMensaje));
     }
     imgCorreo = new QLabel(picMensaje);
     imgCorreo->setObjectName(QStringLiteral("imgCorreo"));
-    imgCorreo->setGeometry(0, PxY(90), PxX(kLadoImagenCorreo), PxY(kLadoImagenCorreo));
+    imgCorreo->setGeometry(0, PxY(kTopMensaje), PxX(kLadoImagenCorreo), PxY(kLadoImagenCorreo));
+    imgCorreo->setAlignment(Qt::AlignCenter);
+    imgCorreo->setPixmap(ImagenDeBase(mobjPrincipal().RutaImagenes(), kImagenCorreo)
+                             .pixmap(PxX(kLadoImagenCorreo), PxY(kLadoImagenCorreo)));
 }
 
 void frmPrincipal::CrearPanelConta()
@@ -280,6 +358,9 @@ void frmPrincipal::AplicarDisposicion(const Disposicion& d)
     Colocar(msgPrincipal, d.lista);
     Colocar(picMensaje, d.mensaje);
     imgCorreo->move(PxX(d.izquierdaImagenCorreo), imgCorreo->y());
+    // The values reach up to the picture.
+    for (QLabel* valor : lblInfoMsg)
+        valor->resize(qMax(0, imgCorreo->x() - valor->x() - PxX(kIzquierdaMensaje)), valor->height());
     Colocar(ascrAgenda, d.agenda);
     Colocar(picConta, d.conta);
     Colocar(trvConta, d.arbolConta);
@@ -321,7 +402,7 @@ void frmPrincipal::MostrarTituloNodo(QTreeWidgetItem* nodo, bool blnImagen)
 
 void frmPrincipal::imgSplitter_MouseDown(int)
 {
-    ui::RunHandler("imgSplitter_MouseDown", kModulo, kProyecto, [&] {
+    Manejar("imgSplitter_MouseDown", [&] {
         picSplitter->setGeometry(imgSplitter->x(), imgSplitter->y(), imgSplitter->width(),
                                  imgSplitter->height() - PxY(DisposicionPrincipal::kAcortarBarraArrastre));
         picSplitter->show();
@@ -334,7 +415,7 @@ void frmPrincipal::imgSplitter_MouseMove(int x)
 {
     if (!mblnMoviendo)
         return;
-    ui::RunHandler("imgSplitter_MouseMove", kModulo, kProyecto, [&] {
+    Manejar("imgSplitter_MouseMove", [&] {
         const int posicion = DisposicionPrincipal::PosicionArrastre(int(m_splitterLeft), TwX(x),
                                                                     TwX(frameGeometry().width()));
         picSplitter->move(PxX(posicion), picSplitter->y());
@@ -345,7 +426,7 @@ void frmPrincipal::imgSplitter_MouseUp(int)
 {
     if (!mblnMoviendo)
         return;
-    ui::RunHandler("imgSplitter_MouseUp", kModulo, kProyecto, [&] {
+    Manejar("imgSplitter_MouseUp", [&] {
         double x = TwX(picSplitter->x());
         AjustarControles(x);
         picSplitter->hide();
@@ -355,20 +436,16 @@ void frmPrincipal::imgSplitter_MouseUp(int)
 
 void frmPrincipal::mnuVerBarraEstado_Click()
 {
-    ui::RunHandler("mnuVerBarraEstado_Click", kModulo, kProyecto, [&] {
-        sbStatusBar->setVisible(Menu(QStringLiteral("mnuVerBarraEstado"))->isChecked());
-        double x = m_splitterLeft;
-        AjustarControles(x);
-    });
+    sbStatusBar->setVisible(Menu(QStringLiteral("mnuVerBarraEstado"))->isChecked());
+    double x = m_splitterLeft;
+    AjustarControles(x);
 }
 
 void frmPrincipal::mnuVerBarraHerramientas_Click()
 {
-    ui::RunHandler("mnuVerBarraHerramientas_Click", kModulo, kProyecto, [&] {
-        cbPrincipal->setVisible(Menu(QStringLiteral("mnuVerBarraHerramientas"))->isChecked());
-        double x = m_splitterLeft;
-        AjustarControles(x);
-    });
+    cbPrincipal->setVisible(Menu(QStringLiteral("mnuVerBarraHerramientas"))->isChecked());
+    double x = m_splitterLeft;
+    AjustarControles(x);
 }
 
 void frmPrincipal::mnuArchivoSalir_Click()
@@ -400,7 +477,7 @@ bool frmPrincipal::eventFilter(QObject* objeto, QEvent* evento)
     // node selected before them is still the tree's selection.
     if (m_lista && objeto == tvTreeView && evento->type() == QEvent::KeyPress) {
         const auto* tecla = static_cast<QKeyEvent*>(evento);
-        ui::RunHandler("tvTreeView_KeyDown", kModulo, kProyecto,
+        Manejar("tvTreeView_KeyDown",
                        [&] { m_lista->tvTreeView_KeyDown(tecla->key(), int(tecla->modifiers())); });
         m_teclaEnArbol = true;
     } else if (m_lista && objeto == tvTreeView && evento->type() == QEvent::KeyRelease) {
@@ -408,7 +485,7 @@ bool frmPrincipal::eventFilter(QObject* objeto, QEvent* evento)
     } else if (m_lista && objeto == tvTreeView->viewport() && evento->type() == QEvent::MouseButtonPress) {
         m_teclaEnArbol = false;
         const auto* raton = static_cast<QMouseEvent*>(evento);
-        ui::RunHandler("tvTreeView_MouseDown", kModulo, kProyecto, [&] {
+        Manejar("tvTreeView_MouseDown", [&] {
             m_lista->tvTreeView_MouseDown(int(raton->button()), int(raton->modifiers()), TwX(int(raton->position().x())),
                                           TwY(int(raton->position().y())));
         });
@@ -460,8 +537,8 @@ void frmPrincipal::CambiarTextoNodo(int indice, const QString& texto)
 
 void frmPrincipal::EstablecerEmpresaSeleccionada(qint32 codEmpresa, bool ejercicioCerrado)
 {
-    mlngCodEmpresaSeleccionada = codEmpresa;
-    mblnEjercicioCerrado = ejercicioCerrado;
+    m_estado.mlngCodEmpresaSeleccionada = codEmpresa;
+    m_estado.mblnEjercicioCerrado = ejercicioCerrado;
 }
 
 void frmPrincipal::Cargar()
@@ -480,7 +557,8 @@ void frmPrincipal::PuntoControlCarga()
 {
     if (vb::Err().Number == 0)
         return;
-    ui::ReportError(QStringLiteral("Form_Load()"), QStringLiteral("frmPrincipal "), QString::fromUtf8(kProyecto));
+    // The load's checkpoints name the module with a trailing blank.
+    ui::ReportError(QStringLiteral("Form_Load()"), QString::fromUtf8(kModulo) + u' ', QString::fromUtf8(kProyecto));
     vb::Err().Clear();
 }
 
@@ -489,7 +567,7 @@ void frmPrincipal::Form_Load()
     PVAPI::cInfoConfiguracion& info = *m_ctx.gobjInfoConfig;
     const cConstante constante(m_ctx.edicion);
 
-    IntentarPaso([&] { CargarConfigContabilidad(mobjConfigContab, m_ctx, windowIcon()); });
+    IntentarPaso([&] { CargarConfigContabilidad(m_estado.mobjConfigContab, m_ctx, windowIcon()); });
     IntentarPaso([&] { CargarConfigVodidazaz(info, m_ctx); });
     if (info.ContabilidadDLL) {
         IntentarPaso([&] {
@@ -523,8 +601,8 @@ void frmPrincipal::Form_Load()
         SetTextoPanel(1, ArbolNodos::Texto(raiz));
     QuitarComplementosAusentes();
 
-    mblnFiltrado = false;
-    mlngIDNodo = 1;
+    m_estado.mblnFiltrado = false;
+    m_estado.mlngIDNodo = 1;
     CrearLista();
     ui::Current().setMousePointer(ui::vbDefault);
 }
@@ -537,12 +615,8 @@ void frmPrincipal::CrearLista()
     if (!m_ctx.den || !m_ctx.gobjInfoConfig)
         return;
     m_ventanaLista = std::make_unique<VentanaListaPrincipal>(*this, m_ctx.gobjContabilidad);
-    m_lista = std::make_unique<cListaPrincipal>(
-        DatosPrincipal{gcolNodo, gcolRegistroDB, gintNRegMax, gStrSelItem, gStrTextItem, mintNodoAnterior,
-                       mstrNombreNodo, mstrPathNodo, mlngIDNodo, mstrDescripcionNodo, mblnFiltrado,
-                       mlngCodEmpresaSeleccionada, mobjConfigContab, *m_ctx.gobjInfoConfig, m_ctx.den->conLocal,
-                       m_ctx.den->conContabilidad, cConstante(m_ctx.edicion).ConsolidacionVisible(), m_ctx.appTitle},
-        *m_ventanaLista);
+    m_lista = std::make_unique<cListaPrincipal>(m_estado, *m_ventanaLista, m_comandos);
+    RegistrarComandosLista(m_comandos, *m_lista);
     ConectarArbol();
     ConectarLista();
 }
@@ -553,15 +627,15 @@ void frmPrincipal::ConectarArbol()
         return NodoArbol{ArbolNodos::Clave(item), ArbolNodos::Texto(item)};
     };
     connect(tvTreeView, &QTreeWidget::itemClicked, this, [this, nodoDe](QTreeWidgetItem* item) {
-        ui::RunHandler("tvTreeView_NodeClick", kModulo, kProyecto, [&] { m_lista->tvTreeView_NodeClick(nodoDe(item)); });
+        Manejar("tvTreeView_NodeClick", [&] { m_lista->tvTreeView_NodeClick(nodoDe(item)); });
     });
     connect(tvTreeView, &QTreeWidget::currentItemChanged, this, [this, nodoDe](QTreeWidgetItem* item) {
         if (!m_teclaEnArbol || !item)
             return;
-        ui::RunHandler("tvTreeView_NodeClick", kModulo, kProyecto, [&] { m_lista->tvTreeView_NodeClick(nodoDe(item)); });
+        Manejar("tvTreeView_NodeClick", [&] { m_lista->tvTreeView_NodeClick(nodoDe(item)); });
     });
     connect(tvTreeView, &QTreeWidget::itemCollapsed, this, [this, nodoDe](QTreeWidgetItem* item) {
-        ui::RunHandler("tvTreeView_Collapse", kModulo, kProyecto, [&] { m_lista->tvTreeView_Collapse(nodoDe(item)); });
+        Manejar("tvTreeView_Collapse", [&] { m_lista->tvTreeView_Collapse(nodoDe(item)); });
     });
     tvTreeView->installEventFilter(this);
     tvTreeView->viewport()->installEventFilter(this);
@@ -570,24 +644,14 @@ void frmPrincipal::ConectarArbol()
 void frmPrincipal::ConectarLista()
 {
     connect(msgPrincipal, &widgets::NvList::RowSelected, this, [this] {
-        ui::RunHandler("msgPrincipal_RowSelected", kModulo, kProyecto, [&] { m_lista->msgPrincipal_RowSelected(); });
+        Manejar("msgPrincipal_RowSelected", [&] { m_lista->msgPrincipal_RowSelected(); });
     });
     connect(msgPrincipal, &widgets::NvList::DblClick, this, [this] {
-        ui::RunHandler("msgPrincipal_DblClick", kModulo, kProyecto, [&] { m_lista->msgPrincipal_DblClick(); });
+        Manejar("msgPrincipal_DblClick", [&] { m_lista->msgPrincipal_DblClick(); });
     });
     connect(msgPrincipal, &widgets::NvList::MouseUp, this, [this](int boton, int shift, int x, int y) {
-        ui::RunHandler("msgPrincipal_MouseUp", kModulo, kProyecto,
+        Manejar("msgPrincipal_MouseUp",
                        [&] { m_lista->msgPrincipal_MouseUp(boton, shift, x, y); });
-    });
-    connect(tbPrincipal, &BarraBotones::ButtonClick, this, [this](const QString& clave) {
-        ui::RunHandler("tbPrincipal_ButtonClick", kModulo, kProyecto, [&] { m_lista->tbPrincipal_ButtonClick(clave); });
-    });
-    connect(tbPrincipal, &BarraBotones::ButtonMenuClick, this, [this](int, int indice) {
-        ui::RunHandler("tbPrincipal_ButtonMenuClick", kModulo, kProyecto,
-                       [&] { m_lista->tbPrincipal_ButtonMenuClick(indice); });
-    });
-    connect(Menu(QStringLiteral("mnuVerActualizarLista")), &QAction::triggered, this, [this] {
-        ui::RunHandler("mnuVerActualizarLista_Click", kModulo, kProyecto, [&] { m_lista->mnuVerActualizarLista_Click(); });
     });
 }
 
@@ -598,15 +662,15 @@ void frmPrincipal::CargarModelo()
         PuntoControlCarga();
         return;
     }
-    CargaModeloNodos carga(m_ctx.den->conLocal, m_ajustes, cConstante(m_ctx.edicion).ConsolidacionVisible(),
+    CargaModeloNodos carga(m_ctx.den->conLocal, m_ajustes, m_estado.consolidacionVisible,
                            [this] { PuntoControlCarga(); });
-    carga.Cargar(gcolNodo, gcolRegistroDB);
+    carga.Cargar(m_estado.gcolNodo, m_estado.gcolRegistroDB);
 }
 
 void frmPrincipal::RestaurarColocacion()
 {
     const ColocacionVentana c = LeerColocacion(m_ajustes);
-    gintNRegMax = c.nRegMax;
+    m_estado.gintNRegMax = c.nRegMax;
     m_splitterLeft = c.splitter;
     resize(PxX(c.ancho), PxY(c.alto));
     move(PxX(c.izquierda), PxY(c.arriba));
@@ -636,11 +700,11 @@ void frmPrincipal::QuitarComplementosAusentes()
 
 void frmPrincipal::Form_Activate()
 {
-    if (mblnRefresh)
-        mblnRefresh = false;
+    if (m_estado.mblnRefresh)
+        m_estado.mblnRefresh = false;
     else
         Form_Resize();
-    if (m_ctx.gobjInfoConfig->ContabilidadDLL && mlngCodEmpresaSeleccionada != 0)
+    if (m_ctx.gobjInfoConfig->ContabilidadDLL && m_estado.mlngCodEmpresaSeleccionada != 0)
         IntentarPaso([&] { BloquearEmpresa(); });
     ui::Current().setMousePointer(ui::vbDefault);
     tvTreeView->setFocus();
@@ -652,7 +716,7 @@ void frmPrincipal::Form_Activate()
 void frmPrincipal::BloquearEmpresa()
 {
     m_bloqueos->LiberarBloqueos();
-    const QString id = QString::number(mlngCodEmpresaSeleccionada);
+    const QString id = QString::number(m_estado.mlngCodEmpresaSeleccionada);
     PVAPI::cProcesarBloqueos::Argumentos bloqueo;
     bloqueo.strTabla = QStringLiteral("Empresa");
     bloqueo.conBD = &m_ctx.den->conContabilidad;
@@ -690,7 +754,8 @@ void frmPrincipal::Form_Unload()
             const QTreeWidgetItem* seleccionado = tvTreeView->Seleccionado();
             if (!seleccionado)
                 throw vb::VbError(91, QStringLiteral("Variable de objeto o bloque With no establecido"));
-            const auto& nodo = gcolNodo.Item(ClaveColeccion(IdDeClaveArbol(ArbolNodos::Clave(seleccionado))));
+            const auto& nodo =
+                m_estado.gcolNodo.Item(ClaveColeccion(IdDeClaveArbol(ArbolNodos::Clave(seleccionado))));
             for (const auto& [clave, ancho] : AnchosColumnasLista())
                 nodo->colCampo().Item(QLatin1Char(' ') + clave)->SetAncho(qint16(ancho));
         });
@@ -700,7 +765,7 @@ void frmPrincipal::Form_Unload()
         vb::Err().Clear();
     }
 
-    IntentarPaso([&] { GuardarAnchos(m_ajustes, gcolNodo); });
+    IntentarPaso([&] { GuardarAnchos(m_ajustes, m_estado.gcolNodo); });
     if (!(windowState() & Qt::WindowMinimized))
         IntentarPaso([&] { GuardarEstadoVentana(); });
     if (m_ctx.den && m_ctx.den->conLocal.isOpen())
@@ -736,15 +801,15 @@ void frmPrincipal::GuardarEstadoVentana()
     estado.ancho = TwX(width());
     estado.alto = TwY(height());
     estado.splitter = int(m_splitterLeft);
-    estado.nRegMax = gintNRegMax;
+    estado.nRegMax = m_estado.gintNRegMax;
     for (int i = 1; i <= tvTreeView->Count(); ++i) {
         if (EsNodoEmpresa(ArbolNodos::Texto(tvTreeView->Nodo(i)))) {
             estado.hayNodoEmpresa = true;
             break;
         }
     }
-    estado.empresaSeleccionada = mlngCodEmpresaSeleccionada;
+    estado.empresaSeleccionada = m_estado.mlngCodEmpresaSeleccionada;
     estado.vodidazazEnPesetas = m_ctx.gobjInfoConfig->TrabajarConPesetas;
-    estado.contabilidadEnPesetas = mobjConfigContab.TrabajarConPesetas();
+    estado.contabilidadEnPesetas = m_estado.mobjConfigContab.TrabajarConPesetas();
     GuardarEstado(m_ajustes, estado);
 }

@@ -1,20 +1,19 @@
 #pragma once
 
+#include "core/AjustesUsuario.h"
+#include "core/EstadoPrincipal.h"
+#include "core/IEmpresaPrincipal.h"
+#include "core/IVentanaPrincipal.h"
+#include "core/RegistroComandos.h"
 #include "mainwindow/ContextoPrincipal.h"
 #include "mainwindow/DisposicionPrincipal.h"
 #include "mainwindow/RegistroMenus.h"
-#include "core/AjustesUsuario.h"
 #include "navigation/ListaImagenes.h"
-#include "navigation/cNodo.h"
-#include "navigation/cPropiedadesNodo.h"
-#include "platform/widgets/NvList.h"
-#include "core/IEmpresaPrincipal.h"
-#include "core/IVentanaPrincipal.h"
-#include "core/cConfigContabilidad.h"
 
 #include <QList>
 #include <QMainWindow>
 #include <QPair>
+#include <functional>
 #include <memory>
 
 class ArbolNodos;
@@ -32,15 +31,24 @@ class cListaPrincipal;
 namespace PVAPI {
 class cProcesarBloqueos;
 }
+namespace widgets {
+class NvList;
+}
 
 // The main window: menus, toolbar, status bar, the navigation tree built
 // from the node model, and the right-hand panes laid out from the splitter
 // position. Loading (Form_Load) builds the node model and the tree, trims
 // the branches and menus of absent add-ins and restores the saved placement;
 // unloading saves the state back. The record list is driven by its
-// controller (cListaPrincipal), which the tree, the list, the toolbar and
-// "Actualizar lista" feed; the agenda is a placeholder here; the commands
-// connect to the menu registry by name.
+// controller (cListaPrincipal), which reaches the window through
+// IVentanaLista; the agenda is a placeholder here.
+//
+// Every menu item, toolbar button and context entry runs its command through
+// the window's command registry, by control name; until a feature registers
+// its handler, a command says that it is not available. The window's state
+// (node model, selected node, company) is one value it owns (Estado()); the
+// controls are its own, reached by the rest of the program only through the
+// narrow interfaces (IVentanaLista, IEmpresaPrincipal, IVentanaPrincipal).
 class frmPrincipal : public QMainWindow, public IVentanaPrincipal, public IEmpresaPrincipal {
     Q_OBJECT
 
@@ -83,6 +91,15 @@ public:
     // accounting company again.
     void BloquearEmpresa();
 
+    // The window's state, lent by reference to the record list and the
+    // features.
+    EstadoPrincipal& Estado() { return m_estado; }
+    const EstadoPrincipal& Estado() const { return m_estado; }
+
+    // Every command of the window by control name. Features replace the
+    // entries they carry out.
+    RegistroComandos& Comandos() { return m_comandos; }
+
     // The menu entries by control name.
     const RegistroMenus& Menus() const { return m_menus; }
     QAction* Menu(const QString& nombre) const { return m_menus.Accion(nombre); }
@@ -92,32 +109,60 @@ public:
     void SetTextoPanel(int panel, const QString& texto);
 
     cIPrincipal& mobjPrincipal();
-    // The record list's controller: node click, reload, paging, filter and
-    // the list's events. Null until the window has loaded with its databases.
-    cListaPrincipal* Lista() const { return m_lista.get(); }
-    const AjustesUsuario& Ajustes() const { return m_ajustes; }
-    const ContextoPrincipal& Contexto() const { return m_ctx; }
     PVAPI::cProcesarBloqueos* mobjBloqueos() const { return m_bloqueos.get(); }
 
-    // Public members of the window.
-    ColeccionNodos gcolNodo;
-    ColeccionRegistros gcolRegistroDB;
-    qint16 gintNRegMax = 0;
-    QString mstrMes;
-    bool mblnRefresh = false;
-    qint32 mlngCodEmpresaSeleccionada = 0;
-    bool mblnEjercicioCerrado = false;
-    cConfigContabilidad mobjConfigContab;
-    QString gStrSelItem;
-    QString gStrTextItem;
+protected:
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* objeto, QEvent* event) override;
 
-    // Selection state of the navigation tree.
-    qint16 mintNodoAnterior = 0;
-    QString mstrNombreNodo;
-    QString mstrPathNodo;
-    qint32 mlngIDNodo = 0;
-    QString mstrDescripcionNodo;
-    bool mblnFiltrado = false;
+private:
+    // The record list's view of the window reaches its panes.
+    friend class VentanaListaPrincipal;
+
+    void CrearControles();
+    void CrearBarraHerramientas();
+    void CrearPanelMensaje();
+    void CrearPanelConta();
+    void AplicarDisposicion(const Disposicion& d);
+
+    // Every event handler of the window runs through this, which reports
+    // what it raises with the window's module and project names.
+    void Manejar(const char* procedimiento, const std::function<void()>& cuerpo);
+    void RegistrarComandos();
+    void ConectarComandos();
+    void EjecutarComando(const char* procedimiento, const QString& nombre);
+
+    void mnuVerBarraEstado_Click();
+    void mnuVerBarraHerramientas_Click();
+    void mnuArchivoSalir_Click();
+
+    void PuntoControlCarga();
+    void CargarModelo();
+    void RestaurarColocacion();
+    void LlenarArbol();
+    void QuitarComplementosAusentes();
+    void GuardarEstadoVentana();
+    // Widths of the record list's columns (twips) by column key.
+    QList<QPair<QString, int>> AnchosColumnasLista() const;
+    void CrearLista();
+    void ConectarLista();
+    void ConectarArbol();
+
+    void imgSplitter_MouseDown(int x);
+    void imgSplitter_MouseMove(int x);
+    void imgSplitter_MouseUp(int x);
+
+    ContextoPrincipal m_ctx;
+    EstadoPrincipal m_estado;
+    AjustesUsuario m_ajustes;
+    RegistroMenus m_menus;
+    RegistroComandos m_comandos;
+    std::unique_ptr<cIPrincipal> m_principal;
+    std::unique_ptr<PVAPI::cProcesarBloqueos> m_bloqueos;
+    std::unique_ptr<VentanaListaPrincipal> m_ventanaLista;
+    std::unique_ptr<cListaPrincipal> m_lista;
 
     // Controls.
     ArbolNodos* tvTreeView = nullptr;
@@ -141,47 +186,6 @@ public:
     QFrame* picConta = nullptr;
     QTreeWidget* trvConta = nullptr;
 
-public slots:
-    void mnuVerBarraEstado_Click();
-    void mnuVerBarraHerramientas_Click();
-    void mnuArchivoSalir_Click();
-
-protected:
-    bool event(QEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* objeto, QEvent* event) override;
-
-private:
-    void CrearControles();
-    void CrearBarraHerramientas();
-    void CrearPanelMensaje();
-    void CrearPanelConta();
-    void AplicarDisposicion(const Disposicion& d);
-
-    void PuntoControlCarga();
-    void CargarModelo();
-    void RestaurarColocacion();
-    void LlenarArbol();
-    void QuitarComplementosAusentes();
-    void GuardarEstadoVentana();
-    // Widths of the record list's columns (twips) by column key.
-    QList<QPair<QString, int>> AnchosColumnasLista() const;
-    void CrearLista();
-    void ConectarLista();
-    void ConectarArbol();
-
-    void imgSplitter_MouseDown(int x);
-    void imgSplitter_MouseMove(int x);
-    void imgSplitter_MouseUp(int x);
-
-    ContextoPrincipal m_ctx;
-    AjustesUsuario m_ajustes;
-    RegistroMenus m_menus;
-    std::unique_ptr<cIPrincipal> m_principal;
-    std::unique_ptr<PVAPI::cProcesarBloqueos> m_bloqueos;
-    std::unique_ptr<VentanaListaPrincipal> m_ventanaLista;
-    std::unique_ptr<cListaPrincipal> m_lista;
     // A key press on the tree is being handled: the selection it moves is a
     // node click.
     bool m_teclaEnArbol = false;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/AjustesUsuario.h"
-#include "navigation/cNodo.h"
-#include "navigation/cPropiedadesNodo.h"
+#include "core/cNodo.h"
+#include "core/cPropiedadesNodo.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "navigation/cNodo.h"
+#include "core/cNodo.h"
 
 #include <QByteArray>
 #include <QString>

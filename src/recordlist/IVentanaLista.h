@@ -58,10 +58,6 @@ public:
     // Shows a pop-up menu at the mouse and returns when it closes.
     virtual void PopupMenu(const QString& menu) = 0;
 
-    // Runs one of the window's command handlers by name
-    // ("mnuArchivoPropiedades_Click").
-    virtual void EjecutarComando(const QString& manejador) = 0;
-
     // Has the accounting component fill the structure tree with the
     // structure `tipo` (1 to 4) of the selected company.
     virtual void CargarArbol(qint16 tipo) = 0;

@@ -1,6 +1,8 @@
 #include "recordlist/PaginaLista.h"
 
-#include "navigation/cNodo.h"
+#include "core/EstadoPrincipal.h"
+#include "core/cNodo.h"
+#include "core/denDuzediv.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbErrors.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
@@ -41,7 +43,7 @@ QString TextoFila(const QList<db::Value>& campos, int columnas)
 
 } // namespace
 
-PaginaLista::PaginaLista(DatosPrincipal& datos, IVentanaLista& ventana) : m_datos(datos), m_ventana(ventana) {}
+PaginaLista::PaginaLista(EstadoPrincipal& datos, IVentanaLista& ventana) : m_datos(datos), m_ventana(ventana) {}
 
 void PaginaLista::configGridPrincipal(widgets::NvList& msgPrincipal, const cNodo& objNodo)
 {
@@ -109,14 +111,14 @@ QString PaginaLista::TextoRango(qint32 inicio, qint64 fin)
 
 AjustesFormato PaginaLista::Ajustes() const
 {
-    return {m_datos.gobjInfoConfig.TrabajarConPesetas, m_datos.mobjConfigContab.TrabajarConPesetas(),
+    return {m_datos.gobjInfoConfig->TrabajarConPesetas, m_datos.mobjConfigContab.TrabajarConPesetas(),
             m_datos.consolidacionVisible};
 }
 
 long PaginaLista::ContarPartidas(const QString& tabla, const db::Value& idLibro) const
 {
     // `tabla` is one of the four sacrament tables, never user text.
-    return long(m_datos.conLocal
+    return long(m_datos.den->conLocal
                     .Query(QStringLiteral("SELECT COUNT(*) FROM ") + tabla + QStringLiteral(" WHERE CodLibro = ?"),
                            {idLibro})
                     .value(0)

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "recordlist/DatosPrincipal.h"
 #include "recordlist/FormatoCeldas.h"
 
 #include <QString>
 #include <QtGlobal>
 
 class ConsultaPaginada;
+struct EstadoPrincipal;
 class IVentanaLista;
 class cNodo;
 namespace widgets {
@@ -24,7 +24,9 @@ public:
     // Rows read when the page size is 0.
     static constexpr int kTamanoPorDefecto = 25;
 
-    PaginaLista(DatosPrincipal& datos, IVentanaLista& ventana);
+    // `datos`: the main window's state (kind of the selected node, the
+    // currency settings, the parish connection).
+    PaginaLista(EstadoPrincipal& datos, IVentanaLista& ventana);
 
     // Empties the rows and lays out the node's columns; a node without
     // columns leaves the columns shown as they were.
@@ -45,6 +47,6 @@ private:
     AjustesFormato Ajustes() const;
     long ContarPartidas(const QString& tabla, const db::Value& idLibro) const;
 
-    DatosPrincipal& m_datos;
+    EstadoPrincipal& m_datos;
     IVentanaLista& m_ventana;
 };

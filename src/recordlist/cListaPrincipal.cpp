@@ -1,9 +1,12 @@
 #include "recordlist/cListaPrincipal.h"
 
 #include "core/CcNodos.h"
+#include "core/EstadoPrincipal.h"
+#include "core/RegistroComandos.h"
+#include "core/denDuzediv.h"
 #include "navigation/ClavesNodo.h"
 #include "core/IntentarPaso.h"
-#include "navigation/cNodo.h"
+#include "core/cNodo.h"
 #include "platform/db/Connection.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
 #include "platform/ui/ErrorReporting.h"
@@ -18,7 +21,6 @@
 #include "recordlist/GruposNodo.h"
 #include "recordlist/MenuContextual.h"
 #include "recordlist/PaginacionLista.h"
-#include "platform/vb/Texto.h"
 
 namespace {
 
@@ -32,8 +34,8 @@ qint16 IdDeClave(const QString& clave)
 
 } // namespace
 
-cListaPrincipal::cListaPrincipal(DatosPrincipal datos, IVentanaLista& ventana)
-    : m_datos(std::move(datos)), m_ventana(ventana), m_pagina(m_datos, ventana)
+cListaPrincipal::cListaPrincipal(EstadoPrincipal& datos, IVentanaLista& ventana, RegistroComandos& comandos)
+    : m_datos(datos), m_ventana(ventana), m_comandos(comandos), m_pagina(m_datos, ventana)
 {
 }
 
@@ -177,7 +179,7 @@ void cListaPrincipal::MostrarInfoMensaje()
     const QString clave = lista.RowKey(lista.CurrentRow());
     if (clave.isEmpty())
         return;
-    db::Recordset rs = m_datos.conLocal.Query(QStringLiteral("SELECT Remitente, Destinatario, Descripcion "
+    db::Recordset rs = m_datos.den->conLocal.Query(QStringLiteral("SELECT Remitente, Destinatario, Descripcion "
                                                              "FROM Mensaje, TipoMensaje "
                                                              "WHERE IDMensaje=? AND CodTipoMensaje=IDTipoMensaje"),
                                               {db::Value(clave.toLongLong())});
@@ -241,11 +243,11 @@ void cListaPrincipal::msgPrincipal_DblClick()
 {
     const CcNodos n;
     if (m_datos.mstrNombreNodo == n.RECIBOS())
-        m_ventana.EjecutarComando(QStringLiteral("mnuSecundarioImprimir_Click"));
+        m_comandos.Ejecutar(QStringLiteral("mnuSecundarioImprimir"));
     else if (m_datos.mstrNombreNodo == n.CUENTAS() || m_datos.mstrNombreNodo == n.SUBCUENTAS())
-        m_ventana.EjecutarComando(QStringLiteral("mnuEstructuraPropiedades_Click"));
+        m_comandos.Ejecutar(QStringLiteral("mnuEstructuraPropiedades"));
     else
-        m_ventana.EjecutarComando(QStringLiteral("mnuArchivoPropiedades_Click"));
+        m_comandos.Ejecutar(QStringLiteral("mnuArchivoPropiedades"));
 }
 
 void cListaPrincipal::msgPrincipal_MouseUp(int button, int, int, int)
@@ -289,7 +291,7 @@ QString cListaPrincipal::CaptionAnular(const QString& tabla, const QString& colu
     if (clave.isEmpty())
         return MenuContextual::CaptionAnular(false, false);
     // `tabla` and `columnaId` are fixed names of the entry tables.
-    db::Recordset rs = m_datos.conLocal.Query(QStringLiteral("SELECT Anulada FROM ") + tabla + QStringLiteral(" WHERE ")
+    db::Recordset rs = m_datos.den->conLocal.Query(QStringLiteral("SELECT Anulada FROM ") + tabla + QStringLiteral(" WHERE ")
                                                   + columnaId + QStringLiteral(" = ?"),
                                               {db::Value(clave.toLongLong())});
     // An entry deleted meanwhile has nothing to validate.
@@ -302,20 +304,15 @@ QString cListaPrincipal::CaptionAnular(const QString& tabla, const QString& colu
 void cListaPrincipal::tbPrincipal_ButtonClick(const QString& key)
 {
     if (key == u"Nuevo")
-        m_ventana.EjecutarComando(QStringLiteral("mnuArchivoNuevo_Click"));
+        m_comandos.Ejecutar(QStringLiteral("mnuArchivoNuevo"));
     else if (key == u"Propiedades")
-        m_ventana.EjecutarComando(QStringLiteral("mnuArchivoPropiedades_Click"));
+        m_comandos.Ejecutar(QStringLiteral("mnuArchivoPropiedades"));
     else if (key == u"Eliminar")
-        m_ventana.EjecutarComando(QStringLiteral("mnuArchivoEliminar_Click"));
+        m_comandos.Ejecutar(QStringLiteral("mnuArchivoEliminar"));
     else if (key == u"Filtro")
         FiltrarNvList();
     else if (PaginacionLista::EsClavePaginacion(key))
         Paginar(key);
-}
-
-void cListaPrincipal::tbPrincipal_ButtonMenuClick(int)
-{
-    m_ventana.EjecutarComando(QStringLiteral("mnuSecundarioNuevo_Click"));
 }
 
 // Paging always runs the node's own query, filtered or not.
@@ -381,7 +378,7 @@ void cListaPrincipal::Filtrar()
         columna.fuente = vb::Trim(nodo->colCampo().Item(i + 1)->Descripcion());
         columna.tipo = ObtenerTipoCampo(columna.fuente);
         const FiltroLista::Condicion c =
-            FiltroLista::CondicionColumna(columna, !m_datos.gobjInfoConfig.TrabajarConPesetas);
+            FiltroLista::CondicionColumna(columna, !m_datos.gobjInfoConfig->TrabajarConPesetas);
         if (c.clase == FiltroLista::Condicion::Clase::Rechazo) {
             ui::Beep();
             ui::MsgBox(c.mensaje, c.estilo, m_datos.appTitle);
@@ -452,5 +449,5 @@ std::shared_ptr<cNodo> cListaPrincipal::NodoSeleccionadoArbol() const
 
 db::Connection& cListaPrincipal::ConexionDe(const cNodo& nodo) const
 {
-    return nodo.PadreDeNivel2() == kContabilidad ? m_datos.conContabilidad : m_datos.conLocal;
+    return nodo.PadreDeNivel2() == kContabilidad ? m_datos.den->conContabilidad : m_datos.den->conLocal;
 }

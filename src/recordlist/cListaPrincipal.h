@@ -1,6 +1,5 @@
 #pragma once
 
-#include "recordlist/DatosPrincipal.h"
 #include "recordlist/IVentanaLista.h"
 #include "recordlist/PaginaLista.h"
 
@@ -9,7 +8,9 @@
 #include <memory>
 
 class ConsultaPaginada;
+class RegistroComandos;
 class cNodo;
+struct EstadoPrincipal;
 namespace db {
 class Connection;
 }
@@ -20,13 +21,15 @@ class NvList;
 // The record list of the main window: what a node click shows, the list
 // reload after every record command, the list's events and pop-up menus,
 // the toolbar's paging and the filter. The window owns one, hands it its
-// members and itself as IVentanaLista, and forwards its events here.
+// state, itself as IVentanaLista and its command registry, and forwards its
+// events here. The window's commands (properties, new, print...) are run
+// through the registry by control name.
 //
 // Handlers named after a window event raise to their caller unless stated;
 // the window runs them through its error wrapper.
 class cListaPrincipal {
 public:
-    cListaPrincipal(DatosPrincipal datos, IVentanaLista& ventana);
+    cListaPrincipal(EstadoPrincipal& datos, IVentanaLista& ventana, RegistroComandos& comandos);
 
     // Record list page.
     void configGridPrincipal(widgets::NvList& msgPrincipal, const cNodo& objNodo);
@@ -49,9 +52,9 @@ public:
     void msgPrincipal_DblClick();
     void msgPrincipal_MouseUp(int button, int shift, int x, int y);
 
-    // Toolbar: the record commands, the filter and the four paging buttons.
+    // Toolbar: the record commands, the filter and the four paging buttons,
+    // by the button's key; any other key does nothing.
     void tbPrincipal_ButtonClick(const QString& key);
-    void tbPrincipal_ButtonMenuClick(int entrada);
 
     // Filter. Reports its own failures and never raises.
     void FiltrarNvList();
@@ -75,7 +78,8 @@ private:
     QString CaptionAnular(const QString& tabla, const QString& columnaId);
     void Filtrar();
 
-    DatosPrincipal m_datos;
+    EstadoPrincipal& m_datos;
     IVentanaLista& m_ventana;
+    RegistroComandos& m_comandos;
     PaginaLista m_pagina;
 };

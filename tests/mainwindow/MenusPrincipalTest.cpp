@@ -129,6 +129,38 @@ TEST_F(Menus, SeparatorsAreSeparators)
         EXPECT_TRUE(registro.Accion(QString::fromUtf8(nombre))->isSeparator()) << nombre;
 }
 
+// A separator with a text shows that text beside its line.
+TEST_F(Menus, EverySeparatorIsALineWithoutText)
+{
+    int separadores = 0;
+    for (const EntradaMenu& e : MenusPrincipal()) {
+        if (QString::fromUtf8(e.caption) != QLatin1String("-"))
+            continue;
+        ++separadores;
+        const QAction* accion = registro.Accion(QString::fromUtf8(e.nombre));
+        ASSERT_TRUE(accion) << e.nombre;
+        EXPECT_TRUE(accion->isSeparator()) << e.nombre;
+        EXPECT_EQ(accion->text(), QString()) << e.nombre;
+        EXPECT_TRUE(registro.Menu(QString::fromUtf8(e.padre))->actions().contains(accion)) << e.nombre;
+    }
+    EXPECT_GT(separadores, 0);
+}
+
+TEST_F(Menus, CommandsAreTheItemsThatAreNeitherMenusNorSeparators)
+{
+    const QStringList& comandos = registro.Comandos();
+    EXPECT_TRUE(comandos.contains(QStringLiteral("mnuArchivoNuevo")));
+    EXPECT_TRUE(comandos.contains(QStringLiteral("mnuSolicitudesImprimir")));
+    EXPECT_TRUE(comandos.contains(QStringLiteral("mnuEstructuraDesasignar")));
+    for (const QString& nombre : comandos) {
+        EXPECT_FALSE(registro.Accion(nombre)->isSeparator()) << nombre.toStdString();
+        EXPECT_FALSE(registro.Menu(nombre)) << nombre.toStdString();
+    }
+    for (const char* nombre : {"mnuArchivo", "mnuArchivoNuevo_", "mnuSolicitudesMatrimonioImprimir", "mnuSecundario",
+                               "mnuArchivoSeparador1"})
+        EXPECT_FALSE(comandos.contains(QString::fromLatin1(nombre))) << nombre;
+}
+
 TEST_F(Menus, NoShortcutIsUsedTwice)
 {
     QSet<QString> atajos;

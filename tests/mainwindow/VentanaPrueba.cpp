@@ -1,5 +1,6 @@
 #include "mainwindow/VentanaPrueba.h"
 
+#include "mainwindow/Controles.h"
 #include "navigation/ArbolNodos.h"
 
 #include "platform/settings/Settings.h"
@@ -64,7 +65,12 @@ QString VentanaPrueba::Leer(const QString& seccionUsuario, const QString& clave,
 QStringList VentanaPrueba::Captions() const
 {
     QStringList captions;
-    for (int i = 1; i <= ventana->tvTreeView->Count(); ++i)
-        captions << ArbolNodos::Texto(ventana->tvTreeView->Nodo(i));
+    for (int i = 1; i <= Arbol().Count(); ++i)
+        captions << ArbolNodos::Texto(Arbol().Nodo(i));
     return captions;
+}
+
+ArbolNodos& VentanaPrueba::Arbol() const
+{
+    return Control<ArbolNodos>(*ventana, "tvTreeView");
 }

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+class ArbolNodos;
+
 // A program folder with its databases open, the shared configuration with
 // every add-in present, and a main window made on demand. Errors reported
 // through the error reporter are collected in `informes`.
@@ -28,6 +30,8 @@ protected:
     QString Leer(const QString& seccionUsuario, const QString& clave, const QString& defecto = {}) const;
     // The captions of the tree in index order.
     QStringList Captions() const;
+    // The navigation tree of the window made last.
+    ArbolNodos& Arbol() const;
 
     TempProgramFolder carpeta;
     PVAPI::cInfoConfiguracion info;

@@ -1,3 +1,4 @@
+#include "mainwindow/Controles.h"
 #include "mainwindow/VentanaPrueba.h"
 
 #include "navigation/ArbolNodos.h"
@@ -6,6 +7,7 @@
 
 #include "platform/pvapi/cCRegistry.h"
 #include "platform/vb/Twips.h"
+#include "platform/widgets/NvList.h"
 #include "support/TestEnvironment.h"
 
 #include <QAction>
@@ -34,28 +36,27 @@ TEST_F(CargaPrincipal, FirstRunOpensTheSeededTreeCollapsedAndSeedsTheSettings)
     frmPrincipal& v = Cargada();
     EXPECT_TRUE(informes.isEmpty()) << informes.join(QLatin1Char('\n')).toStdString();
 
-    EXPECT_EQ(v.tvTreeView->Count(), 55);
-    EXPECT_FALSE(AlgunoExpandido(*v.tvTreeView));
-    EXPECT_EQ(v.tvTreeView->Seleccionado(), v.tvTreeView->Nodo(1));
+    EXPECT_EQ(Arbol().Count(), 55);
+    EXPECT_FALSE(AlgunoExpandido(Arbol()));
+    EXPECT_EQ(Arbol().Seleccionado(), Arbol().Nodo(1));
     EXPECT_EQ(v.TextoPanel(1), "Norvia Parvanta 2000");
     EXPECT_EQ(Leer(kRaiz + QStringLiteral("\\Bancos"), QStringLiteral("Expandido")), "0");
     EXPECT_EQ(Ajustes().Leer(Ajustes().SeccionGrids(), QStringLiteral("143")), "990");
 
-    EXPECT_EQ(v.gintNRegMax, 24);
+    EXPECT_EQ(v.Estado().gintNRegMax, 24);
     EXPECT_EQ(v.SplitterLeft(), 1965);
     EXPECT_NEAR(vb::PixelsToTwipsX(v.width()), 12120, 15);
     EXPECT_NEAR(vb::PixelsToTwipsY(v.height()), 8700, 15);
-    EXPECT_EQ(v.mlngIDNodo, 1);
-    EXPECT_FALSE(v.mblnFiltrado);
+    EXPECT_EQ(v.Estado().mlngIDNodo, 1);
+    EXPECT_FALSE(v.Estado().mblnFiltrado);
     EXPECT_FALSE(v.Menu(QStringLiteral("mnuArchivoEliminar"))->isEnabled());
     EXPECT_FALSE(v.Menu(QStringLiteral("mnuArchivoPropiedades"))->isEnabled());
-    EXPECT_TRUE(v.msgPrincipal->isHidden());
-    EXPECT_TRUE(v.picConta->isHidden());
-    EXPECT_EQ(v.tbPrincipal->Imagen(1), 7);
-    EXPECT_EQ(v.tbPrincipal->Imagen(11), 9);
-    EXPECT_EQ(v.imlTitle.Count(), 55);
+    EXPECT_TRUE(Control<widgets::NvList>(v, "msgPrincipal").isHidden());
+    EXPECT_TRUE(Control<QFrame>(v, "picConta").isHidden());
+    EXPECT_EQ(Control<BarraBotones>(v, "tbPrincipal").Imagen(1), 7);
+    EXPECT_EQ(Control<BarraBotones>(v, "tbPrincipal").Imagen(11), 9);
     EXPECT_TRUE(v.mobjBloqueos());
-    EXPECT_EQ(v.mobjConfigContab.Usuario(), "Administrador\\3082");
+    EXPECT_EQ(v.Estado().mobjConfigContab.Usuario(), "Administrador\\3082");
     EXPECT_EQ(testsupport::scriptedUi().mousePointer(), ui::vbDefault);
 }
 
@@ -63,13 +64,13 @@ TEST_F(CargaPrincipal, AStoredOneExpandsItsNodeAfterRestart)
 {
     {
         frmPrincipal& v = Cargada();
-        v.tvTreeView->SetExpandido(v.tvTreeView->PorClave(QStringLiteral("c6")), true);
+        Arbol().SetExpandido(Arbol().PorClave(QStringLiteral("c6")), true);
         v.close();
     }
     EXPECT_EQ(Leer(kRaiz + QStringLiteral("\\Vodidazaz"), QStringLiteral("Expandido")), "1");
-    frmPrincipal& v = Cargada();
-    EXPECT_TRUE(v.tvTreeView->PorClave(QStringLiteral("c6"))->isExpanded());
-    EXPECT_FALSE(v.tvTreeView->PorClave(QStringLiteral("c14"))->isExpanded());
+    Cargada();
+    EXPECT_TRUE(Arbol().PorClave(QStringLiteral("c6"))->isExpanded());
+    EXPECT_FALSE(Arbol().PorClave(QStringLiteral("c14"))->isExpanded());
 }
 
 TEST_F(CargaPrincipal, WithoutConsolidationTheGroupsGo)
@@ -77,7 +78,7 @@ TEST_F(CargaPrincipal, WithoutConsolidationTheGroupsGo)
     frmPrincipal& v = Cargada();
     EXPECT_FALSE(Captions().contains(QStringLiteral("Grupos")));
     EXPECT_TRUE(Captions().contains(QStringLiteral("Empresas")));
-    const auto& empresas = v.gcolNodo.Item(ClaveColeccion(43));
+    const auto& empresas = v.Estado().gcolNodo.Item(ClaveColeccion(43));
     EXPECT_FALSE(empresas->colCampo().Contiene(ClaveColeccion(142)));
     EXPECT_FALSE(v.Menu(QStringLiteral("mnuHerramientasConsolidar"))->isVisible());
     EXPECT_FALSE(v.Menu(QStringLiteral("mnuHerramientasContabilidadSeparador2"))->isVisible());
@@ -110,10 +111,11 @@ TEST_P(Ausencias, RemoveTheBranchMenusAndToolbarEntries)
         EXPECT_TRUE(captions.contains(rama)) << rama.toStdString();
     for (const QString& menu : c.menusOcultos)
         EXPECT_FALSE(v.Menu(menu)->isVisible()) << menu.toStdString();
+    const auto& barra = Control<BarraBotones>(v, "tbPrincipal");
     for (int i = 1; i <= 8; ++i)
-        EXPECT_EQ(v.tbPrincipal->Entrada(1, i)->isVisible(), c.desplegable.at(i - 1)) << i;
+        EXPECT_EQ(barra.Entrada(1, i)->isVisible(), c.desplegable.at(i - 1)) << i;
     EXPECT_EQ(v.mobjBloqueos() != nullptr, c.contabilidad);
-    EXPECT_TRUE(v.gcolNodo.Contiene(ClaveColeccion(2))) << "the model keeps every node";
+    EXPECT_TRUE(v.Estado().gcolNodo.Contiene(ClaveColeccion(2))) << "the model keeps every node";
 }
 
 const QList<bool> kTodas = {true, true, true, true, true, true, true, true};
@@ -165,21 +167,21 @@ TEST_F(CargaPrincipal, StoredPlacementIsRestoredAndBadTextsFallBack)
     a.Guardar(s, cCRegistry::INTERFACE_WIDTH(), QStringLiteral("ancho"));
     a.Guardar(s, cCRegistry::INTERFACE_HEIGHT(), QStringLiteral("9000"));
     frmPrincipal& v = Cargada();
-    EXPECT_EQ(v.gintNRegMax, 26);
+    EXPECT_EQ(v.Estado().gintNRegMax, 26);
     EXPECT_EQ(v.SplitterLeft(), 2400);
     EXPECT_GE(vb::PixelsToTwipsX(v.width()), 6000 - 15) << "the minimum width, not 0";
     EXPECT_NEAR(vb::PixelsToTwipsY(v.height()), 9000, 15);
 
     a.Guardar(s, cCRegistry::INTERFACE_NREGMAX(), QStringLiteral("filas"));
-    EXPECT_EQ(Cargada().gintNRegMax, 24);
+    EXPECT_EQ(Cargada().Estado().gintNRegMax, 24);
 }
 
 TEST_F(CargaPrincipal, WithoutThePictureDatabaseTheWindowStillOpens)
 {
     ASSERT_TRUE(QFile::remove(carpeta.file(QStringLiteral("Imagenes.img"))));
     frmPrincipal& v = Cargada();
-    EXPECT_EQ(v.tvTreeView->Count(), 0);
-    EXPECT_EQ(v.gcolNodo.Count(), 55);
+    EXPECT_EQ(Arbol().Count(), 0);
+    EXPECT_EQ(v.Estado().gcolNodo.Count(), 55);
     EXPECT_TRUE(informes.contains(QStringLiteral("fillImlTreeView()|cIPrincipal|NorviaParvanta2000.vbp")));
     EXPECT_TRUE(informes.contains(QStringLiteral("FillImlBotonera|cIPrincipal|NorviaParvanta2000.vbp")));
 }
@@ -187,10 +189,10 @@ TEST_F(CargaPrincipal, WithoutThePictureDatabaseTheWindowStillOpens)
 TEST_F(CargaPrincipal, LoadingTwiceDoesNothingMore)
 {
     frmPrincipal& v = Cargada();
-    v.tvTreeView->Nodo(1)->setText(0, QStringLiteral("cambiado"));
+    Arbol().Nodo(1)->setText(0, QStringLiteral("cambiado"));
     v.Cargar();
-    EXPECT_EQ(v.tvTreeView->Count(), 55);
-    EXPECT_EQ(ArbolNodos::Texto(v.tvTreeView->Nodo(1)), "cambiado");
+    EXPECT_EQ(Arbol().Count(), 55);
+    EXPECT_EQ(ArbolNodos::Texto(Arbol().Nodo(1)), "cambiado");
 }
 
 } // namespace

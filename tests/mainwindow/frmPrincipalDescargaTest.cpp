@@ -1,3 +1,4 @@
+#include "mainwindow/Controles.h"
 #include "mainwindow/VentanaPrueba.h"
 
 #include "navigation/ArbolNodos.h"
@@ -27,11 +28,11 @@ protected:
 TEST_F(DescargaPrincipal, WritesEverySavedStateRow)
 {
     frmPrincipal& v = Cargada();
-    v.gintNRegMax = 30;
-    v.mobjConfigContab.SetTrabajarConPesetas(true);
+    v.Estado().gintNRegMax = 30;
+    v.Estado().mobjConfigContab.SetTrabajarConPesetas(true);
     info.TrabajarConPesetas = false;
-    v.gcolNodo.Item(ClaveColeccion(43))->colCampo().Item(ClaveColeccion(143))->SetAncho(1234);
-    v.tvTreeView->SetExpandido(v.tvTreeView->PorClave(QStringLiteral("c6")), true);
+    v.Estado().gcolNodo.Item(ClaveColeccion(43))->colCampo().Item(ClaveColeccion(143))->SetAncho(1234);
+    Arbol().SetExpandido(Arbol().PorClave(QStringLiteral("c6")), true);
     v.Form_Unload();
 
     EXPECT_TRUE(informes.isEmpty()) << informes.join(QLatin1Char('\n')).toStdString();
@@ -58,7 +59,7 @@ TEST_F(DescargaPrincipal, WritesEverySavedStateRow)
 TEST_F(DescargaPrincipal, AMinimisedWindowKeepsItsPlacementButSavesWidthsAndTree)
 {
     frmPrincipal& v = Cargada();
-    v.tvTreeView->SetExpandido(v.tvTreeView->PorClave(QStringLiteral("c6")), true);
+    Arbol().SetExpandido(Arbol().PorClave(QStringLiteral("c6")), true);
     v.setWindowState(Qt::WindowMinimized);
     v.Form_Unload();
     for (const QString& clave : {cCRegistry::INTERFACE_LEFT(), cCRegistry::INTERFACE_WIDTH(),
@@ -81,7 +82,7 @@ TEST_F(DescargaPrincipal, WithoutACompanyNodeTheSelectedCompanyIsLeftAlone)
 TEST_F(DescargaPrincipal, AClosedParishConnectionSkipsOnlyTheTreeState)
 {
     frmPrincipal& v = Cargada();
-    v.tvTreeView->SetExpandido(v.tvTreeView->PorClave(QStringLiteral("c6")), true);
+    Arbol().SetExpandido(Arbol().PorClave(QStringLiteral("c6")), true);
     den.conLocal.Close();
     v.Form_Unload();
     EXPECT_EQ(Leer(kVodidazaz, QStringLiteral("Expandido")), "0");

@@ -1,4 +1,4 @@
-#include "navigation/Coleccion.h"
+#include "core/Coleccion.h"
 
 #include "platform/vb/VbError.h"
 #include "support/ErrorNumber.h"

@@ -12,27 +12,18 @@ void ListaFixture::SetUp()
     gobjInfoConfig.Usuario = QStringLiteral("Administrador");
     gobjInfoConfig.idioma = 3082;
     const AjustesUsuario ajustes{QStringLiteral("Norvia Parvanta 2000"), gobjInfoConfig.Usuario, gobjInfoConfig.idioma};
-    CargaModeloNodos(conLocal, ajustes, consolidacionVisible).Cargar(gcolNodo, gcolRegistroDB);
+    CargaModeloNodos(conLocal, ajustes, estado.consolidacionVisible).Cargar(gcolNodo, gcolRegistroDB);
+    gintNRegMax = 24;
+    estado.gobjInfoConfig = &gobjInfoConfig;
+    estado.den = &den;
+    estado.appTitle = QStringLiteral("Norvia Parvanta 2000");
 
-    DatosPrincipal datos{gcolNodo,
-                         gcolRegistroDB,
-                         gintNRegMax,
-                         gStrSelItem,
-                         gStrTextItem,
-                         mintNodoAnterior,
-                         mstrNombreNodo,
-                         mstrPathNodo,
-                         mlngIDNodo,
-                         mstrDescripcionNodo,
-                         mblnFiltrado,
-                         mlngCodEmpresaSeleccionada,
-                         mobjConfigContab,
-                         gobjInfoConfig,
-                         conLocal,
-                         conContabilidad,
-                         consolidacionVisible,
-                         QStringLiteral("Norvia Parvanta 2000")};
-    lista = std::make_unique<cListaPrincipal>(datos, ventana);
+    for (const char* nombre : {"mnuArchivoNuevo", "mnuArchivoPropiedades", "mnuArchivoEliminar", "mnuSecundarioImprimir",
+                               "mnuEstructuraPropiedades"}) {
+        const QString comando = QString::fromLatin1(nombre);
+        comandos.Registrar(comando, [this, comando] { ejecutados << comando; });
+    }
+    lista = std::make_unique<cListaPrincipal>(estado, ventana, comandos);
 }
 
 void ListaFixture::Clic(int id)

@@ -3,19 +3,21 @@
 #include "VentanaFalsa.h"
 
 #include "fixtures/TempProgramFolder.h"
-#include "navigation/cNodo.h"
-#include "navigation/cPropiedadesNodo.h"
+#include "core/EstadoPrincipal.h"
+#include "core/RegistroComandos.h"
+#include "core/denDuzediv.h"
 #include "platform/db/Connection.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
 #include "recordlist/cListaPrincipal.h"
-#include "core/cConfigContabilidad.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 #include <memory>
 
 // A seeded program folder with the node model loaded from it, a fake main
-// window and the record list controller over both, as the main window
-// holds them after its load.
+// window, a command registry that records the window's commands run, and
+// the record list controller over them, as the main window holds them
+// after its load.
 class ListaFixture : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -33,25 +35,30 @@ protected:
     QStringList Celdas(int fila) const;
 
     std::unique_ptr<TempProgramFolder> carpeta;
-    db::Connection conLocal;
-    db::Connection conContabilidad;
-
-    ColeccionNodos gcolNodo;
-    ColeccionRegistros gcolRegistroDB;
-    qint16 gintNRegMax = 24;
-    QString gStrSelItem;
-    QString gStrTextItem;
-    qint16 mintNodoAnterior = 0;
-    QString mstrNombreNodo;
-    QString mstrPathNodo;
-    qint32 mlngIDNodo = 0;
-    QString mstrDescripcionNodo;
-    bool mblnFiltrado = false;
-    qint32 mlngCodEmpresaSeleccionada = 0;
-    cConfigContabilidad mobjConfigContab;
+    denDuzediv den;
     PVAPI::cInfoConfiguracion gobjInfoConfig;
-    bool consolidacionVisible = false;
+    // The window's state the list works on, and its members by their names.
+    EstadoPrincipal estado;
+    db::Connection& conLocal = den.conLocal;
+    db::Connection& conContabilidad = den.conContabilidad;
+    ColeccionNodos& gcolNodo = estado.gcolNodo;
+    ColeccionRegistros& gcolRegistroDB = estado.gcolRegistroDB;
+    qint16& gintNRegMax = estado.gintNRegMax;
+    QString& gStrSelItem = estado.gStrSelItem;
+    QString& gStrTextItem = estado.gStrTextItem;
+    qint16& mintNodoAnterior = estado.mintNodoAnterior;
+    QString& mstrNombreNodo = estado.mstrNombreNodo;
+    QString& mstrPathNodo = estado.mstrPathNodo;
+    qint32& mlngIDNodo = estado.mlngIDNodo;
+    QString& mstrDescripcionNodo = estado.mstrDescripcionNodo;
+    bool& mblnFiltrado = estado.mblnFiltrado;
+    qint32& mlngCodEmpresaSeleccionada = estado.mlngCodEmpresaSeleccionada;
+    cConfigContabilidad& mobjConfigContab = estado.mobjConfigContab;
 
     VentanaFalsa ventana;
+    // The window's commands the list may run; each records its name in
+    // `ejecutados`. Any other name raises, as in the window.
+    RegistroComandos comandos;
+    QStringList ejecutados;
     std::unique_ptr<cListaPrincipal> lista;
 };

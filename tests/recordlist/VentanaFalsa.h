@@ -12,7 +12,7 @@
 
 // The main window as the record list sees it, as plain state: a real list
 // control, pane flags, status panels, menu items by name, and records of
-// the pop-up menus shown, the commands run and the structure loads.
+// the pop-up menus shown and the structure loads.
 class VentanaFalsa : public IVentanaLista {
 public:
     struct EstadoMenu {
@@ -38,7 +38,6 @@ public:
     void SetMenuEnabled(const QString& nombre, bool habilitado) override { menus[nombre].habilitado = habilitado; }
     void SetMenuCaption(const QString& nombre, const QString& caption) override { menus[nombre].caption = caption; }
     void PopupMenu(const QString& menu) override;
-    void EjecutarComando(const QString& manejador) override { comandos << manejador; }
     void CargarArbol(qint16 tipo) override { arboles << tipo; }
 
     // The list sits in a window that is never shown, so that its flag
@@ -60,6 +59,5 @@ public:
         QHash<QString, EstadoMenu> estado;
     };
     QList<MenuMostrado> popups;
-    QStringList comandos;
     QList<qint16> arboles;
 };

@@ -5,6 +5,7 @@
 #include "DatosListas.h"
 
 #include "fixtures/TempProgramFolder.h"
+#include "mainwindow/Controles.h"
 #include "mainwindow/frmPrincipal.h"
 #include "navigation/ArbolNodos.h"
 #include "navigation/BarraBotones.h"
@@ -53,7 +54,7 @@ protected:
         ventana->resize(1000, 700);
         double x = 4500;
         ventana->AjustarControles(x);
-        ventana->tvTreeView->expandAll();
+        Arbol().expandAll();
         Procesar();
         return *ventana;
     }
@@ -64,11 +65,15 @@ protected:
             QApplication::processEvents();
     }
 
-    QTreeWidgetItem* Item(int id) const { return ventana->tvTreeView->PorClave(ClaveArbol(id)); }
+    ArbolNodos& Arbol() const { return Control<ArbolNodos>(*ventana, "tvTreeView"); }
+    widgets::NvList& Lista() const { return Control<widgets::NvList>(*ventana, "msgPrincipal"); }
+    const EstadoPrincipal& Estado() const { return ventana->Estado(); }
+
+    QTreeWidgetItem* Item(int id) const { return Arbol().PorClave(ClaveArbol(id)); }
 
     void ClicEn(QTreeWidgetItem* item)
     {
-        ArbolNodos* arbol = ventana->tvTreeView;
+        ArbolNodos* arbol = &Arbol();
         arbol->scrollToItem(item);
         // Near the caption's start: long captions reach past the narrow tree.
         const QRect rect = arbol->visualItemRect(item);
@@ -78,9 +83,10 @@ protected:
 
     void Boton(const QString& clave)
     {
-        for (int i = 1; i <= ventana->tbPrincipal->Count(); ++i)
-            if (ventana->tbPrincipal->Clave(i) == clave)
-                ventana->tbPrincipal->Accion(i)->trigger();
+        auto& barra = Control<BarraBotones>(*ventana, "tbPrincipal");
+        for (int i = 1; i <= barra.Count(); ++i)
+            if (barra.Clave(i) == clave)
+                barra.Accion(i)->trigger();
     }
 
     void Bancos(int n)
@@ -101,15 +107,15 @@ TEST_F(VentanaConLista, AClickOnATreeNodeShowsItsList)
 {
     Bancos(30);
     frmPrincipal& v = Abrir();
-    EXPECT_TRUE(v.msgPrincipal->isHidden());
+    EXPECT_TRUE(Lista().isHidden());
     ClicEn(Item(2));
-    EXPECT_FALSE(v.msgPrincipal->isHidden());
-    EXPECT_EQ(v.mstrNombreNodo, QStringLiteral("Bancos"));
-    EXPECT_EQ(v.msgPrincipal->ColumnCount(), 2);
-    EXPECT_EQ(v.msgPrincipal->RowCount(), 24);
+    EXPECT_FALSE(Lista().isHidden());
+    EXPECT_EQ(Estado().mstrNombreNodo, QStringLiteral("Bancos"));
+    EXPECT_EQ(Lista().ColumnCount(), 2);
+    EXPECT_EQ(Lista().RowCount(), 24);
     EXPECT_EQ(v.TextoPanel(2), QStringLiteral("Registros desde: 1 hasta: 24"));
     EXPECT_EQ(v.TextoPanel(1), QStringLiteral("Bancos"));
-    EXPECT_EQ(v.lblTitle->text(), QStringLiteral("Bancos"));
+    EXPECT_EQ(Control<QLabel>(v, "lblTitle").text(), QStringLiteral("Bancos"));
     EXPECT_TRUE(v.Menu(QStringLiteral("mnuArchivoEliminar"))->isEnabled());
     EXPECT_TRUE(informes.isEmpty());
 }
@@ -119,16 +125,16 @@ TEST_F(VentanaConLista, EveryNodeOfTheTreeShowsWithoutErrors)
     EXPECT_EQ(LlenarTablas(den.conLocal, EsquemaDuzediv(), 300), QStringList());
     frmPrincipal& v = Abrir();
     int listas = 0;
-    for (int i = 1; i <= v.tvTreeView->Count(); ++i) {
-        QTreeWidgetItem* item = v.tvTreeView->Nodo(i);
+    for (int i = 1; i <= Arbol().Count(); ++i) {
+        QTreeWidgetItem* item = Arbol().Nodo(i);
         SCOPED_TRACE(ArbolNodos::Texto(item).toStdString());
         ClicEn(item);
-        EXPECT_EQ(v.mlngIDNodo, IdDeClaveArbol(ArbolNodos::Clave(item)));
-        const auto nodo = v.gcolNodo.Item(ClaveColeccion(v.mlngIDNodo));
-        if (v.msgPrincipal->isHidden() || nodo->colCampo().Count() == 0)
+        EXPECT_EQ(Estado().mlngIDNodo, IdDeClaveArbol(ArbolNodos::Clave(item)));
+        const auto nodo = Estado().gcolNodo.Item(ClaveColeccion(Estado().mlngIDNodo));
+        if (Lista().isHidden() || nodo->colCampo().Count() == 0)
             continue;
         ++listas;
-        EXPECT_EQ(v.msgPrincipal->ColumnCount(), nodo->colCampo().Count());
+        EXPECT_EQ(Lista().ColumnCount(), nodo->colCampo().Count());
         EXPECT_TRUE(v.TextoPanel(2).startsWith(QStringLiteral("Registros desde: 1 hasta: "))
                     || v.TextoPanel(2) == QStringLiteral("No hay registros"))
             << v.TextoPanel(2).toStdString();
@@ -140,12 +146,12 @@ TEST_F(VentanaConLista, EveryNodeOfTheTreeShowsWithoutErrors)
 
 TEST_F(VentanaConLista, ArrowKeysSelectTheNextNode)
 {
-    frmPrincipal& v = Abrir();
+    Abrir();
     ClicEn(Item(2));
-    QTest::keyClick(v.tvTreeView, Qt::Key_Down);
+    QTest::keyClick(&Arbol(), Qt::Key_Down);
     Procesar();
-    EXPECT_EQ(v.mstrNombreNodo, QStringLiteral("Instituciones"));
-    EXPECT_EQ(v.mintNodoAnterior, 2);
+    EXPECT_EQ(Estado().mstrNombreNodo, QStringLiteral("Instituciones"));
+    EXPECT_EQ(Estado().mintNodoAnterior, 2);
 }
 
 TEST_F(VentanaConLista, ToolbarPagesAndTheViewMenuReloads)
@@ -159,20 +165,46 @@ TEST_F(VentanaConLista, ToolbarPagesAndTheViewMenuReloads)
     EXPECT_EQ(v.TextoPanel(2), QStringLiteral("Registros desde: 37 hasta: 60"));
     den.conLocal.Exec(QStringLiteral("UPDATE Banco SET Nombre = 'Otro' WHERE IDBanco = 37"));
     v.Menu(QStringLiteral("mnuVerActualizarLista"))->trigger();
-    EXPECT_EQ(v.msgPrincipal->CellText(0, 1), QStringLiteral("Otro"));
+    EXPECT_EQ(Lista().CellText(0, 1), QStringLiteral("Otro"));
     EXPECT_TRUE(informes.isEmpty());
+}
+
+// The list runs the window's commands through its registry by control
+// name, whatever the state of their menu items, as a direct call did.
+TEST_F(VentanaConLista, ADoubleClickRunsTheRecordPropertiesThroughTheRegistry)
+{
+    Bancos(3);
+    frmPrincipal& v = Abrir();
+    QStringList ejecutados;
+    v.Comandos().Registrar(QStringLiteral("mnuArchivoPropiedades"), [&] { ejecutados << "propiedades"; });
+    ClicEn(Item(2));
+    v.Menu(QStringLiteral("mnuArchivoPropiedades"))->setEnabled(false);
+    emit Lista().DblClick();
+    EXPECT_EQ(ejecutados, QStringList{"propiedades"});
+    EXPECT_TRUE(informes.isEmpty());
+}
+
+TEST_F(VentanaConLista, EveryEntryOfTheNewDropDownRunsTheContextNew)
+{
+    frmPrincipal& v = Abrir();
+    int nuevos = 0;
+    v.Comandos().Registrar(QStringLiteral("mnuSecundarioNuevo"), [&] { ++nuevos; });
+    auto& barra = Control<BarraBotones>(v, "tbPrincipal");
+    for (const int entrada : {1, 4, 6, 8})
+        barra.Entrada(1, entrada)->trigger();
+    EXPECT_EQ(nuevos, 4);
 }
 
 TEST_F(VentanaConLista, TheFilterReadsTheTypedCells)
 {
     Bancos(30);
-    frmPrincipal& v = Abrir();
+    Abrir();
     ClicEn(Item(2));
-    QLineEdit* celda = v.msgPrincipal->FilterRow()->Cell(1);
+    QLineEdit* celda = Lista().FilterRow()->Cell(1);
     QTest::keyClicks(celda, QStringLiteral("Banco 2"));
     Boton(QStringLiteral("Filtro"));
-    EXPECT_TRUE(v.mblnFiltrado);
-    EXPECT_EQ(v.msgPrincipal->RowCount(), 11);  // "Banco 2" and "Banco 20" .. "Banco 29"
+    EXPECT_TRUE(Estado().mblnFiltrado);
+    EXPECT_EQ(Lista().RowCount(), 11);  // "Banco 2" and "Banco 20" .. "Banco 29"
     EXPECT_EQ(celda->text(), QStringLiteral("Banco 2"));
 }
 
@@ -180,7 +212,7 @@ TEST_F(VentanaConLista, TheWidthsShownAreSavedAtExit)
 {
     frmPrincipal& v = Abrir();
     ClicEn(Item(2));
-    v.msgPrincipal->SetColumnWidth(1, 2222);
+    Lista().SetColumnWidth(1, 2222);
     v.close();
     const AjustesUsuario ajustes{QStringLiteral("Norvia Parvanta 2000"), QStringLiteral("Administrador"), 3082};
     EXPECT_EQ(ajustes.Leer(ajustes.SeccionGrids(), QStringLiteral("2")), QStringLiteral("2222"));

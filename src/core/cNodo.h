@@ -1,7 +1,7 @@
 #pragma once
 
-#include "navigation/Coleccion.h"
-#include "navigation/cCampo.h"
+#include "core/Coleccion.h"
+#include "core/cCampo.h"
 
 #include <QString>
 #include <QtGlobal>

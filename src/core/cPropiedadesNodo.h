@@ -1,6 +1,6 @@
 #pragma once
 
-#include "navigation/Coleccion.h"
+#include "core/Coleccion.h"
 
 #include <QString>
 #include <QtGlobal>

@@ -1,0 +1,210 @@
+// The window's commands: every menu item, toolbar button and context entry
+// has an entry in the command registry, reaches it, and either does its work
+// or says that it is not available.
+
+#include "mainwindow/Controles.h"
+#include "mainwindow/VentanaPrueba.h"
+
+#include "navigation/ArbolNodos.h"
+#include "navigation/BarraBotones.h"
+#include "platform/ui/AvisoNoDisponible.h"
+#include "platform/vb/VbError.h"
+#include "platform/widgets/NvList.h"
+#include "support/ErrorNumber.h"
+#include "support/TestEnvironment.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QSet>
+#include <QStatusBar>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ComandosPrincipal : public VentanaPrueba {
+protected:
+    static void Procesar()
+    {
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+    }
+
+    BarraBotones& Barra() const { return Control<BarraBotones>(*ventana, "tbPrincipal"); }
+    widgets::NvList& Lista() const { return Control<widgets::NvList>(*ventana, "msgPrincipal"); }
+
+    // The menu items that run a command, found among the window's actions
+    // (not through the menu table): neither a separator nor a menu.
+    QStringList ItemsDeMenu() const
+    {
+        QStringList items;
+        for (const QAction* accion : ventana->findChildren<QAction*>()) {
+            if (accion->objectName().startsWith(QLatin1String("mnu")) && !accion->isSeparator() && !accion->menu())
+                items << accion->objectName();
+        }
+        return items;
+    }
+
+    QStringList BotonesBarra() const
+    {
+        QStringList botones;
+        for (int i = 1; i <= Barra().Count(); ++i) {
+            if (!Barra().Clave(i).isEmpty())
+                botones << Barra().Clave(i);
+        }
+        return botones;
+    }
+
+    // What the user does to reach the command: the menu item (shown and
+    // enabled first, as the window does for the nodes that offer it) or the
+    // toolbar button.
+    void Activar(const QString& nombre) const
+    {
+        if (QAction* accion = ventana->Menu(nombre)) {
+            accion->setVisible(true);
+            accion->setEnabled(true);
+            accion->trigger();
+        } else {
+            for (int i = 1; i <= Barra().Count(); ++i) {
+                if (Barra().Clave(i) == nombre)
+                    Barra().Accion(i)->trigger();
+            }
+        }
+        Procesar();
+    }
+};
+
+TEST_F(ComandosPrincipal, EveryMenuItemAndToolbarButtonIsRegisteredAndNothingElse)
+{
+    frmPrincipal& v = Cargada();
+    const QStringList controles = ItemsDeMenu() + BotonesBarra();
+    const QStringList& nombres = v.Comandos().Nombres();
+    EXPECT_EQ(QSet<QString>(nombres.begin(), nombres.end()), QSet<QString>(controles.begin(), controles.end()));
+    EXPECT_EQ(nombres.size(), controles.size());
+    for (const char* control : {"mnuArchivoNuevo", "mnuSecundarioNuevo", "mnuPartidasImprimirLiteral",
+                                "mnuEstructuraAsignar", "Nuevo", "firstReg", "Filtro"})
+        EXPECT_TRUE(v.Comandos().Contiene(QString::fromLatin1(control))) << control;
+    // Separators and the headers of sub-menus are no commands.
+    for (const char* control : {"mnuArchivoSeparador1", "mnuArchivoNuevo_", "mnuLibrosImprimir", "mnuSecundario"})
+        EXPECT_FALSE(v.Comandos().Contiene(QString::fromLatin1(control))) << control;
+}
+
+// No control connects to nothing: each one, activated as the user does,
+// runs the registry's entry under its own name.
+TEST_F(ComandosPrincipal, EveryControlRunsItsOwnEntry)
+{
+    frmPrincipal& v = Cargada();
+    QStringList ejecutados;
+    const QStringList nombres = v.Comandos().Nombres();
+    for (const QString& nombre : nombres)
+        v.Comandos().Registrar(nombre, [&ejecutados, nombre] { ejecutados << nombre; });
+    for (const QString& nombre : nombres) {
+        ejecutados.clear();
+        Activar(nombre);
+        EXPECT_EQ(ejecutados, QStringList{nombre});
+    }
+    // Every entry of the New button's list is the context menu's New.
+    for (const int entrada : {1, 2, 4, 5, 6, 7, 8}) {
+        ejecutados.clear();
+        Barra().Entrada(1, entrada)->trigger();
+        EXPECT_EQ(ejecutados, QStringList{"mnuSecundarioNuevo"}) << entrada;
+    }
+}
+
+// The commands built so far, each with what it does in the window showing
+// the list of 60 banks; every other control says that its function is not
+// available in this installation. No click is silent.
+TEST_F(ComandosPrincipal, EveryCommandRunsOrSaysItIsNotAvailable)
+{
+    for (int i = 1; i <= 60; ++i)
+        den.conLocal.Exec(QStringLiteral("INSERT INTO Banco (Codigo, Nombre) VALUES (?, ?)"),
+                          {QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0')), QStringLiteral("Banco %1").arg(i)});
+    frmPrincipal& v = Cargada();
+    v.Mostrar();
+    Procesar();
+    Arbol().setCurrentItem(Arbol().PorClave(QStringLiteral("c2")));
+    emit Arbol().itemClicked(Arbol().PorClave(QStringLiteral("c2")), 0);
+    ASSERT_EQ(Lista().RowCount(), 24);
+
+    const auto pagina = [&](const char* rango) {
+        return [&, rango] {
+            EXPECT_EQ(Lista().RowCount(), 24);
+            EXPECT_EQ(v.TextoPanel(2), QString::fromLatin1(rango));
+        };
+    };
+    // Run before each command: what it must change is set apart first.
+    const auto vaciarLista = [&] { Lista().ClearRows(); };
+    struct Construido {
+        std::function<void()> antes;
+        std::function<void()> despues;
+    };
+    const QHash<QString, Construido> construidos = {
+        {"mnuVerBarraEstado", {{}, [&] { EXPECT_TRUE(Control<QStatusBar>(v, "sbStatusBar").isHidden()); }}},
+        {"mnuVerBarraHerramientas", {{}, [&] { EXPECT_TRUE(Control<QWidget>(v, "cbPrincipal").isHidden()); }}},
+        {"mnuVerActualizarLista", {vaciarLista, pagina("Registros desde: 1 hasta: 24")}},
+        {"firstReg", {vaciarLista, pagina("Registros desde: 1 hasta: 24")}},
+        {"prevReg", {vaciarLista, pagina("Registros desde: 1 hasta: 24")}},
+        {"nextReg", {vaciarLista, pagina("Registros desde: 25 hasta: 48")}},
+        {"lastReg", {vaciarLista, pagina("Registros desde: 37 hasta: 60")}},
+        {"Filtro", {vaciarLista, [&] {
+                        EXPECT_TRUE(v.Estado().mblnFiltrado);
+                        EXPECT_EQ(Lista().RowCount(), 60);
+                    }}},
+        {"mnuArchivoSalir", {{}, [&] { EXPECT_EQ(liberaciones, 1) << "the window unloaded"; }}},
+    };
+
+    // Exit goes last: it closes the window.
+    QStringList nombres = v.Comandos().Nombres();
+    ASSERT_TRUE(nombres.removeOne(QStringLiteral("mnuArchivoSalir")));
+    nombres.append(QStringLiteral("mnuArchivoSalir"));
+    int noDisponibles = 0;
+    for (const QString& nombre : nombres) {
+        SCOPED_TRACE(nombre.toStdString());
+        const auto construido = construidos.constFind(nombre);
+        const qsizetype mensajes = testsupport::scriptedUi().messages().size();
+        if (construido != construidos.cend()) {
+            if (construido->antes)
+                construido->antes();
+            Activar(nombre);
+            construido->despues();
+            EXPECT_EQ(testsupport::scriptedUi().messages().size(), mensajes) << "a built command shows no message";
+            continue;
+        }
+        testsupport::scriptedUi().queueAnswer(ui::vbOK);
+        Activar(nombre);
+        ASSERT_EQ(testsupport::scriptedUi().messages().size(), mensajes + 1);
+        const auto mensaje = testsupport::scriptedUi().messages().last();
+        EXPECT_EQ(mensaje.text, QStringLiteral("¡Esta función no está disponible en esta instalación!"));
+        EXPECT_EQ(mensaje.icon, ui::vbExclamation);
+        ++noDisponibles;
+    }
+    EXPECT_EQ(noDisponibles, nombres.size() - construidos.size());
+    EXPECT_TRUE(informes.isEmpty()) << informes.join(u'\n').toStdString();
+}
+
+TEST_F(ComandosPrincipal, AnUnknownNameRaisesError5)
+{
+    frmPrincipal& v = Ventana();
+    for (const char* nombre : {"mnuArchivoNuevo_Click", "mnuArchivoSeparador1", "mnuSecundario", "Separador"})
+        EXPECT_EQ(testsupport::ErrorNumberOf([&] { v.Comandos().Ejecutar(QString::fromLatin1(nombre)); }), 5)
+            << nombre;
+}
+
+// A command's failure is reported by the window's one wrapper, with the
+// control's handler name, and the window stays usable.
+TEST_F(ComandosPrincipal, AFailingCommandIsReportedOnceWithItsHandlerName)
+{
+    frmPrincipal& v = Cargada();
+    v.Comandos().Registrar(QStringLiteral("mnuVerOpciones"),
+                           [] { throw vb::VbError(3021, QStringLiteral("No hay registro actual")); });
+    v.Comandos().Registrar(QStringLiteral("Eliminar"),
+                           [] { throw vb::VbError(5, QStringLiteral("Llamada no válida")); });
+    Activar(QStringLiteral("mnuVerOpciones"));
+    Activar(QStringLiteral("Eliminar"));
+    EXPECT_EQ(informes, (QStringList{"mnuVerOpciones_Click|frmPrincipal|NorviaParvanta2000",
+                                     "tbPrincipal_ButtonClick|frmPrincipal|NorviaParvanta2000"}));
+    EXPECT_TRUE(v.isEnabled());
+}
+
+} // namespace
