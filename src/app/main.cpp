@@ -1,3 +1,4 @@
+#include "actions/cIActionMenus.h"
 #include "mainwindow/ContextoPrincipal.h"
 #include "mainwindow/frmPrincipal.h"
 #include "startup/App.h"
@@ -43,7 +44,13 @@ int main(int argc, char** argv)
     App app;
     app.crearPrincipal = crearVentanaPrincipal;
 
-    ModMain modMain(app, ServiciosArranque::Predeterminados());
+    ServiciosArranque servicios = ServiciosArranque::Predeterminados();
+    // The set-ups of newly installed add-ins are record actions; the start-up,
+    // below them, gets them from here.
+    servicios.crearAccionesSetup = [](App& contexto) -> std::unique_ptr<IAccionesSetup> {
+        return std::make_unique<cIActionMenus>(contexto);
+    };
+    ModMain modMain(app, std::move(servicios));
     if (modMain.Main() != ModMain::Resultado::VentanaPrincipal)
         return 0;
     return QApplication::exec();

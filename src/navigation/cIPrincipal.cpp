@@ -137,6 +137,20 @@ void cIPrincipal::fillTvPrincipal(ArbolNodos& tvPrincipal, ListaImagenes& imlTit
     imlTitle.SetUseMaskColor(true);
 }
 
+void cIPrincipal::EstablecerFabricaAcciones(FabricaAcciones fabrica)
+{
+    m_fabricaAcciones = std::move(fabrica);
+}
+
+cIActionMenus& cIPrincipal::objActionMenus()
+{
+    if (!m_objActionMenus && m_fabricaAcciones)
+        m_objActionMenus = m_fabricaAcciones();
+    if (!m_objActionMenus)
+        throw vb::VbError(91, QStringLiteral("Variable de objeto o bloque With no establecido"));
+    return *m_objActionMenus;
+}
+
 void cIPrincipal::EliminarNodo(ArbolNodos& tvTreeView, const QString& strNodo)
 {
     for (int i = 1; i <= tvTreeView.Count(); ++i) {

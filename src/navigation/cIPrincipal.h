@@ -4,10 +4,15 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
+#include <memory>
 
 class ArbolNodos;
 class BarraBotones;
 class ListaImagenes;
+// The record actions (src/actions) sit above this module: it holds them by
+// name only, made by the factory the main window gives.
+class cIActionMenus;
 
 // Fills the pictures and the navigation tree of the main window from the
 // picture database ("Imagenes.img", table `Imagen`) and the node model. The
@@ -47,7 +52,16 @@ public:
     // exactly, with its descendants; nothing when none is.
     static void EliminarNodo(ArbolNodos& tvTreeView, const QString& strNodo);
 
+    // The one record-actions object (`objActionMenus`), made on first use by
+    // `fabrica` and kept as long as this object. Without a factory it raises
+    // VB error 91.
+    using FabricaAcciones = std::function<std::shared_ptr<cIActionMenus>()>;
+    void EstablecerFabricaAcciones(FabricaAcciones fabrica);
+    cIActionMenus& objActionMenus();
+
 private:
     const ColeccionNodos* m_nodos;
     QString m_rutaImagenes;
+    FabricaAcciones m_fabricaAcciones;
+    std::shared_ptr<cIActionMenus> m_objActionMenus;
 };

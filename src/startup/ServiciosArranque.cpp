@@ -1,6 +1,5 @@
 #include "startup/ServiciosArranque.h"
 
-#include "startup/AccionesSetupComplementos.h"
 #include "startup/ActualizacionBDEsquema.h"
 
 #include <QDialog>
@@ -20,9 +19,6 @@ ServiciosArranque ServiciosArranque::Predeterminados()
     };
     servicios.ejecutarDialogo = [](QDialog& dialogo) { return dialogo.exec(); };
     servicios.establecerDirectorioActual = [](const QString& carpeta) { QDir::setCurrent(carpeta); };
-    servicios.crearAccionesSetup = [](App& app) -> std::unique_ptr<IAccionesSetup> {
-        return std::make_unique<AccionesSetupComplementos>(app);
-    };
     servicios.crearActualizacion = [](App& app) -> std::unique_ptr<IActualizacionBD> {
         return std::make_unique<ActualizacionBDEsquema>(app);
     };

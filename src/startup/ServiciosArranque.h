@@ -25,6 +25,8 @@ struct ServiciosArranque {
     // program folder explicitly.
     std::function<void(const QString& carpeta)> establecerDirectorioActual;
     // The add-in set-up actions (made on first use, kept for both set-ups).
+    // The record actions carry them out, above the start-up: the program
+    // entry gives them (Predeterminados leaves this empty).
     std::function<std::unique_ptr<IAccionesSetup>(App&)> crearAccionesSetup;
     // The schema upgrade.
     std::function<std::unique_ptr<IActualizacionBD>(App&)> crearActualizacion;

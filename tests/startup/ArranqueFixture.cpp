@@ -1,10 +1,11 @@
 #include "ArranqueFixture.h"
 
+#include "actions/cIActionMenus.h"
+
 #include "platform/addins/HostComplementos.h"
 #include "platform/locks/LockSession.h"
 #include "platform/settings/Settings.h"
 #include "platform/ui/Ui.h"
-#include "startup/AccionesSetupComplementos.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
@@ -65,7 +66,11 @@ ServiciosArranque ArranqueTest::Servicios()
     servicios.ejecutarDialogo = [this](QDialog& dialogo) { return dialogos(dialogo); };
     servicios.carpetaInstanciaUnica = carpetaInstancia.path();
     servicios.establecerDirectorioActual = [this](const QString& c) { directoriosActuales.append(c); };
-    if (!accionesReales) {
+    if (accionesReales) {
+        servicios.crearAccionesSetup = [](App& contexto) -> std::unique_ptr<IAccionesSetup> {
+            return std::make_unique<cIActionMenus>(contexto);
+        };
+    } else {
         servicios.crearAccionesSetup = [this](App&) -> std::unique_ptr<IAccionesSetup> {
             return std::make_unique<AccionesSetupDoble>(setup);
         };

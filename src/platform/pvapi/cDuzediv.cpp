@@ -1,8 +1,12 @@
 #include "platform/pvapi/cDuzediv.h"
 
+#include "platform/db/Connection.h"
 #include "platform/db/DbErrors.h"
+#include "platform/pvapi/CalculaCCC.h"
 #include "platform/pvapi/IControlInforme.h"
+#include "platform/pvapi/IRegistrosDuzediv.h"
 #include "platform/pvapi/VentanaProgreso.h"
+#include "platform/ui/AvisoNoDisponible.h"
 #include "platform/ui/ErrorReporting.h"
 #include "platform/ui/Ui.h"
 #include "platform/vb/ErrObject.h"
@@ -11,8 +15,27 @@
 
 namespace PVAPI {
 
+namespace {
+
+// The record dialogs of an installation that carries none: every command
+// says so, none is silent.
+class RegistrosNoDisponibles : public IRegistrosDuzediv {
+public:
+    void NuevaInstitucion(db::Connection&, cInfoConfiguracion&) override { ui::AvisoNoDisponible(); }
+    void EditaInstitucion(db::Connection&, qint32&, cInfoConfiguracion&) override { ui::AvisoNoDisponible(); }
+    void NuevoMunicipio(db::Connection&, cInfoConfiguracion&) override { ui::AvisoNoDisponible(); }
+    void EditaMunicipio(db::Connection&, qint32&, cInfoConfiguracion&) override { ui::AvisoNoDisponible(); }
+    void EliminaMunicipio(db::Connection&, qint32&) override { ui::AvisoNoDisponible(); }
+    void NuevaProvincia(db::Connection&, cInfoConfiguracion&) override { ui::AvisoNoDisponible(); }
+    void EditaProvincia(db::Connection&, qint32&, cInfoConfiguracion&) override { ui::AvisoNoDisponible(); }
+    void EliminaProvincia(db::Connection&, qint32&) override { ui::AvisoNoDisponible(); }
+};
+
+} // namespace
+
 cDuzediv::cDuzediv(QString appTitle)
     : m_appTitle(std::move(appTitle))
+    , m_registros(std::make_unique<RegistrosNoDisponibles>())
 {
 }
 
@@ -79,6 +102,66 @@ void cDuzediv::ProgresoRefresh(int valor)
 void cDuzediv::ProgresoUnload()
 {
     m_progreso.reset();
+}
+
+std::optional<QString> cDuzediv::CalculaCCC(const QString& strBanco, const QString& strSucursal,
+                                            const QString& strCuenta) const
+{
+    return PVAPI::CalculaCCC(strBanco, strSucursal, strCuenta);
+}
+
+db::Recordset cDuzediv::ObtenerSucNoEliminables(db::Connection& conLocal, qint32 lngID) const
+{
+    return conLocal.Query(QStringLiteral("SELECT IDSucursal, Codigo FROM Sucursal WHERE CodBanco = ? AND "
+                                         "(IDSucursal IN (SELECT CodSucursal FROM Cuenta) OR "
+                                         "IDSucursal IN (SELECT CodSucursal FROM Presentador)) "
+                                         "ORDER BY Codigo"),
+                          {db::Value(lngID)});
+}
+
+void cDuzediv::NuevaInstitucion(db::Connection& conLocal, cInfoConfiguracion& objInfoConfig)
+{
+    m_registros->NuevaInstitucion(conLocal, objInfoConfig);
+}
+
+void cDuzediv::EditaInstitucion(db::Connection& conLocal, qint32& lngID, cInfoConfiguracion& objInfoConfig)
+{
+    m_registros->EditaInstitucion(conLocal, lngID, objInfoConfig);
+}
+
+void cDuzediv::NuevoMunicipio(db::Connection& conLocal, cInfoConfiguracion& objInfoConfig)
+{
+    m_registros->NuevoMunicipio(conLocal, objInfoConfig);
+}
+
+void cDuzediv::EditaMunicipio(db::Connection& conLocal, qint32& lngID, cInfoConfiguracion& objInfoConfig)
+{
+    m_registros->EditaMunicipio(conLocal, lngID, objInfoConfig);
+}
+
+void cDuzediv::EliminaMunicipio(db::Connection& conLocal, qint32& lngID)
+{
+    m_registros->EliminaMunicipio(conLocal, lngID);
+}
+
+void cDuzediv::NuevaProvincia(db::Connection& conLocal, cInfoConfiguracion& objInfoConfig)
+{
+    m_registros->NuevaProvincia(conLocal, objInfoConfig);
+}
+
+void cDuzediv::EditaProvincia(db::Connection& conLocal, qint32& lngID, cInfoConfiguracion& objInfoConfig)
+{
+    m_registros->EditaProvincia(conLocal, lngID, objInfoConfig);
+}
+
+void cDuzediv::EliminaProvincia(db::Connection& conLocal, qint32& lngID)
+{
+    m_registros->EliminaProvincia(conLocal, lngID);
+}
+
+void cDuzediv::EstablecerRegistros(std::unique_ptr<IRegistrosDuzediv> registros)
+{
+    m_registros = registros ? std::move(registros) : std::make_unique<RegistrosNoDisponibles>();
 }
 
 } // namespace PVAPI

@@ -1,16 +1,26 @@
 #pragma once
 
+#include "platform/db/Recordset.h"
+
 #include <QString>
 
 #include <memory>
+#include <optional>
+
+namespace db {
+class Connection;
+}
 
 namespace PVAPI {
 
 class IControlInforme;
+class IRegistrosDuzediv;
 class VentanaProgreso;
+struct cInfoConfiguracion;
 
-// The shared service object: reports errors to the user and keeps the shared
-// progress window.
+// The shared service object: reports errors to the user, keeps the shared
+// progress window, computes bank control digits and carries the record
+// dialogs of institutions, towns and provinces.
 class cDuzediv {
 public:
     explicit cDuzediv(QString appTitle = QStringLiteral("Norvia Parvanta 2000"));
@@ -37,10 +47,35 @@ public:
     void ProgresoUnload();
     const VentanaProgreso* Progreso() const { return m_progreso.get(); }
 
+    // The control digits of one bank account (see CalculaCCC.h); nothing
+    // when they cannot be computed from these codes.
+    std::optional<QString> CalculaCCC(const QString& strBanco, const QString& strSucursal,
+                                      const QString& strCuenta) const;
+
+    // The branches of bank `lngID` that its dialog may not delete because an
+    // account or a presenter refers to them: `IDSucursal` and `Codigo`,
+    // ordered by code.
+    db::Recordset ObtenerSucNoEliminables(db::Connection& conLocal, qint32 lngID) const;
+
+    // Record dialogs (IRegistrosDuzediv): what they raise reaches the caller.
+    void NuevaInstitucion(db::Connection& conLocal, cInfoConfiguracion& objInfoConfig);
+    void EditaInstitucion(db::Connection& conLocal, qint32& lngID, cInfoConfiguracion& objInfoConfig);
+    void NuevoMunicipio(db::Connection& conLocal, cInfoConfiguracion& objInfoConfig);
+    void EditaMunicipio(db::Connection& conLocal, qint32& lngID, cInfoConfiguracion& objInfoConfig);
+    void EliminaMunicipio(db::Connection& conLocal, qint32& lngID);
+    void NuevaProvincia(db::Connection& conLocal, cInfoConfiguracion& objInfoConfig);
+    void EditaProvincia(db::Connection& conLocal, qint32& lngID, cInfoConfiguracion& objInfoConfig);
+    void EliminaProvincia(db::Connection& conLocal, qint32& lngID);
+
+    // The implementation the record dialogs forward to; until one is set,
+    // each says that it is not available in this installation.
+    void EstablecerRegistros(std::unique_ptr<IRegistrosDuzediv> registros);
+
 private:
     QString m_appTitle;
     bool m_informador = false;
     std::unique_ptr<VentanaProgreso> m_progreso;
+    std::unique_ptr<IRegistrosDuzediv> m_registros;
 };
 
 } // namespace PVAPI

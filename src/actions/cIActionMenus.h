@@ -1,0 +1,79 @@
+#pragma once
+
+#include "startup/IAccionesSetup.h"
+
+#include <QString>
+#include <QtGlobal>
+
+class App;
+class IVentanaAcciones;
+
+// Every command on a record kind. The record kind is the caption of the
+// selected navigation node (`strTextSelect`), compared exactly with the node
+// names of CcNodos in a fixed order per command; the command goes to the
+// owner of that kind, an add-in or the shared service object, with the
+// connections, the shared configuration, the record id and the kind key
+// (`strTextDescription`). Arguments taken by reference reach the owner by
+// reference. A caption that names no kind of the command does nothing.
+//
+// The pointer shows the hourglass while an owner works and the default
+// pointer afterwards; Delete disables the main window while most owners
+// work. Both come back on every path: an error raised by an owner leaves
+// the method unchanged, for the calling handler to report, but never leaves
+// the window disabled or the hourglass on.
+//
+// The object holds no state of its own: the main window makes one and hands
+// itself over; the start-up makes one without a window for the two set-ups.
+class cIActionMenus : public IAccionesSetup {
+public:
+    explicit cIActionMenus(App& app, IVentanaAcciones* ventana = nullptr);
+
+    // New, Properties and Delete on the record kind `strTextSelect`.
+    void Nuevo(QString& strTextSelect, QString& strTextDescription);
+    void Editar(QString& strTextSelect, qint32& lngID, QString& strTextDescription);
+    void Eliminar(QString& strTextSelect, qint32& lngID, QString& strTextDescription);
+
+    // Donations: the tax model (printed with the window's report control),
+    // the totals for the diocese, certificate numbers, the remittance's bank
+    // file.
+    void ModeloHacienda();
+    void ExportarTotales();
+    void GenerarCertificado();
+    void GenerarDisco(qint32& lngIDRemesa);
+
+    // Parish books. ImportarSolicitudes leaves the hourglass on for the
+    // list reload that follows; AnularDesanularPartida leaves the pointer
+    // alone.
+    void ImportarSolicitudes(QString& strTextSelect, QString& strTextDescription);
+    void AntiguaPartida(QString& strTextSelect, QString& strTextDescription);
+    void CerrarLibrosBautismo(QString& strTextSelect, qint32& lngID);
+    void CerrarLibrosConfirmacion(QString& strTextSelect, qint32& lngID);
+    void CerrarLibrosMatrimonio(QString& strTextSelect, qint32& lngID);
+    void CerrarLibrosDefuncion(QString& strTextSelect, qint32& lngID);
+    void AnularDesanularPartida(qint32& lngID, QString& strTextDescription);
+
+    // The import wizard, only while no other workstation uses the parish
+    // database; none may start the program while it runs.
+    void ImportarTablas();
+
+    // Set-up of a newly installed add-in at start-up: a new object of the
+    // add-in, made by class name, sets up its data. False ends the start-up.
+    bool SetupVodidazaz() override;
+    bool SetupGestionParroquial() override;
+
+    // Messaging. The operation codes are those of PVAPI::cCOperacion; the
+    // exchange takes its code as a byte (VB error 6 outside 0..255).
+    void ReenviarMensaje(qint32& lngID);
+    void EnviarRecibirMensajes(qint16 intOperacion);
+    void ImportarMensaje(qint16 intOperacion);
+    void ExportarMensaje(qint16 intOperacion, qint32& lngID);
+    void ConexionServidor();
+    void AsistenteCuentasCorreo();
+
+private:
+    // The main window; VB error 91 for the start-up's object, which has none.
+    IVentanaAcciones& Ventana() const;
+
+    App& m_app;
+    IVentanaAcciones* m_ventana;
+};
