@@ -1,10 +1,52 @@
 #include "PVGestionParroquial/GestParSustituto.h"
 
 #include "comun/AvisoNoDisponible.h"
+#include "comun/RolesPersona.h"
+#include "comun/TablasRegistroLibros.h"
+#include "comun/TablasRegistroPersonas.h"
+#include "platform/db/Connection.h"
+#include "platform/ui/UiConstants.h"
+#include "platform/widgets/DialogoRegistro.h"
+#include "platform/widgets/DialogoRegistroEjecutor.h"
 #include "comun/ComprobarDatosInstituciones.h"
 #include "comun/ModuloDeUnaClase.h"
 
 namespace addins {
+
+using widgets::DialogoRegistro;
+
+namespace {
+
+// The sacrament of the node the command comes from; without one the user
+// is told which nodes hold books, entries and requests.
+std::optional<Sacramento> SacramentoDelNodo(const QString& strTextDescription, bool solicitud)
+{
+    const std::optional<Sacramento> s = TablasRegistroLibros::SacramentoDe(strTextDescription);
+    if (s && !(solicitud && *s == Sacramento::Defuncion))
+        return s;
+    widgets::DialogoRegistroEjecutor::Mensaje(
+        QStringLiteral("¡Elija antes en el árbol los libros, las partidas o las solicitudes de un sacramento!"),
+        ui::vbOKOnly + ui::vbExclamation);
+    return std::nullopt;
+}
+
+// A new entry needs a book that still takes entries.
+bool HayLibroAbierto(db::Connection& conLocal, Sacramento s)
+{
+    const qint64 abiertos = conLocal
+                                .Execute(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE Cerrado = False")
+                                             .arg(TablasRegistroLibros::TablaLibro(s)))
+                                .value(0)
+                                .toInt64();
+    if (abiertos > 0)
+        return true;
+    widgets::DialogoRegistroEjecutor::Mensaje(
+        QStringLiteral("¡No hay ningún libro abierto de este sacramento! Cree antes el libro en «Libros»."),
+        ui::vbOKOnly + ui::vbExclamation);
+    return false;
+}
+
+} // namespace
 
 void GestParSustituto::NoDisponible(const char* funcion)
 {
@@ -16,109 +58,137 @@ bool GestParSustituto::DatosSetup(db::Connection& conLocal)
     return ComprobarDatosInstituciones(conLocal);
 }
 
-void GestParSustituto::nuevasolicitud(db::Connection&, PVAPI::cInfoConfiguracion&, QString&)
+void GestParSustituto::nuevasolicitud(db::Connection& conLocal, PVAPI::cInfoConfiguracion&,
+                                      QString& strTextDescription)
 {
-    NoDisponible("nuevasolicitud");
+    if (const auto s = SacramentoDelNodo(strTextDescription, true))
+        DialogoRegistro::EditarRegistro(conLocal, TablasRegistroLibros::Partida(*s, true), 0);
 }
 
-void GestParSustituto::nuevolibro(db::Connection&, PVAPI::cInfoConfiguracion&, QString&)
+void GestParSustituto::nuevolibro(db::Connection& conLocal, PVAPI::cInfoConfiguracion&, QString& strTextDescription)
 {
-    NoDisponible("nuevolibro");
+    if (const auto s = SacramentoDelNodo(strTextDescription, false))
+        DialogoRegistro::EditarRegistro(conLocal, TablasRegistroLibros::Libro(*s), 0);
 }
 
-void GestParSustituto::nuevapartida(db::Connection&, PVAPI::cInfoConfiguracion&, QString&)
+void GestParSustituto::nuevapartida(db::Connection& conLocal, PVAPI::cInfoConfiguracion&, QString& strTextDescription)
 {
-    NoDisponible("nuevapartida");
+    const auto s = SacramentoDelNodo(strTextDescription, false);
+    if (s && HayLibroAbierto(conLocal, *s))
+        DialogoRegistro::EditarRegistro(conLocal, TablasRegistroLibros::Partida(*s, false), 0);
 }
 
-void GestParSustituto::NuevoEmpadronado(db::Connection&, PVAPI::cInfoConfiguracion&)
+void GestParSustituto::NuevoEmpadronado(db::Connection& conLocal, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("NuevoEmpadronado");
+    RolesPersona::Nuevo(conLocal, TablasRegistroPersonas::Empadronado(), RolesPersona::Empadronado);
 }
 
-void GestParSustituto::NuevoColaborador(db::Connection&, PVAPI::cInfoConfiguracion&)
+void GestParSustituto::NuevoColaborador(db::Connection& conLocal, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("NuevoColaborador");
+    RolesPersona::Nuevo(conLocal, TablasRegistroPersonas::Colaborador(), RolesPersona::Colaborador);
 }
 
-void GestParSustituto::NuevoCargo(db::Connection&, PVAPI::cInfoConfiguracion&)
+void GestParSustituto::NuevoCargo(db::Connection& conLocal, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("NuevoCargo");
+    DialogoRegistro::EditarRegistro(conLocal, TablasRegistroLibros::Cargo(), 0);
 }
 
-void GestParSustituto::NuevaActividad(db::Connection&, PVAPI::cInfoConfiguracion&)
+void GestParSustituto::NuevaActividad(db::Connection& conLocal, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("NuevaActividad");
+    DialogoRegistro::EditarRegistro(conLocal, TablasRegistroLibros::Actividad(), 0);
 }
 
-void GestParSustituto::PropiedadesSolicitudes(db::Connection&, qint32&, PVAPI::cInfoConfiguracion&, QString&)
+void GestParSustituto::PropiedadesSolicitudes(db::Connection& conLocal, qint32& lngID, PVAPI::cInfoConfiguracion&,
+                                              QString& strTextDescription)
 {
-    NoDisponible("PropiedadesSolicitudes");
+    if (const auto s = SacramentoDelNodo(strTextDescription, true))
+        DialogoRegistro::EditarRegistro(conLocal, TablasRegistroLibros::Partida(*s, true), lngID);
 }
 
-void GestParSustituto::PropiedadesPartida(db::Connection&, qint32&, PVAPI::cInfoConfiguracion&, QString&)
+void GestParSustituto::PropiedadesPartida(db::Connection& conLocal, qint32& lngID, PVAPI::cInfoConfiguracion&,
+                                          QString& strTextDescription)
 {
-    NoDisponible("PropiedadesPartida");
+    if (const auto s = SacramentoDelNodo(strTextDescription, false))
+        DialogoRegistro::EditarRegistro(conLocal, TablasRegistroLibros::Partida(*s, false), lngID);
 }
 
-void GestParSustituto::PropiedadesLibro(db::Connection&, qint32&, PVAPI::cInfoConfiguracion&, QString&)
+void GestParSustituto::PropiedadesLibro(db::Connection& conLocal, qint32& lngID, PVAPI::cInfoConfiguracion&,
+                                        QString& strTextDescription)
 {
-    NoDisponible("PropiedadesLibro");
+    if (const auto s = SacramentoDelNodo(strTextDescription, false))
+        DialogoRegistro::EditarRegistro(conLocal, TablasRegistroLibros::Libro(*s), lngID);
 }
 
-void GestParSustituto::EditaColaborador(db::Connection&, qint32&, PVAPI::cInfoConfiguracion&)
+void GestParSustituto::EditaColaborador(db::Connection& conLocal, qint32& lngID, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("EditaColaborador");
+    DialogoRegistro::EditarRegistro(conLocal, TablasRegistroPersonas::Colaborador(), lngID);
 }
 
-void GestParSustituto::EditaEmpadronado(db::Connection&, qint32&, PVAPI::cInfoConfiguracion&)
+void GestParSustituto::EditaEmpadronado(db::Connection& conLocal, qint32& lngID, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("EditaEmpadronado");
+    DialogoRegistro::EditarRegistro(conLocal, TablasRegistroPersonas::Empadronado(), lngID);
 }
 
-void GestParSustituto::EditaCargo(db::Connection&, qint32&, PVAPI::cInfoConfiguracion&)
+void GestParSustituto::EditaCargo(db::Connection& conLocal, qint32& lngID, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("EditaCargo");
+    DialogoRegistro::EditarRegistro(conLocal, TablasRegistroLibros::Cargo(), lngID);
 }
 
-void GestParSustituto::EditaActividad(db::Connection&, qint32&, PVAPI::cInfoConfiguracion&)
+void GestParSustituto::EditaActividad(db::Connection& conLocal, qint32& lngID, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("EditaActividad");
+    DialogoRegistro::EditarRegistro(conLocal, TablasRegistroLibros::Actividad(), lngID);
 }
 
-void GestParSustituto::EliminarSolicitud(db::Connection&, qint32&, PVAPI::cInfoConfiguracion&, QString&)
+void GestParSustituto::EliminarSolicitud(db::Connection& conLocal, qint32& lngID, PVAPI::cInfoConfiguracion&,
+                                         QString& strTextDescription)
 {
-    NoDisponible("EliminarSolicitud");
+    if (const auto s = SacramentoDelNodo(strTextDescription, true))
+        DialogoRegistro::EliminarRegistro(conLocal, TablasRegistroLibros::Partida(*s, true), lngID,
+                                          QStringLiteral("¿Desea eliminar la solicitud seleccionada?"));
 }
 
-void GestParSustituto::EliminarPartida(db::Connection&, qint32&, PVAPI::cInfoConfiguracion&, QString&)
+void GestParSustituto::EliminarPartida(db::Connection& conLocal, qint32& lngID, PVAPI::cInfoConfiguracion&,
+                                       QString& strTextDescription)
 {
-    NoDisponible("EliminarPartida");
+    if (const auto s = SacramentoDelNodo(strTextDescription, false))
+        DialogoRegistro::EliminarRegistro(conLocal, TablasRegistroLibros::Partida(*s, false), lngID,
+                                          QStringLiteral("¿Desea eliminar la partida seleccionada?"));
 }
 
-void GestParSustituto::EliminarLibro(db::Connection&, qint32&, PVAPI::cInfoConfiguracion&, QString&)
+void GestParSustituto::EliminarLibro(db::Connection& conLocal, qint32& lngID, PVAPI::cInfoConfiguracion&,
+                                     QString& strTextDescription)
 {
-    NoDisponible("EliminarLibro");
+    if (const auto s = SacramentoDelNodo(strTextDescription, false))
+        DialogoRegistro::EliminarRegistro(conLocal, TablasRegistroLibros::Libro(*s), lngID,
+                                          QStringLiteral("¿Desea eliminar el libro seleccionado?"));
 }
 
-void GestParSustituto::EliminaEmpadronado(db::Connection&, qint32&, PVAPI::cInfoConfiguracion&)
+void GestParSustituto::EliminaEmpadronado(db::Connection& conLocal, qint32& lngID, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("EliminaEmpadronado");
+    RolesPersona::Eliminar(conLocal, lngID, RolesPersona::Empadronado,
+                           QStringLiteral("¿Desea eliminar del padrón a la persona seleccionada?\r\n\r\n"
+                                          "Se eliminarán también sus datos del padrón. Si la persona es además "
+                                          "donante o colaborador, esos datos se conservan."));
 }
 
-void GestParSustituto::EliminaColaborador(db::Connection&, qint32&, PVAPI::cInfoConfiguracion&)
+void GestParSustituto::EliminaColaborador(db::Connection& conLocal, qint32& lngID, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("EliminaColaborador");
+    RolesPersona::Eliminar(conLocal, lngID, RolesPersona::Colaborador,
+                           QStringLiteral("¿Desea eliminar el colaborador seleccionado?\r\n\r\n"
+                                          "Dejará de figurar en los grupos de las actividades. Si la persona es "
+                                          "además donante o figura en el padrón, esos datos se conservan."));
 }
 
-void GestParSustituto::EliminaCargo(db::Connection&, qint32&, PVAPI::cInfoConfiguracion&)
+void GestParSustituto::EliminaCargo(db::Connection& conLocal, qint32& lngID, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("EliminaCargo");
+    DialogoRegistro::EliminarRegistro(conLocal, TablasRegistroLibros::Cargo(), lngID,
+                                      QStringLiteral("¿Desea eliminar el cargo seleccionado?"));
 }
 
-void GestParSustituto::EliminaActividad(db::Connection&, qint32&, PVAPI::cInfoConfiguracion&)
+void GestParSustituto::EliminaActividad(db::Connection& conLocal, qint32& lngID, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("EliminaActividad");
+    DialogoRegistro::EliminarRegistro(conLocal, TablasRegistroLibros::Actividad(), lngID,
+                                      QStringLiteral("¿Desea eliminar la actividad seleccionada con sus grupos?"));
 }
 
 void GestParSustituto::ImportarSolicitudes(db::Connection&, PVAPI::cInfoConfiguracion&, QString&)

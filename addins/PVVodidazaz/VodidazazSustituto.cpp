@@ -1,10 +1,19 @@
 #include "PVVodidazaz/VodidazazSustituto.h"
 
 #include "comun/AvisoNoDisponible.h"
+#include "comun/CertificadosDonativo.h"
+#include "comun/MonedaComplemento.h"
+#include "comun/RolesPersona.h"
+#include "comun/TablasRegistroDonativos.h"
+#include "comun/TablasRegistroPersonas.h"
+#include "platform/widgets/DialogoRegistro.h"
+#include "platform/widgets/DialogoRegistroDatos.h"
 #include "comun/ComprobarDatosInstituciones.h"
 #include "comun/ModuloDeUnaClase.h"
 
 namespace addins {
+
+using widgets::DialogoRegistro;
 
 void VodidazazSustituto::NoDisponible(const char* funcion)
 {
@@ -16,75 +25,95 @@ bool VodidazazSustituto::DatosSetup(db::Connection& conLocal, PVAPI::cInfoConfig
     return ComprobarDatosInstituciones(conLocal);
 }
 
-void VodidazazSustituto::NuevoDonante(db::Connection&, db::Connection&, quint8, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::NuevoDonante(db::Connection& conLocal, db::Connection&, quint8,
+                                      PVAPI::cInfoConfiguracion& objInfoConfig)
 {
-    NoDisponible("NuevoDonante");
+    RolesPersona::Nuevo(conLocal, TablasRegistroPersonas::Donante(), RolesPersona::Donante,
+                        MonedaComplemento(objInfoConfig));
 }
 
-void VodidazazSustituto::NuevoPresentador(db::Connection&, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::NuevoPresentador(db::Connection& conLocal, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("NuevoPresentador");
+    DialogoRegistro::EditarRegistro(conLocal, TablasRegistroDonativos::Presentador(), 0);
 }
 
-void VodidazazSustituto::NuevoTipoDonativo(db::Connection&, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::NuevoTipoDonativo(db::Connection& conLocal, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("NuevoTipoDonativo");
+    DialogoRegistro::EditarRegistro(conLocal, TablasRegistroDonativos::TipoDonativo(), 0);
 }
 
-void VodidazazSustituto::EditaDonante(db::Connection&, db::Connection&, quint8, qint32&, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::EditaDonante(db::Connection& conLocal, db::Connection&, quint8, qint32& lngID,
+                                      PVAPI::cInfoConfiguracion& objInfoConfig)
 {
-    NoDisponible("EditaDonante");
+    DialogoRegistro::EditarRegistro(conLocal, TablasRegistroPersonas::Donante(), lngID, MonedaComplemento(objInfoConfig));
 }
 
-void VodidazazSustituto::EditaPresentador(db::Connection&, qint32&, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::EditaPresentador(db::Connection& conLocal, qint32& lngID, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("EditaPresentador");
+    DialogoRegistro::EditarRegistro(conLocal, TablasRegistroDonativos::Presentador(), lngID);
 }
 
-void VodidazazSustituto::EditaTipoDonativo(db::Connection&, qint32&, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::EditaTipoDonativo(db::Connection& conLocal, qint32& lngID, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("EditaTipoDonativo");
+    DialogoRegistro::EditarRegistro(conLocal, TablasRegistroDonativos::TipoDonativo(), lngID);
 }
 
-void VodidazazSustituto::EditaRecibosRemesa(db::Connection&, db::Connection&, qint32&, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::EditaRecibosRemesa(db::Connection& conLocal, db::Connection&, qint32& lngID,
+                                            PVAPI::cInfoConfiguracion& objInfoConfig)
 {
-    NoDisponible("EditaRecibosRemesa");
+    DialogoRegistro::EditarRegistro(conLocal, TablasRegistroDonativos::Remesa(), lngID, MonedaComplemento(objInfoConfig));
 }
 
-void VodidazazSustituto::EliminaDonante(db::Connection&, qint32&, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::EliminaDonante(db::Connection& conLocal, qint32& lngID, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("EliminaDonante");
+    RolesPersona::Eliminar(conLocal, lngID, RolesPersona::Donante,
+                           QStringLiteral("¿Desea eliminar el donante seleccionado?\r\n\r\n"
+                                          "Se eliminarán también sus donativos, con sus recibos, y sus cuentas "
+                                          "bancarias. Si la persona figura además en el padrón o como "
+                                          "colaborador, esos datos se conservan."));
 }
 
-void VodidazazSustituto::EliminaPresentador(db::Connection&, qint32&, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::EliminaPresentador(db::Connection& conLocal, qint32& lngID, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("EliminaPresentador");
+    DialogoRegistro::EliminarRegistro(conLocal, TablasRegistroDonativos::Presentador(), lngID,
+                                      QStringLiteral("¿Desea eliminar el presentador seleccionado?"));
 }
 
-void VodidazazSustituto::EliminaTipoDonativo(db::Connection&, qint32&, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::EliminaTipoDonativo(db::Connection& conLocal, qint32& lngID, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("EliminaTipoDonativo");
+    DialogoRegistro::EliminarRegistro(conLocal, TablasRegistroDonativos::TipoDonativo(), lngID,
+                                      QStringLiteral("¿Desea eliminar el tipo de donativo seleccionado?"));
 }
 
-void VodidazazSustituto::EliminaRemesa(db::Connection&, db::Connection&, qint32&, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::EliminaRemesa(db::Connection& conLocal, db::Connection&, qint32& lngID,
+                                       PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("EliminaRemesa");
+    DialogoRegistro::EliminarRegistro(conLocal, TablasRegistroDonativos::Remesa(), lngID,
+                                      QStringLiteral("¿Desea eliminar la remesa seleccionada con todos sus recibos?"));
 }
 
-void VodidazazSustituto::EliminaRecibosCaja(db::Connection&, db::Connection&, qint32&, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::EliminaRecibosCaja(db::Connection& conLocal, db::Connection&, qint32& lngID,
+                                            PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("EliminaRecibosCaja");
+    DialogoRegistro::EliminarRegistro(conLocal, TablasRegistroDonativos::ReciboCaja(), lngID,
+                                      QStringLiteral("¿Desea eliminar el recibo seleccionado?"));
 }
 
-void VodidazazSustituto::GenerarRemesa(db::Connection&, db::Connection&, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::GenerarRemesa(db::Connection& conLocal, db::Connection&,
+                                       PVAPI::cInfoConfiguracion& objInfoConfig)
 {
-    NoDisponible("GenerarRemesa");
+    DialogoRegistro::EditarRegistro(conLocal, TablasRegistroDonativos::GeneracionRemesa(), 0,
+                                    MonedaComplemento(objInfoConfig));
 }
 
-ColeccionRecibos VodidazazSustituto::GenerarReciboCaja(db::Connection&, db::Connection&, PVAPI::cInfoConfiguracion&)
+ColeccionRecibos VodidazazSustituto::GenerarReciboCaja(db::Connection& conLocal, db::Connection&,
+                                                       PVAPI::cInfoConfiguracion& objInfoConfig)
 {
-    NoDisponible("GenerarReciboCaja");
-    return {};
+    widgets::DialogoRegistroDatos recibo(TablasRegistroDonativos::ReciboCaja(), MonedaComplemento(objInfoConfig));
+    recibo.Nuevo();
+    if (!DialogoRegistro::Editar(conLocal, recibo))
+        return {};
+    return {qint32(recibo.Id())};
 }
 
 ColeccionRecibos VodidazazSustituto::ImprimirRecibosCaja(db::Connection&, PVAPI::cInfoConfiguracion&)
@@ -93,9 +122,9 @@ ColeccionRecibos VodidazazSustituto::ImprimirRecibosCaja(db::Connection&, PVAPI:
     return {};
 }
 
-void VodidazazSustituto::GenerarCertificado(db::Connection&, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::GenerarCertificado(db::Connection& conLocal, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("GenerarCertificado");
+    CertificadosDonativo::Generar(conLocal);
 }
 
 void VodidazazSustituto::GenerarDisco(db::Connection&, qint32&, PVAPI::cInfoConfiguracion&)

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace dobles {
 
@@ -13,6 +14,13 @@ bool InstalarComplementos(const QString& carpetaPrograma, const QStringList& bib
     const QDir construidos(qEnvironmentVariable("DUZ_TEST_BINARY_DIR") + QStringLiteral("/app/addins"));
     const QDir destino(carpetaPrograma + QStringLiteral("/addins"));
     if (!destino.exists() && !QDir().mkpath(destino.path()))
+        return false;
+    // The plugins find the program's shared libraries in "lib" beside
+    // "addins", as in the built program folder, whatever a test executable
+    // happens to have loaded already.
+    const QString carpetaLib = carpetaPrograma + QStringLiteral("/lib");
+    if (!QFileInfo::exists(carpetaLib)
+        && !QFile::link(QDir::cleanPath(construidos.filePath(QStringLiteral("../lib"))), carpetaLib))
         return false;
     for (const QString& biblioteca : bibliotecas) {
         const QString archivo = addins::HostComplementos::ArchivoBiblioteca(biblioteca);

@@ -3,6 +3,7 @@
 #include "platform/db/Connection.h"
 #include "platform/db/DbErrors.h"
 #include "platform/pvapi/CalculaCCC.h"
+#include "platform/pvapi/DialogoInstitucionRegistros.h"
 #include "platform/pvapi/IControlInforme.h"
 #include "platform/pvapi/IRegistrosDuzediv.h"
 #include "platform/pvapi/VentanaProgreso.h"
@@ -35,7 +36,7 @@ public:
 
 cDuzediv::cDuzediv(QString appTitle)
     : m_appTitle(std::move(appTitle))
-    , m_registros(std::make_unique<RegistrosNoDisponibles>())
+    , m_registros(std::make_unique<DialogoInstitucionRegistros>())
 {
 }
 

@@ -67,8 +67,9 @@ public:
     void EditaProvincia(db::Connection& conLocal, qint32& lngID, cInfoConfiguracion& objInfoConfig);
     void EliminaProvincia(db::Connection& conLocal, qint32& lngID);
 
-    // The implementation the record dialogs forward to; until one is set,
-    // each says that it is not available in this installation.
+    // The implementation the record dialogs forward to: our own dialogs
+    // (DialogoInstitucionRegistros) unless another is set; an empty one
+    // makes each say that it is not available in this installation.
     void EstablecerRegistros(std::unique_ptr<IRegistrosDuzediv> registros);
 
 private:

@@ -31,9 +31,11 @@ namespace {
 constexpr const char* kModulo = "DialogoRegistro";
 constexpr const char* kProyecto = "PVAPI";
 
-// Consecutive fields of one section: one form, boxed when the section has a title.
+// Consecutive fields of one section and group: one form, in a box titled
+// by the group or by the section when either has a title.
 struct Bloque {
     int seccion = 0;
+    QString titulo;
     QList<int> campos;
 };
 
@@ -41,9 +43,12 @@ QList<Bloque> Bloques(const DefinicionRegistro& def)
 {
     QList<Bloque> bloques;
     for (int i = 0; i < def.campos.size(); ++i) {
-        const int s = def.campos[i].seccion;
-        if (bloques.isEmpty() || bloques.last().seccion != s)
-            bloques.append(Bloque{s, {}});
+        const CampoRegistro& c = def.campos[i];
+        const QString titulo = !c.grupo.isEmpty() ? c.grupo
+                               : c.seccion != 0  ? def.secciones[c.seccion].titulo
+                                                 : QString();
+        if (bloques.isEmpty() || bloques.last().seccion != c.seccion || bloques.last().titulo != titulo)
+            bloques.append(Bloque{c.seccion, titulo, {}});
         bloques.last().campos << i;
     }
     return bloques;
@@ -61,6 +66,18 @@ QFormLayout* Formulario(QWidget* contenedor)
 int AnchoCaracteres(const QWidget* w, int caracteres)
 {
     return w->fontMetrics().horizontalAdvance(QLatin1Char('0')) * caracteres + 16;
+}
+
+// Long texts are stored with CR LF line ends, as the program has always
+// kept them; the editor works with LF. An untouched text reads back equal.
+QString LineasEditor(QString texto)
+{
+    return texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString LineasGuardadas(QString texto)
+{
+    return LineasEditor(std::move(texto)).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
 QLineEdit* LineaDe(QWidget* editor)
@@ -96,6 +113,39 @@ bool DialogoRegistro::Editar(db::Connection& con, DialogoRegistroDatos& datos, c
     return DialogoRegistroEjecutor::Ejecutar(dialogo) == QDialog::Accepted && dialogo.m_modo == Modo::Escribir;
 }
 
+bool DialogoRegistro::EditarRegistro(db::Connection& con, std::shared_ptr<const DefinicionRegistro> definicion,
+                                     qint64 id, const MonedaRegistro& moneda)
+{
+    DialogoRegistroDatos datos(std::move(definicion), moneda);
+    try {
+        if (id == 0)
+            datos.Nuevo();
+        else
+            datos.Cargar(con, id);
+    } catch (const DialogoRegistroError& error) {
+        DialogoRegistroEjecutor::Mensaje(error.texto(), ui::vbOKOnly + ui::vbExclamation);
+        return false;
+    }
+    return Editar(con, datos);
+}
+
+bool DialogoRegistro::EliminarRegistro(db::Connection& con, std::shared_ptr<const DefinicionRegistro> definicion,
+                                       qint64 id, const QString& pregunta)
+{
+    if (DialogoRegistroEjecutor::Mensaje(pregunta, ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2) != ui::vbYes)
+        return false;
+    DialogoRegistroDatos datos(std::move(definicion));
+    try {
+        ui::HourglassGuard reloj;
+        datos.Cargar(con, id);
+        datos.Eliminar(con);
+    } catch (const DialogoRegistroError& error) {
+        DialogoRegistroEjecutor::Mensaje(error.texto(), ui::vbOKOnly + ui::vbExclamation);
+        return false;
+    }
+    return true;
+}
+
 bool DialogoRegistro::Editable(int campo) const
 {
     const CampoRegistro& c = m_datos.Definicion().campos[campo];
@@ -116,9 +166,8 @@ void DialogoRegistro::Construir()
     int fila = 0;
     int columna = 0;
     for (const Bloque& bloque : Bloques(def)) {
-        const QString& titulo = def.secciones[bloque.seccion].titulo;
-        const bool enCaja = bloque.seccion != 0 && !titulo.isEmpty();
-        QWidget* contenedor = enCaja ? new QGroupBox(titulo, this) : new QWidget(this);
+        const bool enCaja = !bloque.titulo.isEmpty();
+        QWidget* contenedor = enCaja ? new QGroupBox(bloque.titulo, this) : new QWidget(this);
         QFormLayout* form = Formulario(contenedor);
         if (!enCaja)
             form->setContentsMargins(0, 0, 0, 0);
@@ -245,7 +294,7 @@ void DialogoRegistro::MostrarValores()
         switch (def.campos[i].tipo) {
         case TipoCampo::SiNo: static_cast<QCheckBox*>(editor)->setChecked(m_datos.Marcado(i)); break;
         case TipoCampo::Referencia: static_cast<DialogoRegistroCombo*>(editor)->ElegirClave(m_datos.Referencia(i)); break;
-        case TipoCampo::Memo: static_cast<QPlainTextEdit*>(editor)->setPlainText(m_datos.Texto(i)); break;
+        case TipoCampo::Memo: static_cast<QPlainTextEdit*>(editor)->setPlainText(LineasEditor(m_datos.Texto(i))); break;
         case TipoCampo::Fecha: static_cast<DialogoRegistroFecha*>(editor)->setText(m_datos.Texto(i)); break;
         default: {
             auto* linea = static_cast<QLineEdit*>(editor);
@@ -305,7 +354,7 @@ void DialogoRegistro::Rellenar(const QString& columna, const QVariant& valor, in
         }
         break;
     }
-    case TipoCampo::Memo: static_cast<QPlainTextEdit*>(editor)->setPlainText(valor.toString()); break;
+    case TipoCampo::Memo: static_cast<QPlainTextEdit*>(editor)->setPlainText(LineasEditor(valor.toString())); break;
     case TipoCampo::Fecha: static_cast<DialogoRegistroFecha*>(editor)->setText(valor.toString()); break;
     default: static_cast<QLineEdit*>(editor)->setText(valor.toString());
     }
@@ -323,7 +372,9 @@ void DialogoRegistro::TomarEditores()
         case TipoCampo::Referencia:
             m_datos.EstablecerReferencia(i, static_cast<DialogoRegistroCombo*>(editor)->Clave());
             break;
-        case TipoCampo::Memo: m_datos.EstablecerTexto(i, static_cast<QPlainTextEdit*>(editor)->toPlainText()); break;
+        case TipoCampo::Memo:
+            m_datos.EstablecerTexto(i, LineasGuardadas(static_cast<QPlainTextEdit*>(editor)->toPlainText()));
+            break;
         case TipoCampo::Fecha: m_datos.EstablecerTexto(i, static_cast<DialogoRegistroFecha*>(editor)->text()); break;
         default: m_datos.EstablecerTexto(i, static_cast<QLineEdit*>(editor)->text());
         }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "platform/widgets/DialogoRegistroDefinicion.h"
+
 #include <QDialog>
 #include <QList>
 #include <QString>
 #include <QVariant>
+
+#include <memory>
 
 class QPushButton;
 
@@ -43,6 +47,17 @@ public:
     // window, `titulo` replacing the definition's; true when the record was
     // accepted and written.
     static bool Editar(db::Connection& con, DialogoRegistroDatos& datos, const QString& titulo = {});
+
+    // The New and Properties commands of a record kind: record `id` (0: a
+    // new one) read and shown; a record no longer there is told. True when
+    // it was written.
+    static bool EditarRegistro(db::Connection& con, std::shared_ptr<const DefinicionRegistro> definicion, qint64 id,
+                               const MonedaRegistro& moneda = {});
+    // The Delete command: asks `pregunta` (Yes/No, No by default), then
+    // deletes the record with all its rows in one transaction; a refusal of
+    // the owner's rules or a record already gone is told. True when deleted.
+    static bool EliminarRegistro(db::Connection& con, std::shared_ptr<const DefinicionRegistro> definicion, qint64 id,
+                                 const QString& pregunta);
 
     DialogoRegistroDatos& Datos() { return m_datos; }
 

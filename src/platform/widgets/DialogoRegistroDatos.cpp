@@ -246,8 +246,10 @@ QString DialogoRegistroDatos::NombreCampo(int campo) const
 {
     const CampoRegistro& c = CampoEn(campo);
     QString nombre = QStringLiteral("«%1»").arg(c.etiqueta);
-    const QString& caja = m_definicion->secciones[c.seccion].titulo;
-    if (c.seccion != 0 && !caja.isEmpty())
+    const QString caja = !c.grupo.isEmpty() ? c.grupo
+                         : c.seccion != 0  ? m_definicion->secciones[c.seccion].titulo
+                                           : QString();
+    if (!caja.isEmpty())
         nombre += QStringLiteral(" (%1)").arg(caja);
     return nombre;
 }

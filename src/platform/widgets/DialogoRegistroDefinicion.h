@@ -57,11 +57,15 @@ struct CampoRegistro {
     // Editable only while the record is new (the book of an entry).
     bool soloAlCrear = false;
     bool soloLectura = false;
+    // A box of its own for fields of one row that belong together ("Responsable
+    // de donativos"); empty: the box of its section, if it has one.
+    QString grupo;
 
     CampoRegistro Obligatorio() const { CampoRegistro c = *this; c.obligatorio = true; return c; }
     CampoRegistro EnSeccion(int s) const { CampoRegistro c = *this; c.seccion = s; return c; }
     CampoRegistro SoloAlCrear() const { CampoRegistro c = *this; c.soloAlCrear = true; return c; }
     CampoRegistro SoloLectura() const { CampoRegistro c = *this; c.soloLectura = true; return c; }
+    CampoRegistro EnGrupo(const QString& g) const { CampoRegistro c = *this; c.grupo = g; return c; }
 };
 
 CampoRegistro CampoTexto(const QString& etiqueta, const QString& columna, int ancho);

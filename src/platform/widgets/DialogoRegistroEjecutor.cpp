@@ -37,6 +37,12 @@ int DialogoRegistroEjecutor::Ejecutar(QDialog& dialogo)
     return funcion ? funcion(dialogo) : dialogo.exec();
 }
 
+int DialogoRegistroEjecutor::Mensaje(const QString& texto, int estilo)
+{
+    PunteroNormal puntero;
+    return ui::MsgBox(texto, estilo);
+}
+
 DialogoRegistroEjecutor::Funcion DialogoRegistroEjecutor::Establecer(Funcion funcion)
 {
     Funcion anterior = std::move(Instalada());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 class QDialog;
@@ -22,6 +24,10 @@ public:
     // Installs the function that runs the dialogs; an empty one goes back to
     // exec(). Returns the one installed before.
     static Funcion Establecer(Funcion funcion);
+
+    // A message box of the record commands (ui::MsgBox), shown with the
+    // normal pointer too.
+    static int Mensaje(const QString& texto, int estilo);
 };
 
 } // namespace widgets

@@ -113,7 +113,8 @@ TEST_F(SustitutosTest, MessagesGoToTheUiTheProgramHasAtTheTimeOfTheCall)
     otra.queueAnswer(ui::vbOK);
     ui::SetCurrent(&otra);
 
-    bancos->NuevoBanco(conLocal, "Norvia Parvanta 2000");
+    qint32 banco = 3;
+    bancos->EliminaBanco(conLocal, banco, "Norvia Parvanta 2000");
     ui::SetCurrent(&scriptedUi());
 
     EXPECT_EQ(otra.messages().size(), 1);
@@ -156,12 +157,10 @@ TEST_P(SustitutoNoDisponibleTest, SaysSoAndDoesNothing)
 }
 
 const NoDisponible kNoDisponibles[] = {
-    {"PVVodidazaz", "NuevoDonante",
-     [](SustitutosTest& t) { t.vodidazaz->NuevoDonante(t.conLocal, t.conContabilidad, 1, t.config); }},
-    {"PVVodidazaz", "GenerarReciboCaja",
-     [](SustitutosTest& t) {
-         EXPECT_TRUE(t.vodidazaz->GenerarReciboCaja(t.conLocal, t.conContabilidad, t.config).isEmpty());
-     }},
+    {"PVVodidazaz", "ModeloHacienda",
+     [](SustitutosTest& t) { t.vodidazaz->ModeloHacienda(t.conLocal, t.conInformes, t.config, t.control); }},
+    {"PVVodidazaz", "ImprimirRecibosCaja",
+     [](SustitutosTest& t) { EXPECT_TRUE(t.vodidazaz->ImprimirRecibosCaja(t.conLocal, t.config).isEmpty()); }},
     {"PVVodidazaz", "SelInfCertificadoRecibos",
      [](SustitutosTest& t) {
          bool cancelar = false;
@@ -200,14 +199,12 @@ const NoDisponible kNoDisponibles[] = {
          t.gestPar->imprimirduplicadas(t.conLocal, t.conInformes, "Duplicado de bautismo", orden);
          EXPECT_TRUE(orden.isEmpty());
      }},
-    {"PVMensajeria", "NuevoMensaje", [](SustitutosTest& t) { t.mensajeria->NuevoMensaje(t.conLocal, t.config); }},
-    {"NvBancos", "EditaBanco",
+    {"PVMensajeria", "EnviarRecibirMensajes",
+     [](SustitutosTest& t) { t.mensajeria->EnviarRecibirMensajes(t.conLocal, 1); }},
+    {"NvBancos", "EliminaBanco",
      [](SustitutosTest& t) {
          qint32 id = 3;
-         db::Recordset sucursales;
-         bool cambiado = true;
-         t.bancos->EditaBanco(t.conLocal, id, "Norvia", sucursales, cambiado);
-         EXPECT_FALSE(cambiado);
+         t.bancos->EliminaBanco(t.conLocal, id, "Norvia");
      }},
     {"NvContabilidad", "NuevaEmpresa",
      [](SustitutosTest& t) {

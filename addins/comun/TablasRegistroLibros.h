@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/widgets/DialogoRegistroDefinicion.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+namespace addins {
+
+// The four sacramental registers.
+enum class Sacramento { Bautismo, Confirmacion, Matrimonio, Defuncion };
+
+// The record dialogs of the parish-management add-in: books, entries (one
+// dialog per sacrament over the entry and its side rows) and requests,
+// posts and activities with their groups.
+class TablasRegistroLibros {
+public:
+    // The sacrament a node's kind key names ("LibrosBautismo",
+    // "PartidasMatrimonio", "SolicitudesConfirmacion"...); none for any other.
+    static std::optional<Sacramento> SacramentoDe(const QString& strTextDescription);
+
+    static std::shared_ptr<const widgets::DefinicionRegistro> Libro(Sacramento sacramento);
+    // An entry of a book, or a request (`CodLibro` 0, with the institution
+    // that asked for it). A new entry takes the book's next number, and a
+    // closed book takes none. Deaths have no requests.
+    static std::shared_ptr<const widgets::DefinicionRegistro> Partida(Sacramento sacramento, bool solicitud);
+    static std::shared_ptr<const widgets::DefinicionRegistro> Cargo();
+    static std::shared_ptr<const widgets::DefinicionRegistro> Actividad();
+    static std::shared_ptr<const widgets::DefinicionRegistro> Grupo();
+
+    // Table and key of a sacrament's books and entries.
+    static QString TablaLibro(Sacramento sacramento);
+    static QString ClaveLibro(Sacramento sacramento);
+    static QString TablaPartida(Sacramento sacramento);
+    static QString ClavePartida(Sacramento sacramento);
+};
+
+} // namespace addins
