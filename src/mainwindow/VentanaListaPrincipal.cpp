@@ -1,5 +1,6 @@
 #include "mainwindow/VentanaListaPrincipal.h"
 
+#include "agenda/PanelAgenda.h"
 #include "mainwindow/frmPrincipal.h"
 #include "navigation/ArbolNodos.h"
 #include "platform/addins/cContabilidad.h"
@@ -68,7 +69,10 @@ void VentanaListaPrincipal::MostrarAgenda()
     m_ventana.AjustarControles(x);
     m_ventana.ascrAgenda->show();
     m_ventana.ascrAgenda->raise();
-    ui::Current().setMousePointer(ui::vbDefault);
+    if (PanelAgenda* agenda = m_ventana.Agenda())
+        agenda->Mostrar();
+    else
+        ui::Current().setMousePointer(ui::vbDefault);
 }
 
 NodoArbol VentanaListaPrincipal::NodoSeleccionado() const

@@ -1,5 +1,6 @@
 #include "mainwindow/frmPrincipal.h"
 
+#include "agenda/PanelAgenda.h"
 #include "core/IntentarPaso.h"
 #include "core/cConstante.h"
 #include "core/denDuzediv.h"
@@ -20,6 +21,7 @@
 #include "platform/db/Recordset.h"
 #include "platform/os/Paths.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
+#include "platform/report/ControlInforme.h"
 #include "platform/locks/cProcesarBloqueos.h"
 #include "platform/ui/AvisoNoDisponible.h"
 #include "platform/ui/ErrorReporting.h"
@@ -576,7 +578,7 @@ void frmPrincipal::Form_Load()
         });
     }
     m_ajustes = AjustesUsuario {m_ctx.appTitle, info.Usuario, info.idioma};
-    // The agenda pane is set up by the agenda itself once it exists.
+    CrearAgenda();
     for (const QString& nombre : ReglasCargaPrincipal::MenusDeConsolidacion())
         m_menus.SetVisible(nombre, constante.ConsolidacionVisible());
     m_menus.SetEnabled(QStringLiteral("mnuArchivoEliminar"), false);
@@ -605,6 +607,25 @@ void frmPrincipal::Form_Load()
     m_estado.mlngIDNodo = 1;
     CrearLista();
     ui::Current().setMousePointer(ui::vbDefault);
+}
+
+// The agenda works on the parish connection, so it exists once the load has
+// the data environment.
+void frmPrincipal::CrearAgenda()
+{
+    if (m_agenda || !m_ctx.den)
+        return;
+    m_agenda = new PanelAgenda(m_ctx.den->conLocal, EstadoAgenda {m_estado.mstrMes, m_estado.mblnRefresh},
+                               m_ctx.appTitle);
+    ascrAgenda->setWidgetResizable(true);
+    ascrAgenda->setWidget(m_agenda);
+}
+
+PVAPI::IControlInforme& frmPrincipal::crptInformes()
+{
+    if (!m_crptInformes)
+        m_crptInformes = std::make_unique<report::ControlInforme>(this);
+    return *m_crptInformes;
 }
 
 // The list works on the window's members and connections, so it exists once

@@ -26,6 +26,10 @@ class QStatusBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 class VentanaListaPrincipal;
+class PanelAgenda;
+namespace PVAPI {
+class IControlInforme;
+}
 class cIPrincipal;
 class cListaPrincipal;
 namespace PVAPI {
@@ -111,6 +115,12 @@ public:
     cIPrincipal& mobjPrincipal();
     PVAPI::cProcesarBloqueos* mobjBloqueos() const { return m_bloqueos.get(); }
 
+    // The agenda pane inside `ascrAgenda`; null until the load has the
+    // parish connection.
+    PanelAgenda* Agenda() const { return m_agenda; }
+    // The one report control every print of the program drives.
+    PVAPI::IControlInforme& crptInformes();
+
 protected:
     bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -122,6 +132,7 @@ private:
     friend class VentanaListaPrincipal;
 
     void CrearControles();
+    void CrearAgenda();
     void CrearBarraHerramientas();
     void CrearPanelMensaje();
     void CrearPanelConta();
@@ -182,7 +193,9 @@ private:
     QFrame* picMensaje = nullptr;
     QLabel* lblInfoMsg[3] = {};
     QLabel* imgCorreo = nullptr;
-    QScrollArea* ascrAgenda = nullptr;  // the agenda comes here
+    QScrollArea* ascrAgenda = nullptr;
+    PanelAgenda* m_agenda = nullptr;
+    std::unique_ptr<PVAPI::IControlInforme> m_crptInformes;
     QFrame* picConta = nullptr;
     QTreeWidget* trvConta = nullptr;
 
