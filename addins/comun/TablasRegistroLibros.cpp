@@ -116,6 +116,7 @@ CampoRegistro Fecha(const char* etiqueta, const char* columna, bool solicitud, i
 void Bautismo(DefinicionRegistro& d, bool solicitud)
 {
     d.secciones << SeccionUnoAUno(L("Bautismo_Hijo"), L("CodBautismo"), 0, L("Bautizado"), L("los datos del bautizado"))
+                       .AnchoCompleto()
                 << SeccionReferida(L("Bautismo_Padres"), L("IDPadres"), 0, L("CodPadres"), L("Padre"),
                                    L("los datos del padre"))
                        .Compartida()

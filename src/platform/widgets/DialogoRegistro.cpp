@@ -36,6 +36,7 @@ constexpr const char* kProyecto = "PVAPI";
 struct Bloque {
     int seccion = 0;
     QString titulo;
+    bool anchoCompleto = false;
     QList<int> campos;
 };
 
@@ -48,7 +49,7 @@ QList<Bloque> Bloques(const DefinicionRegistro& def)
                                : c.seccion != 0  ? def.secciones[c.seccion].titulo
                                                  : QString();
         if (bloques.isEmpty() || bloques.last().seccion != c.seccion || bloques.last().titulo != titulo)
-            bloques.append(Bloque{c.seccion, titulo, {}});
+            bloques.append(Bloque{c.seccion, titulo, c.grupo.isEmpty() && def.secciones[c.seccion].anchoCompleto, {}});
         bloques.last().campos << i;
     }
     return bloques;
@@ -165,7 +166,10 @@ void DialogoRegistro::Construir()
 
     int fila = 0;
     int columna = 0;
-    for (const Bloque& bloque : Bloques(def)) {
+    const QList<Bloque> bloques = Bloques(def);
+    QList<QLabel*> etiquetasSinCaja;
+    for (int b = 0; b < bloques.size(); ++b) {
+        const Bloque& bloque = bloques[b];
         const bool enCaja = !bloque.titulo.isEmpty();
         QWidget* contenedor = enCaja ? new QGroupBox(bloque.titulo, this) : new QWidget(this);
         QFormLayout* form = Formulario(contenedor);
@@ -175,6 +179,9 @@ void DialogoRegistro::Construir()
             QWidget* editor = CrearEditor(campo);
             const CampoRegistro& c = def.campos[campo];
             auto* etiqueta = new QLabel(c.etiqueta + QLatin1Char(':'), contenedor);
+            etiqueta->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (!enCaja)
+                etiquetasSinCaja << etiqueta;
             if (c.tipo == TipoCampo::Importe) {
                 auto* conMoneda = new QWidget(contenedor);
                 auto* linea = new QHBoxLayout(conMoneda);
@@ -190,8 +197,11 @@ void DialogoRegistro::Construir()
             }
             etiqueta->setBuddy(editor);
         }
-        // Boxes go two by two; the main fields take the whole width.
-        if (!enCaja) {
+        // Boxes go two by two; the main fields, a box asked to, and a box
+        // that would stand alone in its row take the whole width.
+        const bool siguienteEnCaja = b + 1 < bloques.size() && !bloques[b + 1].titulo.isEmpty()
+                                     && !bloques[b + 1].anchoCompleto;
+        if (!enCaja || bloque.anchoCompleto || (columna == 0 && !siguienteEnCaja)) {
             if (columna != 0)
                 ++fila;
             rejilla->addWidget(contenedor, fila++, 0, 1, 2);
@@ -203,6 +213,13 @@ void DialogoRegistro::Construir()
                 ++fila;
         }
     }
+
+    // The main fields' labels line up, whichever boxes come between them.
+    int anchoEtiquetas = 0;
+    for (QLabel* etiqueta : etiquetasSinCaja)
+        anchoEtiquetas = qMax(anchoEtiquetas, etiqueta->sizeHint().width());
+    for (QLabel* etiqueta : etiquetasSinCaja)
+        etiqueta->setMinimumWidth(anchoEtiquetas);
 
     for (int d = 0; d < def.detalles.size(); ++d) {
         auto* detalle = new DialogoRegistroDetalle(m_con, m_datos, d, m_modo == Modo::Consulta, this);
@@ -236,10 +253,10 @@ QWidget* DialogoRegistro::CrearEditor(int campo)
         auto* linea = new QLineEdit(this);
         linea->setReadOnly(!editable);
         linea->setToolTip(QStringLiteral("Hasta %1 caracteres").arg(c.ancho));
-        if (c.ancho <= 15)
-            linea->setMaximumWidth(AnchoCaracteres(linea, c.ancho + 2));
-        else
-            linea->setMinimumWidth(AnchoCaracteres(linea, qMin(c.ancho, 40)));
+        // As wide as the column allows, within reason: codes stay short,
+        // names and addresses get room.
+        linea->setMaximumWidth(AnchoCaracteres(linea, qMin(c.ancho, 60) + 2));
+        linea->setMinimumWidth(AnchoCaracteres(linea, qMin(c.ancho, 30) + 1));
         editor = linea;
         break;
     }
@@ -299,8 +316,12 @@ void DialogoRegistro::MostrarValores()
         default: {
             auto* linea = static_cast<QLineEdit*>(editor);
             linea->setText(m_datos.Texto(i));
-            if (def.campos[i].soloLectura && m_datos.EsNuevo() && linea->text().isEmpty())
-                linea->setPlaceholderText(QStringLiteral("(se asigna al aceptar)"));
+            if (def.campos[i].soloLectura && m_datos.EsNuevo() && linea->text().isEmpty()) {
+                linea->setPlaceholderText(QStringLiteral("(automático)"));
+                const int ancho = linea->fontMetrics().horizontalAdvance(linea->placeholderText()) + 16;
+                linea->setMinimumWidth(qMax(linea->minimumWidth(), ancho));
+                linea->setMaximumWidth(qMax(linea->maximumWidth(), ancho));
+            }
         }
         }
     }

@@ -102,7 +102,10 @@ struct SeccionRegistro {
     // Columns that no field shows but that are read with the row, kept and
     // checked for changes by others like the fields (`Bautismo.Numero`).
     QStringList columnasLeidas;
+    // Its box takes the whole width of the dialog instead of sharing a row.
+    bool anchoCompleto = false;
 
+    SeccionRegistro AnchoCompleto() const { SeccionRegistro s = *this; s.anchoCompleto = true; return s; }
     SeccionRegistro Compartida() const { SeccionRegistro s = *this; s.compartida = true; return s; }
     SeccionRegistro Leyendo(const QStringList& columnas) const { SeccionRegistro s = *this; s.columnasLeidas += columnas; return s; }
     SeccionRegistro ReferidaTambienPor(const QString& tabla, const QString& columna) const

@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -124,6 +125,15 @@ void DialogoRegistroDetalle::Mostrar()
             m_tabla->setItem(f, c, celda);
         }
     }
+    // Wide enough to show every column without scrolling sideways, within reason.
+    QHeaderView* cabecera = m_tabla->horizontalHeader();
+    cabecera->setStretchLastSection(false);
+    m_tabla->resizeColumnsToContents();
+    int ancho = 2 * m_tabla->frameWidth() + m_tabla->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < m_tabla->columnCount(); ++c)
+        ancho += cabecera->sectionSize(c);
+    cabecera->setStretchLastSection(true);
+    m_tabla->setMinimumWidth(qMin(ancho, 900));
 }
 
 int DialogoRegistroDetalle::FilaActual() const
