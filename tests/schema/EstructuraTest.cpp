@@ -75,7 +75,8 @@ TEST_F(EstructuraTest, InformesTieneCadaTablaDeTrabajo)
 
 TEST_F(EstructuraTest, RecibosTieneExactamenteLasDieciochoColumnasDeLaImpresion)
 {
-    const TablaDef* recibos = LeerEstructura(bases.con(BaseDatosPrograma::Informes)).tabla("Recibos");
+    const EsquemaDef leida = LeerEstructura(bases.con(BaseDatosPrograma::Informes));
+    const TablaDef* recibos = leida.tabla("Recibos");
     ASSERT_NE(recibos, nullptr);
     EXPECT_EQ(recibos->columnas.size(), 18);
 }
