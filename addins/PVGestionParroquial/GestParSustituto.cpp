@@ -1,6 +1,7 @@
 #include "PVGestionParroquial/GestParSustituto.h"
 
 #include "comun/AvisoNoDisponible.h"
+#include "comun/LibrosParroquiales.h"
 #include "comun/RolesPersona.h"
 #include "comun/TablasRegistroLibros.h"
 #include "comun/TablasRegistroPersonas.h"
@@ -191,39 +192,44 @@ void GestParSustituto::EliminaActividad(db::Connection& conLocal, qint32& lngID,
                                       QStringLiteral("¿Desea eliminar la actividad seleccionada con sus grupos?"));
 }
 
-void GestParSustituto::ImportarSolicitudes(db::Connection&, PVAPI::cInfoConfiguracion&, QString&)
+void GestParSustituto::ImportarSolicitudes(db::Connection& conLocal, PVAPI::cInfoConfiguracion&,
+                                           QString& strTextDescription)
 {
-    NoDisponible("ImportarSolicitudes");
+    if (const auto s = SacramentoDelNodo(strTextDescription, true))
+        LibrosParroquiales::PasarSolicitud(conLocal, *s);
 }
 
-void GestParSustituto::AntiguaPartida(db::Connection&, PVAPI::cInfoConfiguracion&, QString&)
+void GestParSustituto::AntiguaPartida(db::Connection& conLocal, PVAPI::cInfoConfiguracion&, QString& strTextDescription)
 {
-    NoDisponible("AntiguaPartida");
+    if (const auto s = SacramentoDelNodo(strTextDescription, false))
+        DialogoRegistro::EditarRegistro(conLocal, TablasRegistroLibros::PartidaAntigua(*s), 0);
 }
 
-void GestParSustituto::CerrarLiBautismo(db::Connection&, qint32&, PVAPI::cInfoConfiguracion&)
+void GestParSustituto::CerrarLiBautismo(db::Connection& conLocal, qint32& lngID, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("CerrarLiBautismo");
+    LibrosParroquiales::CerrarLibro(conLocal, Sacramento::Bautismo, lngID);
 }
 
-void GestParSustituto::CerrarLiConfirmacion(db::Connection&, qint32&, PVAPI::cInfoConfiguracion&)
+void GestParSustituto::CerrarLiConfirmacion(db::Connection& conLocal, qint32& lngID, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("CerrarLiConfirmacion");
+    LibrosParroquiales::CerrarLibro(conLocal, Sacramento::Confirmacion, lngID);
 }
 
-void GestParSustituto::CerrarLiMatrimonio(db::Connection&, qint32&, PVAPI::cInfoConfiguracion&)
+void GestParSustituto::CerrarLiMatrimonio(db::Connection& conLocal, qint32& lngID, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("CerrarLiMatrimonio");
+    LibrosParroquiales::CerrarLibro(conLocal, Sacramento::Matrimonio, lngID);
 }
 
-void GestParSustituto::CerrarLiDefuncion(db::Connection&, qint32&, PVAPI::cInfoConfiguracion&)
+void GestParSustituto::CerrarLiDefuncion(db::Connection& conLocal, qint32& lngID, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("CerrarLiDefuncion");
+    LibrosParroquiales::CerrarLibro(conLocal, Sacramento::Defuncion, lngID);
 }
 
-void GestParSustituto::AnularPartidas(db::Connection&, qint32&, PVAPI::cInfoConfiguracion&, QString&)
+void GestParSustituto::AnularPartidas(db::Connection& conLocal, qint32& lngID, PVAPI::cInfoConfiguracion&,
+                                      QString& strTextDescription)
 {
-    NoDisponible("AnularPartidas");
+    if (const auto s = SacramentoDelNodo(strTextDescription, false))
+        LibrosParroquiales::AnularOValidar(conLocal, *s, lngID);
 }
 
 void GestParSustituto::InformeLibroBautismo(db::Connection&, db::Connection&, qint32&)

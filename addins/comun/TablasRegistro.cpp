@@ -29,8 +29,11 @@ QList<QPair<QString, std::shared_ptr<const widgets::DefinicionRegistro>>> Tablas
         const QString n = TablasRegistroLibros::TablaPartida(s);
         todas.append({QStringLiteral("Libro ") + n, TablasRegistroLibros::Libro(s)});
         todas.append({QStringLiteral("Partida ") + n, TablasRegistroLibros::Partida(s, false)});
-        if (s != Sacramento::Defuncion)
+        todas.append({QStringLiteral("Partida antigua ") + n, TablasRegistroLibros::PartidaAntigua(s)});
+        if (s != Sacramento::Defuncion) {
             todas.append({QStringLiteral("Solicitud ") + n, TablasRegistroLibros::Partida(s, true)});
+            todas.append({QStringLiteral("Solicitud al libro ") + n, TablasRegistroLibros::SolicitudALibro(s)});
+        }
     }
     return todas;
 }

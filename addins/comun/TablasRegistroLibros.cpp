@@ -52,12 +52,12 @@ ReferenciaCampo Libros(Sacramento s)
                 .arg(libro, clave)};
 }
 
-// Inside the write of a new entry: the book must still take entries, and the
-// entry takes its next number.
-void NumerarPartida(db::Connection& con, DialogoRegistroDatos& datos, Sacramento s)
+enum class ModoPartida { Nueva, Solicitud, Antigua };
+
+// Inside the write of an entry that enters its book now: the book must still
+// take entries, and the entry takes its next number.
+void NumerarEnLibro(db::Connection& con, DialogoRegistroDatos& datos, Sacramento s)
 {
-    if (!datos.EsNuevo())
-        return;
     const QString libro = L(Nombres(s).libro);
     const QString clave = L(Nombres(s).claveLibro);
     const db::Value codLibro = datos.Valor(L("CodLibro"));
@@ -75,15 +75,16 @@ void NumerarPartida(db::Connection& con, DialogoRegistroDatos& datos, Sacramento
     con.Exec(QStringLiteral("UPDATE %1 SET NumeroSiguiente = ? WHERE %2 = ?").arg(libro, clave), {numero + 1, codLibro});
 }
 
-QList<CampoRegistro> CamposCabecera(Sacramento s, bool solicitud)
+QList<CampoRegistro> CamposCabecera(Sacramento s, ModoPartida modo)
 {
-    if (solicitud)
+    if (modo == ModoPartida::Solicitud)
         return {CampoReferencia(L("Institución"), L("InstitucionSolicitud"), TablasRegistroPersonas::Instituciones())
                     .Obligatorio()};
+    const CampoRegistro numero = CampoTexto(L("Número"), L("Numero"), 10);
     return {
         CampoReferencia(L("Libro"), L("CodLibro"), Libros(s)).Obligatorio().SoloAlCrear(),
         CampoEntero(L("Folio"), L("Folio"), 1, 99999).Obligatorio(),
-        CampoTexto(L("Número"), L("Numero"), 10).SoloLectura(),
+        modo == ModoPartida::Antigua ? numero.Obligatorio() : numero.SoloLectura(),
     };
 }
 
@@ -194,16 +195,18 @@ void Defuncion(DefinicionRegistro& d)
              << CampoTexto(L("Párroco"), L("Parroco"), 60);
 }
 
-std::shared_ptr<const DefinicionRegistro> ConstruirPartida(Sacramento s, bool solicitud)
+std::shared_ptr<const DefinicionRegistro> ConstruirPartida(Sacramento s, ModoPartida modo)
 {
+    const bool solicitud = modo == ModoPartida::Solicitud;
     const NombresSacramento& n = Nombres(s);
     auto d = std::make_shared<DefinicionRegistro>();
     const QString que = solicitud ? L("solicitud") : L("partida");
-    d->tituloNuevo = QStringLiteral("Nueva %1 %2").arg(que, L(n.de));
+    d->tituloNuevo = modo == ModoPartida::Antigua ? QStringLiteral("Partida antigua %1").arg(L(n.de))
+                                                  : QStringLiteral("Nueva %1 %2").arg(que, L(n.de));
     d->titulo = QStringLiteral("%1 %2").arg(solicitud ? L("Solicitud") : L("Partida"), L(n.de));
     d->nombre = QStringLiteral("la %1").arg(que);
     d->secciones = {SeccionPrincipal(L(n.partida), L(n.clave))};
-    d->campos = CamposCabecera(s, solicitud);
+    d->campos = CamposCabecera(s, modo);
     switch (s) {
     case Sacramento::Bautismo: Bautismo(*d, solicitud); break;
     case Sacramento::Confirmacion: Confirmacion(*d, solicitud); break;
@@ -216,11 +219,30 @@ std::shared_ptr<const DefinicionRegistro> ConstruirPartida(Sacramento s, bool so
         if (solicitud)
             datos.EstablecerValor(L("CodLibro"), qint64(0));
     };
-    if (!solicitud) {
+    if (modo == ModoPartida::Nueva) {
         d->ganchos.antesDeEscribir = [s](db::Connection& con, DialogoRegistroDatos& datos) {
-            NumerarPartida(con, datos, s);
+            if (datos.EsNuevo())
+                NumerarEnLibro(con, datos, s);
         };
     }
+    return d;
+}
+
+std::shared_ptr<const DefinicionRegistro> ConstruirSolicitudALibro(Sacramento s)
+{
+    const NombresSacramento& n = Nombres(s);
+    auto d = std::make_shared<DefinicionRegistro>();
+    d->tituloNuevo = d->titulo = L("Pasar la solicitud al libro");
+    d->nombre = L("la solicitud");
+    d->secciones = {SeccionPrincipal(L(n.partida), L(n.clave))};
+    d->campos = {
+        CampoReferencia(L("Libro"), L("CodLibro"), Libros(s)).Obligatorio(),
+        CampoEntero(L("Folio"), L("Folio"), 1, 99999).Obligatorio(),
+        CampoTexto(L("Número"), L("Numero"), 10).SoloLectura(),
+    };
+    // The request was read with no book (`CodLibro` 0): a book set by
+    // another workstation meanwhile is caught by the check of that column.
+    d->ganchos.antesDeEscribir = [s](db::Connection& con, DialogoRegistroDatos& datos) { NumerarEnLibro(con, datos, s); };
     return d;
 }
 
@@ -332,8 +354,43 @@ std::shared_ptr<const DefinicionRegistro> TablasRegistroLibros::Libro(Sacramento
 std::shared_ptr<const DefinicionRegistro> TablasRegistroLibros::Partida(Sacramento sacramento, bool solicitud)
 {
     static std::map<int, std::shared_ptr<const DefinicionRegistro>> hechas;
+    const ModoPartida modo = solicitud ? ModoPartida::Solicitud : ModoPartida::Nueva;
     return Una(hechas, int(sacramento) * 2 + (solicitud ? 1 : 0),
-               [sacramento, solicitud] { return ConstruirPartida(sacramento, solicitud); });
+               [sacramento, modo] { return ConstruirPartida(sacramento, modo); });
+}
+
+std::shared_ptr<const DefinicionRegistro> TablasRegistroLibros::PartidaAntigua(Sacramento sacramento)
+{
+    static std::map<int, std::shared_ptr<const DefinicionRegistro>> hechas;
+    return Una(hechas, int(sacramento), [sacramento] { return ConstruirPartida(sacramento, ModoPartida::Antigua); });
+}
+
+std::shared_ptr<const DefinicionRegistro> TablasRegistroLibros::SolicitudALibro(Sacramento sacramento)
+{
+    static std::map<int, std::shared_ptr<const DefinicionRegistro>> hechas;
+    return Una(hechas, int(sacramento), [sacramento] { return ConstruirSolicitudALibro(sacramento); });
+}
+
+QString TablasRegistroLibros::ConsultaSolicitudes(Sacramento sacramento)
+{
+    const QString nombre = L("%1.PrimerApellido & IIf(IsNull(%1.SegundoApellido) OR %1.SegundoApellido = '', '', ' ' & "
+                             "%1.SegundoApellido) & ', ' & %1.Nombre");
+    switch (sacramento) {
+    case Sacramento::Bautismo:
+        return L("SELECT Bautismo.IDBautismo, %1 FROM Bautismo, Bautismo_Hijo WHERE Bautismo.IDBautismo = "
+                 "Bautismo_Hijo.CodBautismo AND Bautismo.CodLibro = 0 ORDER BY 2")
+            .arg(nombre.arg(L("Bautismo_Hijo")));
+    case Sacramento::Confirmacion:
+        return L("SELECT IDConfirmacion, %1 FROM Confirmacion WHERE CodLibro = 0 ORDER BY 2")
+            .arg(nombre.arg(L("Confirmacion")));
+    case Sacramento::Matrimonio:
+        return L("SELECT Matrimonio.IDMatrimonio, %1 & ' y ' & %2 FROM Matrimonio, Matrimonio_Novios, Matrimonio_Novias "
+                 "WHERE Matrimonio.CodNovios = Matrimonio_Novios.IDNovios AND Matrimonio.CodNovias = "
+                 "Matrimonio_Novias.IDNovias AND Matrimonio.CodLibro = 0 ORDER BY 2")
+            .arg(nombre.arg(L("Matrimonio_Novios")), nombre.arg(L("Matrimonio_Novias")));
+    case Sacramento::Defuncion: break;
+    }
+    return {};
 }
 
 std::shared_ptr<const DefinicionRegistro> TablasRegistroLibros::Cargo()

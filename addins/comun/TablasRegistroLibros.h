@@ -26,6 +26,15 @@ public:
     // that asked for it). A new entry takes the book's next number, and a
     // closed book takes none. Deaths have no requests.
     static std::shared_ptr<const widgets::DefinicionRegistro> Partida(Sacramento sacramento, bool solicitud);
+    // An entry written long ago in a book: its number is typed, closed books
+    // are offered too, and the book's next number does not move.
+    static std::shared_ptr<const widgets::DefinicionRegistro> PartidaAntigua(Sacramento sacramento);
+    // A request passed into a book: the book and page are chosen, the
+    // number is the book's next one, as for a new entry.
+    static std::shared_ptr<const widgets::DefinicionRegistro> SolicitudALibro(Sacramento sacramento);
+    // The requests of a sacrament as a list to choose from: key and the
+    // person's (or the couple's) names.
+    static QString ConsultaSolicitudes(Sacramento sacramento);
     static std::shared_ptr<const widgets::DefinicionRegistro> Cargo();
     static std::shared_ptr<const widgets::DefinicionRegistro> Actividad();
     static std::shared_ptr<const widgets::DefinicionRegistro> Grupo();

@@ -222,6 +222,60 @@ TEST_F(RegistrosSustitutosTest, ARequestHasNoBookAndIsListedOnlyAmongTheRequests
     EXPECT_EQ(Columna(QStringLiteral("SELECT NumeroSiguiente FROM Libro_Bautismo")), QStringList{QStringLiteral("15")});
 }
 
+TEST_F(RegistrosSustitutosTest, ARequestPassesIntoTheBookThenTheEntryIsAnnulledTheBookClosedAndAnOldEntryRecorded)
+{
+    LibroDeBautismo();
+    Ejecutar({"INSERT INTO Bautismo (CodLibro, InstitucionSolicitud, Anulada) VALUES (0, 1, False)",
+              "INSERT INTO Bautismo_Hijo (CodBautismo, Nombre, PrimerApellido) VALUES (1, 'Hugo', 'Ruiz')"});
+    QString solicitudes = QStringLiteral("SolicitudesBautismo");
+    dialogos.Anadir([](QDialog& d) {
+        auto& eleccion = dynamic_cast<widgets::DialogoRegistroEleccion&>(d);
+        EXPECT_TRUE(eleccion.Lista()->ElegirTexto(QStringLiteral("Ruiz, Hugo")));
+        eleccion.Usar();
+        return eleccion.result();
+    });
+    dialogos.Aceptar([](DialogoRegistro& d) {
+        d.Rellenar(QStringLiteral("CodLibro"), QStringLiteral("Parroquia San Pedro - Bautismos 2024"));
+        d.Rellenar(QStringLiteral("Folio"), QStringLiteral("7"));
+    });
+    gestPar->ImportarSolicitudes(con, config, solicitudes);
+
+    EXPECT_TRUE(Lista("Solicitudes", "SolicitudesBautismo").isEmpty());
+    EXPECT_EQ(Lista("Partidas", "PartidasBautismo"),
+              QStringList{QStringLiteral("Parroquia San Pedro|Bautismos 2024|Verdadero|7|15|Hugo|Ruiz|||Falso|1")});
+    EXPECT_EQ(Columna(QStringLiteral("SELECT NumeroSiguiente FROM Libro_Bautismo")), QStringList{QStringLiteral("16")});
+
+    qint32 partida = 1;
+    scriptedUi().queueAnswers({ui::vbYes, ui::vbYes});
+    gestPar->AnularPartidas(con, partida, config, partidas);
+    EXPECT_EQ(Columna(QStringLiteral("SELECT Anulada FROM Bautismo")), QStringList{QStringLiteral("Verdadero")});
+    gestPar->AnularPartidas(con, partida, config, partidas);
+    EXPECT_EQ(scriptedUi().lastMessage().text, QStringLiteral("¿Desea que la partida anulada vuelva a ser válida?"));
+    EXPECT_EQ(Columna(QStringLiteral("SELECT Anulada FROM Bautismo")), QStringList{QStringLiteral("Falso")});
+
+    qint32 libro = 1;
+    scriptedUi().queueAnswers({ui::vbYes, ui::vbOK});
+    gestPar->CerrarLiBautismo(con, libro, config);
+    gestPar->CerrarLiBautismo(con, libro, config);
+    EXPECT_EQ(scriptedUi().lastMessage().text, QStringLiteral("¡El libro «Bautismos 2024» ya está cerrado!"));
+    EXPECT_EQ(Columna(QStringLiteral("SELECT Cerrado FROM Libro_Bautismo")), QStringList{QStringLiteral("Verdadero")});
+
+    // An entry written long ago goes into the closed book with its own number.
+    dialogos.Aceptar([](DialogoRegistro& d) {
+        d.Rellenar(QStringLiteral("CodLibro"), QStringLiteral("Parroquia San Pedro - Bautismos 2024 (cerrado)"));
+        d.Rellenar(QStringLiteral("Folio"), QStringLiteral("1"));
+        d.Rellenar(QStringLiteral("Numero"), QStringLiteral("3"));
+        d.Rellenar(QStringLiteral("FechaBautismo"), QStringLiteral("02/01/1950"));
+        d.Rellenar(QStringLiteral("Nombre"), QStringLiteral("Rosa"), 1);
+        d.Rellenar(QStringLiteral("PrimerApellido"), QStringLiteral("Gil"), 1);
+    });
+    gestPar->AntiguaPartida(con, config, partidas);
+
+    EXPECT_EQ(Columna(QStringLiteral("SELECT Numero FROM Bautismo ORDER BY IDBautismo")),
+              (QStringList{QStringLiteral("15"), QStringLiteral("3")}));
+    EXPECT_EQ(Columna(QStringLiteral("SELECT NumeroSiguiente FROM Libro_Bautismo")), QStringList{QStringLiteral("16")});
+}
+
 // ---- A census member who becomes a donor ----------------------------------------
 
 TEST_F(RegistrosSustitutosTest, ACensusMemberWhoBecomesADonorIsOnePersonWithTwoRoles)

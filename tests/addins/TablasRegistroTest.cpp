@@ -1,4 +1,5 @@
 #include "comun/TablasRegistro.h"
+#include "comun/TablasRegistroLibros.h"
 #include "platform/db/Connection.h"
 #include "platform/pvapi/DialogoInstitucion.h"
 #include "platform/pvapi/DialogoMunicipio.h"
@@ -130,6 +131,8 @@ TEST(TablasRegistroTest, EveryListOfRowsOfferedReadsOnAParishDatabase)
             }
         });
     }
+    for (auto s : {addins::Sacramento::Bautismo, addins::Sacramento::Confirmacion, addins::Sacramento::Matrimonio})
+        EXPECT_EQ(base.con.Execute(addins::TablasRegistroLibros::ConsultaSolicitudes(s)).Fields().Count(), 2);
 }
 
 } // namespace

@@ -37,17 +37,21 @@ DialogoRegistroEleccion::DialogoRegistroEleccion(db::Connection& con, const QStr
 
     auto* botones = new QDialogButtonBox(this);
     QPushButton* usar = botones->addButton(textos.usar, QDialogButtonBox::AcceptRole);
-    QPushButton* nueva = botones->addButton(textos.nueva, QDialogButtonBox::ActionRole);
-    QPushButton* cancelar = botones->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
     usar->setDefault(true);
-    nueva->setAutoDefault(false);
     connect(usar, &QPushButton::clicked, this, &DialogoRegistroEleccion::Usar);
-    connect(nueva, &QPushButton::clicked, this, &DialogoRegistroEleccion::CrearNueva);
-    connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
-    raiz->addWidget(botones);
     setTabOrder(m_lista, usar);
-    setTabOrder(usar, nueva);
-    setTabOrder(nueva, cancelar);
+    QWidget* anterior = usar;
+    if (!textos.nueva.isEmpty()) {
+        QPushButton* nueva = botones->addButton(textos.nueva, QDialogButtonBox::ActionRole);
+        nueva->setAutoDefault(false);
+        connect(nueva, &QPushButton::clicked, this, &DialogoRegistroEleccion::CrearNueva);
+        setTabOrder(usar, nueva);
+        anterior = nueva;
+    }
+    QPushButton* cancelar = botones->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
+    connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
+    setTabOrder(anterior, cancelar);
+    raiz->addWidget(botones);
     m_lista->setFocus();
 }
 
@@ -64,8 +68,11 @@ void DialogoRegistroEleccion::Usar()
 {
     const qint64 clave = m_lista->Clave();
     if (clave <= 0) {
-        ui::MsgBox(QStringLiteral("¡Elija una de la lista o pulse «%1»!").arg(QString(m_textoNueva).remove(QLatin1Char('&'))),
-                   ui::vbOKOnly + ui::vbExclamation);
+        const QString texto = m_textoNueva.isEmpty()
+                                  ? QStringLiteral("¡Elija una de la lista!")
+                                  : QStringLiteral("¡Elija una de la lista o pulse «%1»!")
+                                        .arg(QString(m_textoNueva).remove(QLatin1Char('&')));
+        ui::MsgBox(texto, ui::vbOKOnly + ui::vbExclamation);
         m_lista->setFocus();
         return;
     }

@@ -29,7 +29,7 @@ public:
         QString pregunta;   // the question above the list
         QString etiqueta;   // label of the list
         QString usar;       // button that takes the row chosen
-        QString nueva;      // button that makes a new record
+        QString nueva;      // button that makes a new record; empty: no such button
     };
 
     DialogoRegistroEleccion(db::Connection& con, const QString& consulta, const Textos& textos,
@@ -38,6 +38,7 @@ public:
     // Runs the question through the dialog runner over the active window:
     // the key of the row chosen, Nueva, or Cancelada. Without rows to offer
     // it asks nothing and answers Nueva.
+    // Without a "new" button, Nueva means there was nothing to choose.
     static qint64 Elegir(db::Connection& con, const QString& consulta, const Textos& textos);
 
     DialogoRegistroCombo* Lista() const { return m_lista; }
