@@ -62,6 +62,63 @@ bool Distinto(const QMap<QString, db::Value>& valores, const QMap<QString, db::V
     return false;
 }
 
+[[noreturn]] void Rechazar(const CampoRegistro& c, const QString& mensaje)
+{
+    throw DialogoRegistroError(mensaje, c.columna, c.seccion);
+}
+
+// What the user typed in a field, as the value stored, or refused naming
+// the field (`nombre`). `limpio` is the text without blanks around it.
+db::Value LeerTexto(const CampoRegistro& c, const QString& nombre, const QString& limpio)
+{
+    if (limpio.size() > c.ancho)
+        Rechazar(c, QStringLiteral("¡%1 admite como máximo %2 caracteres y tiene %3!")
+                        .arg(nombre)
+                        .arg(c.ancho)
+                        .arg(limpio.size()));
+    return limpio;
+}
+
+db::Value LeerFecha(const CampoRegistro& c, const QString& nombre, const QString& limpio)
+{
+    if (limpio.isEmpty())
+        return QString();
+    const QDate fecha = vb::FechaADate(limpio);
+    if (!fecha.isValid() || fecha.year() < 1)
+        Rechazar(c, QStringLiteral("¡%1 no es una fecha válida! Escríbala como día/mes/año, por ejemplo 05/03/2024.")
+                        .arg(nombre));
+    return vb::DateAFechaTexto(fecha);
+}
+
+db::Value LeerEntero(const CampoRegistro& c, const QString& nombre, const QString& limpio)
+{
+    if (limpio.isEmpty())
+        return {};
+    bool ok = false;
+    const qint64 n = limpio.toLongLong(&ok);
+    if (!ok || n < c.minimo || n > c.maximo)
+        Rechazar(c, QStringLiteral("¡%1 debe ser un número entero entre %2 y %3!")
+                        .arg(nombre, NumeroConMiles(c.minimo), NumeroConMiles(c.maximo)));
+    return n;
+}
+
+// An amount in the working currency: whole pesetas, or euros with cents.
+db::Value LeerImporte(const CampoRegistro& c, const QString& nombre, const QString& limpio, bool pesetas)
+{
+    if (limpio.isEmpty())
+        return {};
+    const double importe = vb::IsNumeric(limpio) ? vb::CDblEs(limpio) : -1;
+    if (!(importe >= double(c.minimo) && importe <= double(c.maximo)))
+        Rechazar(c, QStringLiteral("¡%1 debe ser un importe entre %2 y %3 %4!")
+                        .arg(nombre, NumeroConMiles(c.minimo), NumeroConMiles(c.maximo),
+                             pesetas ? QStringLiteral("pesetas") : QStringLiteral("euros")));
+    const double unidades = pesetas ? importe : importe * 100;
+    if (std::abs(unidades - std::round(unidades)) > 1e-6)
+        Rechazar(c, pesetas ? QStringLiteral("¡%1 se escribe en pesetas, sin decimales!").arg(nombre)
+                            : QStringLiteral("¡%1 admite como máximo dos decimales!").arg(nombre));
+    return pesetas ? std::round(importe) : std::round(importe * 100) / 100;
+}
+
 } // namespace
 
 DialogoRegistroDatos::DialogoRegistroDatos(std::shared_ptr<const DefinicionRegistro> definicion, MonedaRegistro moneda)
@@ -303,68 +360,24 @@ void DialogoRegistroDatos::EstablecerTexto(int campo, const QString& texto)
     const CampoRegistro& c = CampoEn(campo);
     if (texto == Texto(campo))
         return;
-    auto rechazar = [&](const QString& mensaje) -> void {
-        throw DialogoRegistroError(mensaje, c.columna, c.seccion);
-    };
     const QString nombre = NombreCampo(campo);
     const QString limpio = vb::Trim(texto);
     switch (c.tipo) {
-    case TipoCampo::Texto:
-        if (limpio.size() > c.ancho)
-            rechazar(QStringLiteral("¡%1 admite como máximo %2 caracteres y tiene %3!")
-                         .arg(nombre)
-                         .arg(c.ancho)
-                         .arg(limpio.size()));
-        EstablecerValor(c.columna, limpio, c.seccion);
-        return;
+    case TipoCampo::Texto: EstablecerValor(c.columna, LeerTexto(c, nombre, limpio), c.seccion); return;
     case TipoCampo::Memo: EstablecerValor(c.columna, texto, c.seccion); return;
-    case TipoCampo::Fecha: {
-        if (limpio.isEmpty()) {
-            EstablecerValor(c.columna, QString(), c.seccion);
-            return;
-        }
-        const QDate fecha = vb::FechaADate(limpio);
-        if (!fecha.isValid() || fecha.year() < 1)
-            rechazar(QStringLiteral("¡%1 no es una fecha válida! Escríbala como día/mes/año, por ejemplo 05/03/2024.")
-                         .arg(nombre));
-        EstablecerValor(c.columna, vb::DateAFechaTexto(fecha), c.seccion);
-        return;
-    }
-    case TipoCampo::Entero: {
-        if (limpio.isEmpty()) {
-            EstablecerValor(c.columna, db::Value(), c.seccion);
-            return;
-        }
-        bool ok = false;
-        const qint64 n = limpio.toLongLong(&ok);
-        if (!ok || n < c.minimo || n > c.maximo)
-            rechazar(QStringLiteral("¡%1 debe ser un número entero entre %2 y %3!")
-                         .arg(nombre, NumeroConMiles(c.minimo), NumeroConMiles(c.maximo)));
-        EstablecerValor(c.columna, n, c.seccion);
-        return;
-    }
+    case TipoCampo::Fecha: EstablecerValor(c.columna, LeerFecha(c, nombre, limpio), c.seccion); return;
+    case TipoCampo::Entero: EstablecerValor(c.columna, LeerEntero(c, nombre, limpio), c.seccion); return;
     case TipoCampo::Importe: {
         const bool pesetas = m_moneda.trabajarConPesetas;
-        if (limpio.isEmpty()) {
-            EstablecerValor(c.columna, db::Value(), c.seccion);
-            EstablecerValor(c.columnaEuros, db::Value(), c.seccion);
-            return;
+        const db::Value importe = LeerImporte(c, nombre, limpio, pesetas);
+        db::Value otro;
+        if (!importe.isNull()) {
+            if (!m_moneda.convertir)
+                vb::ThrowInvalidCall(QStringLiteral("DialogoRegistroDatos"));
+            otro = m_moneda.convertir(importe.toDouble(), pesetas);
         }
-        const QString moneda = pesetas ? QStringLiteral("pesetas") : QStringLiteral("euros");
-        const double importe = vb::IsNumeric(limpio) ? vb::CDblEs(limpio) : -1;
-        if (!(importe >= double(c.minimo) && importe <= double(c.maximo)))
-            rechazar(QStringLiteral("¡%1 debe ser un importe entre %2 y %3 %4!")
-                         .arg(nombre, NumeroConMiles(c.minimo), NumeroConMiles(c.maximo), moneda));
-        const double unidades = pesetas ? importe : importe * 100;
-        if (std::abs(unidades - std::round(unidades)) > 1e-6)
-            rechazar(pesetas ? QStringLiteral("¡%1 se escribe en pesetas, sin decimales!").arg(nombre)
-                             : QStringLiteral("¡%1 admite como máximo dos decimales!").arg(nombre));
-        if (!m_moneda.convertir)
-            vb::ThrowInvalidCall(QStringLiteral("DialogoRegistroDatos"));
-        const double exacto = pesetas ? std::round(importe) : std::round(importe * 100) / 100;
-        const double otro = m_moneda.convertir(exacto, pesetas);
-        EstablecerValor(c.columna, pesetas ? exacto : otro, c.seccion);
-        EstablecerValor(c.columnaEuros, pesetas ? otro : exacto, c.seccion);
+        EstablecerValor(c.columna, pesetas ? importe : otro, c.seccion);
+        EstablecerValor(c.columnaEuros, pesetas ? otro : importe, c.seccion);
         return;
     }
     case TipoCampo::SiNo:
