@@ -1,4 +1,5 @@
 #include "platform/db/TemporaryFile.h"
+#include "support/PidTerminado.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -12,18 +13,7 @@ namespace {
 
 using db::TemporaryFile;
 
-// The pid of a process that has ended.
-qint64 PidTerminado()
-{
-    QProcess proceso;
-    proceso.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("read linea")});
-    if (!proceso.waitForStarted())
-        return 0;
-    const qint64 pid = proceso.processId();
-    proceso.closeWriteChannel();
-    proceso.waitForFinished();
-    return pid;
-}
+using testsupport::PidTerminado;
 
 struct Fichero {
     QString nombre;

@@ -6,6 +6,7 @@
 
 #include "platform/db/Connection.h"
 #include "platform/db/TemporaryFile.h"
+#include "support/PidTerminado.h"
 #include "schema/upgrade/CopiaSeguridadBD.h"
 #include "schema/upgrade/cActBDContab.h"
 
@@ -19,17 +20,7 @@ namespace {
 
 using db::TemporaryFile;
 
-qint64 PidTerminado()
-{
-    QProcess proceso;
-    proceso.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("read linea")});
-    if (!proceso.waitForStarted())
-        return 0;
-    const qint64 pid = proceso.processId();
-    proceso.closeWriteChannel();
-    proceso.waitForFinished();
-    return pid;
-}
+using testsupport::PidTerminado;
 
 class TemporalesAbandonados : public ::testing::Test {
 protected:
