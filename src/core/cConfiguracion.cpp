@@ -2,6 +2,7 @@
 
 #include "core/AjustesUsuario.h"
 #include "platform/db/Connection.h"
+#include "platform/db/ConnectionString.h"
 #include "platform/os/Paths.h"
 #include "platform/pvapi/cCRegistry.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
@@ -63,15 +64,11 @@ QString cConfiguracion::getConnectionString(const QString& udlFile)
 
 QString cConfiguracion::ObtenerOrigenDatos(const QString& strCadena)
 {
-    static const QString kClave = QStringLiteral("Data Source");
-    const qsizetype p = strCadena.indexOf(kClave);
-    if (p < 0)
-        return {};
-    const qsizetype inicio = p + kClave.size() + 1; // past the "="
-    qsizetype fin = strCadena.indexOf(QLatin1Char(';'), p);
-    if (fin < 0)
-        fin = strCadena.size();
-    return fin > inicio ? strCadena.mid(inicio, fin - inicio) : QString();
+    for (const db::ConnectionStringProperty& propiedad : db::ConnectionString::split(strCadena)) {
+        if (propiedad.key.compare(db::ConnectionString::kDataSource, Qt::CaseInsensitive) == 0)
+            return propiedad.value;
+    }
+    return {};
 }
 
 QString cConfiguracion::ObtenerOrigenDatosDir(const QString& strOrigen)

@@ -28,8 +28,10 @@ public:
     // regard to case in its folder.
     static QString getConnectionString(const QString& udlFile);
 
-    // The value of "Data Source" in a connection string, as it stands (""
-    // when there is none); a last property without ";" ends at the end.
+    // The value of "Data Source" (the name in any letter case) in a
+    // connection string ("" when there is none): a quoted value without its
+    // quotes, so that a path holding ";" or quotes comes back whole; any
+    // other value as it stands, up to the next ";" or the end.
     static QString ObtenerOrigenDatos(const QString& strCadena);
     // Folder of the data source with its final separator ("/" or "\"), or "".
     static QString ObtenerOrigenDatosDir(const QString& strOrigen);

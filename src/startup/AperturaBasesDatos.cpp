@@ -1,6 +1,8 @@
 #include "startup/AperturaBasesDatos.h"
 
+#include "platform/db/ConnectionString.h"
 #include "platform/db/DatabaseFiles.h"
+#include "platform/db/DbErrors.h"
 #include "platform/os/Paths.h"
 #include "platform/pvapi/cCPassword.h"
 #include "platform/locks/LockErrors.h"
@@ -13,12 +15,15 @@
 #include "startup/TerminacionInmediata.h"
 #include "core/cConfiguracion.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
 
 #include <algorithm>
 #include <exception>
 #include <utility>
+
+#include <unistd.h>
 
 namespace {
 
@@ -83,6 +88,46 @@ QString TextoArchivoNoValido(const BaseDatos& base, const QString& archivo, db::
                             "base de datos en ese archivo y vuelva a iniciar la aplicación.");
 }
 
+// The file's password is not the program's, or it has none: it is no
+// database of this installation, whatever its name.
+QString TextoPasswordNoValido(const BaseDatos& base, const QString& archivo)
+{
+    return Texto(base.mensajePassword) + QStringLiteral("\r\n\r\nArchivo: ") + archivo
+           + QStringLiteral("\r\n\r\nEse archivo está protegido con otra contraseña, o con ninguna: no es la base "
+                            "de datos de esta instalación. Pulse \"Aceptar\" para enlazar la base de datos correcta, "
+                            "o \"Cancelar\" para salir de la aplicación.");
+}
+
+bool SePuedeEscribir(const QString& ruta)
+{
+    return ::access(QFile::encodeName(ruta).constData(), W_OK) == 0;
+}
+
+// "" when the program may write the file and the folder that holds it (its
+// journal and, beside the parish database, the locks shared with other
+// workstations go there); otherwise the message that says which may not be
+// written and what the user can do.
+QString TextoSinEscritura(const BaseDatos& base, const QString& archivo)
+{
+    const QString carpeta = QFileInfo(archivo).absolutePath();
+    const QString salida = QStringLiteral("La aplicación no podrá continuar. ");
+    if (!SePuedeEscribir(carpeta))
+        return QStringLiteral("¡La carpeta '%1' es de sólo lectura!").arg(carpeta)
+               + QStringLiteral("\r\n\r\nLa base de datos '%1' está en esa carpeta, y la aplicación necesita "
+                                "escribir en ella para guardar los cambios y para saber qué otros puestos de "
+                                "trabajo usan los datos.")
+                     .arg(Texto(base.nombre))
+               + QStringLiteral("\r\n\r\n") + salida
+               + QStringLiteral("Pida permiso de escritura en esa carpeta al administrador del equipo, o copie los "
+                                "datos a una carpeta en la que pueda escribir, y vuelva a iniciar la aplicación.");
+    if (!SePuedeEscribir(archivo))
+        return QStringLiteral("¡El archivo de la base de datos '%1' es de sólo lectura!").arg(Texto(base.nombre))
+               + QStringLiteral("\r\n\r\nArchivo: ") + archivo + QStringLiteral("\r\n\r\n") + salida
+               + QStringLiteral("Quite el atributo de sólo lectura del archivo o pida permiso de escritura al "
+                                "administrador del equipo, y vuelva a iniciar la aplicación.");
+    return {};
+}
+
 void VerErrorCarga(const App& app)
 {
     app.gobjDuzediv->VerError(QStringLiteral("Form_Load"), QStringLiteral("frmSplash"),
@@ -107,7 +152,7 @@ QString AperturaBasesDatos::CadenaApertura(const QString& cadenaConexion, const 
     QString cadena = cadenaConexion.trimmed();
     if (!cadena.isEmpty() && !cadena.endsWith(QLatin1Char(';')))
         cadena += QLatin1Char(';');
-    return cadena + QStringLiteral("Jet OLEDB:Database Password=") + password;
+    return cadena + db::ConnectionString::kPassword + QLatin1Char('=') + db::ConnectionString::quoted(password);
 }
 
 bool AperturaBasesDatos::Interviene(int indice) const
@@ -135,6 +180,7 @@ AperturaBasesDatos::Resultado AperturaBasesDatos::Ejecutar()
             resultado.ok = false;
             return resultado;
         }
+        std::array<bool, 3> rechazada{};
         for (int i = 0; i < 3; ++i) {
             if (!Interviene(i) || m_abierta[i])
                 continue;
@@ -144,23 +190,31 @@ AperturaBasesDatos::Resultado AperturaBasesDatos::Ejecutar()
                 return resultado;
             }
             m_abierta[i] = apertura == Apertura::Abierta;
+            rechazada[i] = apertura == Apertura::Rechazada;
         }
 
         std::array<bool, 3> falta{};
+        bool alguna = false;
         QString lista;
         for (int i = 0; i < 3; ++i) {
             falta[i] = Interviene(i) && !m_abierta[i];
-            if (falta[i])
+            alguna = alguna || falta[i];
+            // A database refused for its password was found: the user has
+            // been told so, and it is never called missing.
+            if (falta[i] && !rechazada[i])
                 lista += QLatin1Char('\r') + Texto(kBases[i].nombre);
         }
-        if (lista.isEmpty())
+        if (!alguna)
             return resultado;
 
-        ui::Beep();
-        const int respuesta =
-            ui::MsgBox(QStringLiteral("No se pudieron encontrar las bases de datos corporativas de:") + lista,
-                       ui::vbOKCancel + ui::vbExclamation + ui::vbMsgBoxHelpButton, App::Title(),
-                       os::AppFile(QStringLiteral("duzediv.chm")), kAyudaBasesDatos);
+        int respuesta = ui::vbOK;
+        if (!lista.isEmpty()) {
+            ui::Beep();
+            respuesta =
+                ui::MsgBox(QStringLiteral("No se pudieron encontrar las bases de datos corporativas de:") + lista,
+                           ui::vbOKCancel + ui::vbExclamation + ui::vbMsgBoxHelpButton, App::Title(),
+                           os::AppFile(QStringLiteral("duzediv.chm")), kAyudaBasesDatos);
+        }
         if (respuesta == ui::vbCancel) {
             resultado.ok = false;
             return resultado;
@@ -190,13 +244,10 @@ AperturaBasesDatos::Apertura AperturaBasesDatos::AbrirBase(int indice)
     if (archivo.isEmpty() || os::FileNameOf(archivo).toUpper() != Texto(base.archivoRequerido))
         return Apertura::NoAbierta;
 
-    if (!ComprobarArchivo(indice, archivo))
+    if (!ComprobarArchivo(indice, archivo) || !ComprobarEscritura(indice, archivo))
         return Apertura::FinCarga;
-    if (!ComprobarPasswordBD(archivo)) {
-        ui::Beep();
-        ui::MsgBox(Texto(base.mensajePassword), ui::vbOKOnly + ui::vbExclamation, App::Title());
-        return Apertura::NoAbierta;
-    }
+    if (!ComprobarPasswordBD(archivo))
+        return AvisarPasswordNoValido(indice, archivo) ? Apertura::Rechazada : Apertura::FinCarga;
 
     db::Connection& conexion = Conexion(indice);
     bool error = false;
@@ -204,6 +255,17 @@ AperturaBasesDatos::Apertura AperturaBasesDatos::AbrirBase(int indice)
         // The link's string with its data source resolved, so the connection
         // (and the upgrade's backups, the locks) name the file itself.
         conexion.Open(CadenaApertura(EnlaceDatos::ConOrigenDatos(cadena, archivo), Password(indice)));
+    } catch (const vb::VbError& fallo) {
+        if (fallo.number() == db::err::InvalidPassword)
+            return AvisarPasswordNoValido(indice, archivo) ? Apertura::Rechazada : Apertura::FinCarga;
+        vb::Err().SetFromException(std::current_exception());
+        VerErrorCarga(m_app);
+        // The file is there: another workstation the user chose not to wait
+        // for, a full disk or a folder that may not be written is no missing
+        // database, and the warning just shown said what to do.
+        if (db::err::IsConditionOfTheComputer(fallo.number()))
+            return Apertura::FinCarga;
+        error = true;
     } catch (...) {
         vb::Err().SetFromException(std::current_exception());
         VerErrorCarga(m_app);
@@ -217,6 +279,25 @@ AperturaBasesDatos::Apertura AperturaBasesDatos::AbrirBase(int indice)
         return Apertura::FinCarga;
     }
     return error ? Apertura::NoAbierta : Apertura::Abierta;
+}
+
+bool AperturaBasesDatos::AvisarPasswordNoValido(int indice, const QString& archivo)
+{
+    vb::Err().Clear();
+    ui::Beep();
+    const int respuesta = ui::MsgBox(TextoPasswordNoValido(kBases[indice], archivo),
+                                     ui::vbOKCancel + ui::vbExclamation, App::Title());
+    return respuesta != ui::vbCancel;
+}
+
+bool AperturaBasesDatos::ComprobarEscritura(int indice, const QString& archivo)
+{
+    const QString texto = TextoSinEscritura(kBases[indice], archivo);
+    if (texto.isEmpty())
+        return true;
+    ui::Beep();
+    ui::MsgBox(texto, ui::vbOKOnly + ui::vbExclamation, App::Title());
+    return false;
 }
 
 bool AperturaBasesDatos::ComprobarArchivo(int indice, const QString& archivo)

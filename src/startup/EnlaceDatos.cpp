@@ -1,5 +1,6 @@
 #include "startup/EnlaceDatos.h"
 
+#include "platform/db/ConnectionString.h"
 #include "platform/vb/VbError.h"
 #include "core/ArchivoUdl.h"
 #include "core/cConfiguracion.h"
@@ -14,9 +15,9 @@ const QString kPersistencia = QStringLiteral("Persist Security Info=False");
 
 constexpr long kErrorRutaArchivo = 75;
 
-bool EsOrigenDatos(const QString& propiedad)
+bool EsOrigenDatos(const db::ConnectionStringProperty& propiedad)
 {
-    return propiedad.section(QLatin1Char('='), 0, 0).trimmed().compare(kOrigenDatos, Qt::CaseInsensitive) == 0;
+    return propiedad.key.compare(kOrigenDatos, Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -41,15 +42,18 @@ void EnlaceDatos::EstablecerOrigenDatos(const QString& origen)
 
 QString EnlaceDatos::ConOrigenDatos(const QString& cadena, const QString& origen)
 {
-    const QString nueva = kOrigenDatos + QLatin1Char('=') + origen;
+    // Quoted when it holds a ";" or a quote, so that it reads back whole.
+    const QString nueva = kOrigenDatos + QLatin1Char('=') + db::ConnectionString::quoted(origen);
     if (cadena.trimmed().isEmpty())
         return QStringList{kProveedorJet, nueva, kPersistencia}.join(QLatin1Char(';'));
-    QStringList propiedades = cadena.split(QLatin1Char(';'));
+    QStringList propiedades;
     bool sustituida = false;
-    for (QString& propiedad : propiedades) {
+    for (const db::ConnectionStringProperty& propiedad : db::ConnectionString::split(cadena)) {
         if (!sustituida && EsOrigenDatos(propiedad)) {
-            propiedad = nueva;
+            propiedades << nueva;
             sustituida = true;
+        } else {
+            propiedades << propiedad.text;
         }
     }
     if (!sustituida) {

@@ -19,8 +19,9 @@ public:
     // without a connection string gets the Jet provider's.
     void EstablecerOrigenDatos(const QString& origen);
 
-    // `cadena` with its "Data Source" set to `origen` as above, every other
-    // property kept as it is.
+    // `cadena` with its "Data Source" (any letter case) set to `origen` as
+    // above, quoted when it holds a ";" or a quote; every other property kept
+    // as it is written.
     static QString ConOrigenDatos(const QString& cadena, const QString& origen);
 
     // Writes the file in its format (UTF-16 with byte-order mark, CR LF),

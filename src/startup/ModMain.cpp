@@ -19,6 +19,7 @@
 #include "core/IVentanaPrincipal.h"
 #include "startup/ReconciliacionComplementos.h"
 #include "startup/TerminacionInmediata.h"
+#include "startup/VersionParroquia.h"
 #include "core/cConfiguracion.h"
 #include "startup/frmPassword.h"
 #include "startup/frmSplash.h"
@@ -95,7 +96,10 @@ ModMain::Resultado ModMain::Secuencia()
     CrearObjetosCompartidos();
     if (!CargarSplash())
         return Resultado::SinVentana;
-    ActualizarBasesDatos();
+    if (!ActualizarBasesDatos()) {
+        DescargarSplash(false);
+        return Resultado::SinVentana;
+    }
 
     PVAPI::cInfoConfiguracion& info = *m_app.gobjInfoConfig;
     // Only showing the selected accounting company reaches into the main
@@ -176,8 +180,16 @@ bool ModMain::CargarSplash()
     return false;
 }
 
-void ModMain::ActualizarBasesDatos()
+bool ModMain::ActualizarBasesDatos()
 {
+    // Before anything reads a column an older layout lacks.
+    const QString aviso = AvisoVersionParroquia(m_app.den.conLocal, cConstante().Aplicacion());
+    if (!aviso.isEmpty()) {
+        ui::Beep();
+        ui::MsgBox(aviso, ui::vbOKOnly + ui::vbExclamation, App::Title());
+        return false;
+    }
+
     PVAPI::cInfoConfiguracion& info = *m_app.gobjInfoConfig;
     info.idioma = IdiomaUsuario(App::Title()).Fijar();
 
@@ -187,6 +199,7 @@ void ModMain::ActualizarBasesDatos()
         actualizacion->ActualizarContabilidad();
 
     RegistrarTipoAplicacion();
+    return true;
 }
 
 void ModMain::QuitarSoloLectura() const

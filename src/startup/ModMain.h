@@ -46,8 +46,10 @@ private:
     void CrearObjetosCompartidos();
     // The splash's loading and the regional check; false when the loading failed.
     bool CargarSplash();
-    // Schema upgrades and the edition type code.
-    void ActualizarBasesDatos();
+    // Schema upgrades and the edition type code; false, after telling the
+    // user and with nothing written, when the parish database is of a
+    // version this edition cannot upgrade.
+    bool ActualizarBasesDatos();
     void QuitarSoloLectura() const;
     void RegistrarTipoAplicacion();
     void ComprobarCarpetaPrograma(const cConfiguracion& configuracion);

@@ -128,7 +128,21 @@ TEST(OrigenDatosTest, SplitsTheDataSource)
         {"Provider=P;Data Source=C:\\Datos\\;X=1", "C:\\Datos\\", "C:\\Datos\\", "Datos\\"},
         {"Provider=P;Data Source=Datos\\;X=1", "Datos\\", "Datos\\", "Datos\\"},
         {"Provider=P;Persist Security Info=False", "", "", ""},
-        {"Provider=P;data source=C:\\a.mdb;", "", "", ""},
+        // The property's name in any letter case, as OLE DB reads it.
+        {"Provider=P;data source=C:\\a.mdb;", "C:\\a.mdb", "C:\\", "a.mdb"},
+        {"Provider=P; DATA SOURCE =/srv/b.mdb", "/srv/b.mdb", "/srv/", "b.mdb"},
+        // A quoted value holds ";" and quotes; a doubled quote is one.
+        {"Provider=P;Data Source=\"/srv/a;b/Duzediv.mdb\";Persist Security Info=False", "/srv/a;b/Duzediv.mdb",
+         "/srv/a;b/", "Duzediv.mdb"},
+        {"Provider=P;Data Source=\"/srv/dijo \"\"sí\"\"; y 'no'/Duzediv.mdb\"",
+         "/srv/dijo \"sí\"; y 'no'/Duzediv.mdb", "/srv/dijo \"sí\"; y 'no'/", "Duzediv.mdb"},
+        {"Provider=P;Data Source= '/srv/O''Brien;2/Informes.mdb' ;X=1", "/srv/O'Brien;2/Informes.mdb",
+         "/srv/O'Brien;2/", "Informes.mdb"},
+        {"Provider=P;Data Source=/srv/O'Brien/Informes.mdb", "/srv/O'Brien/Informes.mdb", "/srv/O'Brien/",
+         "Informes.mdb"},
+        // "Data Source" inside another property's value is not the property.
+        {"Provider=P;Extended Properties=\"Data Source=/otra.mdb\";Data Source=/buena.mdb", "/buena.mdb", "/",
+         "buena.mdb"},
         {"Provider=P;Data Source;X=1", "", "", ""},
         {"Provider=P;Data Source=", "", "", ""},
         {"", "", "", ""},

@@ -155,35 +155,68 @@ TEST_F(AperturaTest, SoloFaltaInformesYSuMarcoSeMuestra)
     EXPECT_TRUE(app.den.conInformes.isOpen());
 }
 
-TEST_F(AperturaTest, BaseDeDatosSinPassword)
+// A database whose password is not the program's (another one, or none) was
+// found: one message says so with its path and what the user can do, and it
+// is never then called missing. "Aceptar" opens the connection dialog to
+// link the right file, "Cancelar" leaves.
+TEST_F(AperturaTest, BaseDeDatosConOtroPasswordNoSeDaPorNoEncontrada)
 {
-    db::SetDatabasePassword(carpeta.file(QStringLiteral("Duzediv.mdb")), PVAPI::cCPassword::PASSWORD_NORVIAPARVANTA(),
-                            QString());
-    pantalla().queueAnswers({vbOK, vbCancel});
+    struct Caso {
+        BaseDatosPrograma base;
+        int indice;
+        const char* nuevo;  // the file's password ("" none)
+        int respuesta;
+    };
+    const Caso casos[] = {
+        {BaseDatosPrograma::Duzediv, 0, "", vbCancel},
+        {BaseDatosPrograma::Informes, 1, "otra", vbCancel},
+        {BaseDatosPrograma::Duzediv, 0, "otra", vbOK},
+        {BaseDatosPrograma::Contabilidad, 2, "", vbOK},
+    };
+    for (const Caso& caso : casos) {
+        const DescripcionBaseDatos& descripcion = Descripcion(caso.base);
+        const QString base = descripcion.archivo;
+        SCOPED_TRACE(base.toStdString() + " '" + caso.nuevo + "'");
+        const QString ruta = carpeta.file(base);
+        const QString actual = descripcion.password;
+        db::SetDatabasePassword(ruta, actual, QString::fromLatin1(caso.nuevo));
+        pantalla().reset();
+        dialogos = {};
+        app.den = {};
+        pantalla().queueAnswer(caso.respuesta);
+        QList<bool> habilitados;
+        if (caso.respuesta == vbOK) {
+            dialogos.Responder<frmMensaje>([&](frmMensaje& m) {
+                habilitados = Habilitados(m);
+                m.cmdCancelar()->click();
+            });
+        }
 
-    EXPECT_EQ(Arrancar(), ModMain::Resultado::SinVentana);
+        EXPECT_EQ(Arrancar(), ModMain::Resultado::SinVentana);
 
-    EXPECT_EQ(pantalla().messageTexts(),
-              (QStringList{QStringLiteral("¡La contraseña de la base de datos 'Duzediv.mdb' no es válida!"),
-                           kFaltan + QStringLiteral("\rDuzediv.mdb")}));
-    EXPECT_FALSE(app.den.conLocal.isOpen());
-}
+        ASSERT_EQ(pantalla().messages().size(), 1) << pantalla().messageTexts().join(QLatin1Char('|')).toStdString();
+        const auto mensaje = pantalla().lastMessage();
+        EXPECT_EQ(mensaje.text,
+                  QStringLiteral("¡La contraseña de la base de datos '%1' no es válida!\r\n\r\nArchivo: %2\r\n\r\n"
+                                 "Ese archivo está protegido con otra contraseña, o con ninguna: no es la base de datos "
+                                 "de esta instalación. Pulse \"Aceptar\" para enlazar la base de datos correcta, o "
+                                 "\"Cancelar\" para salir de la aplicación.")
+                      .arg(base, ruta));
+        EXPECT_EQ(mensaje.buttons, ui::vbOKCancel);
+        EXPECT_EQ(mensaje.icon, ui::vbExclamation);
+        EXPECT_FALSE(mensaje.text.contains(kFaltan));
+        if (caso.respuesta == vbOK) {
+            QList<bool> esperados{false, false, false};
+            esperados[caso.indice] = true;
+            EXPECT_EQ(habilitados, esperados);
+        } else {
+            EXPECT_TRUE(dialogos.Mostrados().isEmpty());
+        }
+        EXPECT_EQ(ventana.mostrada, 0);
 
-TEST_F(AperturaTest, BaseDeDatosConOtroPassword)
-{
-    db::SetDatabasePassword(carpeta.file(QStringLiteral("Informes.mdb")), PVAPI::cCPassword::PASSWORD_INFORMES(),
-                            QStringLiteral("otra"));
-    pantalla().queueAnswers({vbOK, vbCancel});
-
-    EXPECT_EQ(Arrancar(), ModMain::Resultado::SinVentana);
-
-    ASSERT_EQ(pantalla().messages().size(), 2);
-    const auto error = pantalla().messages().at(0);
-    EXPECT_EQ(error.icon, ui::vbCritical);
-    EXPECT_TRUE(error.text.contains(QStringLiteral("3031")));
-    EXPECT_TRUE(error.text.contains(QStringLiteral("Form_Load")));
-    EXPECT_TRUE(error.text.contains(QStringLiteral("frmSplash")));
-    EXPECT_EQ(pantalla().messages().at(1).text, kFaltan + QStringLiteral("\rInformes.mdb"));
+        modMain.reset();
+        db::SetDatabasePassword(ruta, QString::fromLatin1(caso.nuevo), actual);
+    }
 }
 
 TEST_F(AperturaTest, SinContabilidadNoSeOfreceSuMarco)

@@ -1,5 +1,6 @@
 #include "platform/vb/VbError.h"
 #include "core/ArchivoUdl.h"
+#include "core/cConfiguracion.h"
 #include "startup/EnlaceDatos.h"
 
 #include <QDir>
@@ -39,6 +40,37 @@ TEST(EnlaceDatos, CambiaSoloElOrigenDeDatos)
 
         EXPECT_EQ(LeerArchivoUdl(ruta), caso.esperada);
         EXPECT_EQ(EnlaceDatos(ruta).OrigenDatos(), QStringLiteral("/nuevo/Duzediv.mdb"));
+    }
+}
+
+// The connection dialog's editor writes a path holding ";" or quotes between
+// quotes, so the start reads it back whole; the other properties stay as
+// they were written.
+TEST(EnlaceDatos, UnaRutaConPuntoYComaOComillasSeLeeEntera)
+{
+    const QString rutas[] = {
+        QStringLiteral("/srv/a;b/Duzediv.mdb"),
+        QStringLiteral("/srv/O'Brien;\"2\"/Duzediv.mdb"),
+        QStringLiteral("'/srv/comillas'/Duzediv.mdb"),
+        QStringLiteral("/srv/O'Brien/Duzediv.mdb"),
+    };
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath(QStringLiteral("duzediv.udl"));
+    for (const QString& origen : rutas) {
+        SCOPED_TRACE(origen.toStdString());
+        ASSERT_TRUE(EscribirArchivoUdl(ruta, QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;DATA SOURCE=/viejo.mdb;"
+                                                            "Extended Properties=\"a;b\";Persist Security Info=False")));
+
+        EnlaceDatos enlace(ruta);
+        enlace.EstablecerOrigenDatos(origen);
+        enlace.Guardar();
+
+        const QString cadena = cConfiguracion::getConnectionString(ruta);
+        EXPECT_EQ(cConfiguracion::ObtenerOrigenDatos(cadena), origen);
+        EXPECT_EQ(cConfiguracion::ObtenerOrigenDatosMDB(cadena), QStringLiteral("Duzediv.mdb"));
+        EXPECT_EQ(EnlaceDatos(ruta).OrigenDatos(), origen);
+        EXPECT_TRUE(cadena.startsWith(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=")));
+        EXPECT_TRUE(cadena.endsWith(QStringLiteral(";Extended Properties=\"a;b\";Persist Security Info=False")));
     }
 }
 

@@ -3,23 +3,68 @@
 namespace db {
 namespace {
 
-QString unquote(QString v)
-{
-    v = v.trimmed();
-    if (v.size() >= 2 && (v.front() == u'"' || v.front() == u'\'') && v.back() == v.front())
-        v = v.mid(1, v.size() - 2);
-    return v;
-}
-
-// Values holding ";" or quotes are written between double quotes.
-QString quoteIfNeeded(const QString& v)
-{
-    if (v.contains(u';') || v.startsWith(u'"') || v.startsWith(u'\'') || v != v.trimmed())
-        return u'"' + QString(v).replace(u'"', QLatin1String("\"\"")) + u'"';
-    return v;
-}
+bool isQuote(QChar c) { return c == u'"' || c == u'\''; }
 
 } // namespace
+
+QList<ConnectionStringProperty> ConnectionString::split(const QString& text)
+{
+    QList<ConnectionStringProperty> parts;
+    qsizetype start = 0;
+    for (;;) {
+        ConnectionStringProperty part;
+        qsizetype end = start;
+        while (end < text.size() && text.at(end) != u';' && text.at(end) != u'=')
+            ++end;
+        part.key = text.mid(start, end - start).trimmed();
+        if (end < text.size() && text.at(end) == u'=') {
+            part.hasValue = true;
+            const qsizetype valueStart = end + 1;
+            qsizetype at = valueStart;
+            while (at < text.size() && text.at(at) == u' ')
+                ++at;
+            if (at < text.size() && isQuote(text.at(at))) {
+                // Up to the closing quote; the same quote twice is one quote
+                // of the value. Whatever follows it up to the ";" is not.
+                part.quotedValue = true;
+                const QChar quote = text.at(at++);
+                while (at < text.size()) {
+                    if (text.at(at) == quote) {
+                        if (at + 1 < text.size() && text.at(at + 1) == quote) {
+                            part.value += quote;
+                            at += 2;
+                            continue;
+                        }
+                        ++at;
+                        break;
+                    }
+                    part.value += text.at(at++);
+                }
+                end = text.indexOf(u';', at);
+                if (end < 0)
+                    end = text.size();
+            } else {
+                end = text.indexOf(u';', valueStart);
+                if (end < 0)
+                    end = text.size();
+                part.value = text.mid(valueStart, end - valueStart);
+            }
+        }
+        part.text = text.mid(start, end - start);
+        parts.append(part);
+        if (end >= text.size())
+            break;
+        start = end + 1;
+    }
+    return parts;
+}
+
+QString ConnectionString::quoted(const QString& value)
+{
+    if (value.contains(u';') || (!value.isEmpty() && isQuote(value.front())) || value != value.trimmed())
+        return u'"' + QString(value).replace(u'"', QLatin1String("\"\"")) + u'"';
+    return value;
+}
 
 ConnectionString ConnectionString::parse(const QString& text)
 {
@@ -31,40 +76,10 @@ ConnectionString ConnectionString::parse(const QString& text)
         cs.set(kDataSource, trimmed);
         return cs;
     }
-    // Split at ";" outside quotes.
-    qsizetype i = 0;
-    while (i < text.size()) {
-        qsizetype eq = text.indexOf(u'=', i);
-        if (eq < 0)
-            break;
-        const QString key = text.mid(i, eq - i).trimmed();
-        qsizetype j = eq + 1;
-        while (j < text.size() && text.at(j) == u' ')
-            ++j;
-        QString value;
-        if (j < text.size() && (text.at(j) == u'"' || text.at(j) == u'\'')) {
-            const QChar q = text.at(j);
-            qsizetype k = j + 1;
-            while (k < text.size()) {
-                if (text.at(k) == q) {
-                    if (k + 1 < text.size() && text.at(k + 1) == q) {
-                        value += q;
-                        k += 2;
-                        continue;
-                    }
-                    break;
-                }
-                value += text.at(k++);
-            }
-            const qsizetype semi = text.indexOf(u';', k);
-            i = semi < 0 ? text.size() : semi + 1;
-        } else {
-            const qsizetype semi = text.indexOf(u';', eq + 1);
-            value = unquote(text.mid(eq + 1, (semi < 0 ? text.size() : semi) - eq - 1));
-            i = semi < 0 ? text.size() : semi + 1;
-        }
-        if (!key.isEmpty())
-            cs.set(key, value);
+    for (const ConnectionStringProperty& part : split(text)) {
+        if (part.key.isEmpty() || !part.hasValue)
+            continue;
+        cs.set(part.key, part.quotedValue ? part.value : part.value.trimmed());
     }
     return cs;
 }
@@ -122,15 +137,15 @@ QString ConnectionString::toReportedString() const
     const QString provider = contains(kProvider) ? value(kProvider) : kDefaultProvider;
     const QString mode = readOnlyMode() ? QStringLiteral("Read") : QStringLiteral("Share Deny None");
     QString s = QStringLiteral("Provider=%1;User ID=Admin;Data Source=%2;Mode=%3;")
-                    .arg(provider, quoteIfNeeded(value(kDataSource)), mode);
+                    .arg(provider, quoted(value(kDataSource)), mode);
     for (const auto& [k, v] : m_items) {
         if (k.compare(kProvider, Qt::CaseInsensitive) == 0 || k.compare(kDataSource, Qt::CaseInsensitive) == 0
             || k.compare(kMode, Qt::CaseInsensitive) == 0 || k.compare(kPassword, Qt::CaseInsensitive) == 0
             || k.compare(QLatin1String("User ID"), Qt::CaseInsensitive) == 0)
             continue;
-        s += k + u'=' + quoteIfNeeded(v) + u';';
+        s += k + u'=' + quoted(v) + u';';
     }
-    s += kPassword + u'=' + quoteIfNeeded(value(kPassword));
+    s += kPassword + u'=' + quoted(value(kPassword));
     return s;
 }
 

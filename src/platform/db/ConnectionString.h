@@ -6,6 +6,16 @@
 
 namespace db {
 
+// One "key=value" property of a connection string, as written.
+struct ConnectionStringProperty {
+    QString key;    // blanks around it removed
+    QString value;  // a quoted value without its quotes (a doubled quote inside is one); any other value as it
+                    // stands, blanks included
+    QString text;   // the property as written, without the ";" that ends it
+    bool hasValue = false;     // an "=" follows the key
+    bool quotedValue = false;  // the value was written between quotes
+};
+
 // "Key=Value;Key=Value" as OLE DB writes it. Keys compare without regard to
 // case; values may be wrapped in double or single quotes; a text without any
 // "=" is taken as a bare file path (the Data Source).
@@ -22,6 +32,15 @@ public:
     // The reported string of a file and its password, built item by item so
     // that a path or password holding ";" or quotes stays whole.
     static QString forFile(const QString& path, const QString& password);
+
+    // Every part of `text` between the ";" that lie outside quoted values, in
+    // order, empty parts included, so that joining the parts' texts with ";"
+    // gives `text` back. A part without "=" has no value.
+    static QList<ConnectionStringProperty> split(const QString& text);
+    // `value` as a connection string must hold it to read it back whole:
+    // between double quotes (a double quote inside doubled) when it holds a
+    // ";", begins with a quote or has blanks at either end; otherwise as it is.
+    static QString quoted(const QString& value);
 
     QString value(const QString& key) const;
     bool contains(const QString& key) const;

@@ -2,9 +2,12 @@
 
 #include "platform/vb/VbError.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace db {
 namespace {
@@ -20,6 +23,14 @@ const QHash<long, QString>& descriptions()
         {err::FileNotFound, QStringLiteral("No se pudo encontrar el archivo '%1'.")},
         {err::ReadOnly, QStringLiteral("No se puede actualizar. La base de datos o el objeto es de sólo lectura.")},
         {err::InvalidPassword, QStringLiteral("No es una contraseña válida.")},
+        {err::DiskFull, QStringLiteral("No queda espacio en el disco para guardar los cambios en '%1', y no se han "
+                                       "guardado. Libere espacio en el disco de la carpeta '%2' (borre los archivos "
+                                       "que ya no necesite, por ejemplo copias de seguridad antiguas) y vuelva a "
+                                       "intentarlo.")},
+        {err::NoWriteAccess, QStringLiteral("No se pueden guardar los cambios en '%1' porque la carpeta '%2' es de "
+                                            "sólo lectura. Pida permiso de escritura en esa carpeta al administrador "
+                                            "del equipo, o copie los datos a una carpeta en la que pueda escribir, y "
+                                            "vuelva a intentarlo.")},
         {err::NoTransaction, QStringLiteral("Intentó confirmar o deshacer una transacción sin antes iniciar una.")},
         {err::DiskError, QStringLiteral("Error de disco o de red.")},
         {err::Busy, QStringLiteral("Otro puesto de trabajo está usando los datos. Inténtelo de nuevo más tarde.")},
@@ -63,6 +74,44 @@ QString fill(QString text, const QString& arg1, const QString& arg2)
     return text;
 }
 
+QString databaseFile(sqlite3* db)
+{
+    const char* name = db ? sqlite3_db_filename(db, "main") : nullptr;
+    return name ? QString::fromUtf8(name) : QString();
+}
+
+bool writable(const QString& path)
+{
+    return ::access(QFile::encodeName(path).constData(), W_OK) == 0;
+}
+
+// SQLite could not write to a connection that was opened for writing: the
+// file or its folder (where the journal goes) may not be written on disk. A
+// connection opened read-only on purpose keeps Jet's plain read-only error.
+[[noreturn]] void raiseReadOnly(sqlite3* db, int extended)
+{
+    const QString file = databaseFile(db);
+    if (!file.isEmpty()) {
+        const QFileInfo info(file);
+        if (extended == SQLITE_READONLY_DIRECTORY || !writable(info.absolutePath()))
+            Raise(err::NoWriteAccess, info.fileName(), info.absolutePath());
+        if (!writable(file))
+            throw vb::VbError(err::NoWriteAccess,
+                              QStringLiteral("No se pueden guardar los cambios porque el archivo '%1' es de sólo "
+                                             "lectura. Quite el atributo de sólo lectura del archivo o pida permiso "
+                                             "de escritura al administrador del equipo, y vuelva a intentarlo.")
+                                  .arg(file),
+                              QString::fromUtf16(kEngineSource));
+    }
+    Raise(err::ReadOnly);
+}
+
+[[noreturn]] void raiseDiskFull(sqlite3* db)
+{
+    const QFileInfo info(databaseFile(db));
+    Raise(err::DiskFull, info.fileName(), info.absolutePath());
+}
+
 QString captured(const QString& message, const char* pattern)
 {
     const QRegularExpression re(QString::fromLatin1(pattern));
@@ -71,6 +120,11 @@ QString captured(const QString& message, const char* pattern)
 }
 
 } // namespace
+
+bool err::IsConditionOfTheComputer(long number)
+{
+    return number == Busy || number == DiskFull || number == NoWriteAccess;
+}
 
 QString Description(long number, const QString& arg1, const QString& arg2)
 {
@@ -116,9 +170,9 @@ void RaiseSqlite(sqlite3* db, int rc, const QString& context)
     switch (rc & 0xFF) {
     case SQLITE_BUSY: Raise(err::Busy);
     case SQLITE_LOCKED: Raise(err::Locked);
-    case SQLITE_READONLY: Raise(err::ReadOnly);
-    case SQLITE_IOERR:
-    case SQLITE_FULL: Raise(err::DiskError);
+    case SQLITE_READONLY: raiseReadOnly(db, extended);
+    case SQLITE_FULL: raiseDiskFull(db);
+    case SQLITE_IOERR: Raise(err::DiskError);
     case SQLITE_CANTOPEN: Raise(err::CannotOpen, context);
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT: Raise(err::NotRecognizedFormat, context);

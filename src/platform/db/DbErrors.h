@@ -13,8 +13,10 @@ inline constexpr long InvalidUseOfNull = 94;
 inline constexpr long NoCurrentRecord = 3021;         // ADO: BOF or EOF
 inline constexpr long DuplicateKey = 3022;
 inline constexpr long FileNotFound = 3024;
+inline constexpr long DiskFull = 3026;              // no room left on the disk that holds the file
 inline constexpr long ReadOnly = 3027;
 inline constexpr long InvalidPassword = 3031;
+inline constexpr long NoWriteAccess = 3033;         // the file, or its folder, may not be written on disk
 inline constexpr long NoTransaction = 3034;
 inline constexpr long DiskError = 3043;
 inline constexpr long Busy = 3045;                  // another workstation holds the file's lock
@@ -41,6 +43,12 @@ inline constexpr long ObjectClosed = 3704;            // ADO
 inline constexpr long ObjectOpen = 3705;              // ADO
 inline constexpr long ConnectionClosed = 3709;        // ADO
 inline constexpr long Unexpected = 3000;
+
+// Conditions of the computer rather than faults of the program: another
+// workstation using a file, a full disk, a file or folder that may not be
+// written. Their descriptions name the file or folder and say what the user
+// can do, so they are shown as they are, as a warning.
+bool IsConditionOfTheComputer(long number);
 } // namespace err
 
 // Sources reported with the errors.

@@ -14,6 +14,7 @@ inline constexpr long ErrLockDatabase = -2147221504 + 512 + 1;
 inline constexpr long ErrLockDatabaseBusy = -2147221504 + 512 + 2;
 inline constexpr long ErrLockLivenessFile = -2147221504 + 512 + 3;
 inline constexpr long ErrLockDatabaseDamaged = -2147221504 + 512 + 4;
+inline constexpr long ErrLockFolderReadOnly = -2147221504 + 512 + 5;
 
 inline const QString LockErrorSource = QStringLiteral("PVAPI.cProcesarBloqueos");
 

@@ -13,6 +13,7 @@
 #include <QSysInfo>
 #include <QUuid>
 
+#include <cerrno>
 #include <map>
 #include <mutex>
 #include <unistd.h>
@@ -66,6 +67,22 @@ constexpr const char* ConflictSql =
     "   AND NOT (b.Sesion = ?1 AND b.Propietario = ?2)"
     "   AND b.Sesion IN (SELECT Id FROM temp.Viva))";
 
+// The lock file, its journal and the liveness files all live in the data
+// folder: when it may not be written, that is the one thing to tell.
+void throwIfReadOnly(const QString& folder)
+{
+    if (::access(QFile::encodeName(folder).constData(), W_OK) == 0)
+        return;
+    if (errno != EACCES && errno != EROFS && errno != EPERM)
+        return;
+    ThrowLockError(ErrLockFolderReadOnly,
+                   QStringLiteral("La carpeta de los datos '%1' es de sólo lectura, y el programa necesita escribir "
+                                  "en ella para saber qué otros puestos de trabajo usan los datos. Pida permiso de "
+                                  "escritura en esa carpeta al administrador del equipo, o copie los datos a una "
+                                  "carpeta en la que pueda escribir.")
+                       .arg(QDir::toNativeSeparators(folder)));
+}
+
 } // namespace
 
 std::shared_ptr<LockSession> LockSession::ForFolder(const QString& folder)
@@ -99,6 +116,7 @@ LockSession::LockSession(const QString& folder)
     : m_folder(folder)
     , m_id(QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
+    throwIfReadOnly(folder);
     const QDir dir(folder);
     if (!dir.exists(SessionsFolderName) && !dir.mkdir(SessionsFolderName) && !dir.exists(SessionsFolderName))
         ThrowLockError(ErrLockLivenessFile,

@@ -27,7 +27,8 @@ class LockLivenessFile;
 class LockSession {
 public:
     // The session of this program for the folder, opened on first use.
-    // Throws vb::VbError when the folder is missing or not writable.
+    // Throws vb::VbError when the folder is missing or may not be written
+    // (ErrLockFolderReadOnly, a text that names the folder).
     static std::shared_ptr<LockSession> ForFolder(const QString& folder);
     // Closes every session (their locks go with them) once no lock object
     // still uses it. Meant for the end of a run and for tests.

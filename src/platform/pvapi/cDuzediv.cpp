@@ -57,10 +57,10 @@ void cDuzediv::RegistrarComoInformador()
 void cDuzediv::VerError(const QString& procedimiento, const QString& modulo, const QString& proyecto) const
 {
     const vb::ErrObject& err = vb::Err();
-    // Another workstation using the data is part of working together, not a
-    // fault: the user, who has just chosen not to wait, reads only what could
-    // not be done.
-    if (err.Number == db::err::Busy) {
+    // Another workstation using the data, a full disk or a folder that may
+    // not be written is no fault of the program: the user reads only what
+    // could not be done and what to do about it.
+    if (db::err::IsConditionOfTheComputer(err.Number)) {
         ui::MsgBox(err.Description, ui::vbOKOnly + ui::vbExclamation, m_appTitle);
         return;
     }

@@ -9,10 +9,17 @@
 #include "platform/locks/cUtilidadesBD.h"
 #include "platform/vb/VbError.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 #include <functional>
 #include <memory>
 #include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using PVAPI::cProcesarBloqueos;
 
@@ -274,6 +281,37 @@ TEST_F(LocksTest, MissingFolderRaisesError76)
     } catch (const vb::VbError& error) {
         EXPECT_EQ(error.number(), PVAPI::ErrLockFolderNotFound);
     }
+}
+
+// The lock file and the liveness files live in the data folder: a folder
+// that may not be written is said so, naming it, and nothing is made there.
+TEST_F(LocksTest, ReadOnlyFolderIsToldAsSuchAndNothingIsMade)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes in a read-only folder";
+    const QString carpeta = folder.path() + QStringLiteral("/solo lectura");
+    ASSERT_TRUE(QDir().mkdir(carpeta));
+    ASSERT_EQ(::chmod(QFile::encodeName(carpeta).constData(), 0555), 0);
+
+    cProcesarBloqueos bloqueos;
+    long numero = 0;
+    QString texto;
+    try {
+        bloqueos.Inicializar(carpeta + QLatin1Char('/'));
+    } catch (const vb::VbError& error) {
+        numero = error.number();
+        texto = error.description();
+    }
+    const QStringList hechos = QDir(carpeta).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    ::chmod(QFile::encodeName(carpeta).constData(), 0755);
+
+    EXPECT_EQ(numero, PVAPI::ErrLockFolderReadOnly);
+    EXPECT_EQ(texto, QStringLiteral("La carpeta de los datos '%1' es de sólo lectura, y el programa necesita "
+                                    "escribir en ella para saber qué otros puestos de trabajo usan los datos. Pida "
+                                    "permiso de escritura en esa carpeta al administrador del equipo, o copie los "
+                                    "datos a una carpeta en la que pueda escribir.")
+                         .arg(QFileInfo(carpeta).canonicalFilePath()));
+    EXPECT_TRUE(hechos.isEmpty()) << hechos.join(u' ').toStdString();
 }
 
 TEST_F(LocksTest, FolderSpellingsNameOneFolder)

@@ -51,6 +51,24 @@ TEST(cDuzedivTest, VerErrorShowsABusyFileAsAWarningWithoutCallingItUnexpected)
     EXPECT_EQ(mensaje.caption, QStringLiteral("Norvia Parvanta 2000"));
 }
 
+// A full disk or a folder that may not be written is no fault of the
+// program either: its text already names the file and the way out.
+TEST(cDuzedivTest, VerErrorShowsAFullDiskOrAReadOnlyFolderAsAWarning)
+{
+    for (const long numero : {db::err::DiskFull, db::err::NoWriteAccess}) {
+        const QString texto = db::Description(numero, QStringLiteral("Duzediv.mdb"), QStringLiteral("/srv/datos"));
+        vb::Err().Set(numero, texto);
+        testsupport::scriptedUi().queueAnswer(ui::vbOK);
+
+        cDuzediv(QStringLiteral("Norvia Parvanta 2000"))
+            .VerError(QStringLiteral("Sub Main()"), QStringLiteral("modMain"), QStringLiteral("NorviaParvanta2000.vbp"));
+
+        const auto mensaje = testsupport::scriptedUi().lastMessage();
+        EXPECT_EQ(mensaje.text, texto);
+        EXPECT_EQ(mensaje.icon, ui::vbExclamation);
+    }
+}
+
 class ControlFalso : public report::ControlInformeBase {
 public:
     ControlFalso()
