@@ -1,16 +1,23 @@
 // A Valdena parish database at 2.0.0 with 100,000 persons, donations and
 // receipts, brought to 2.2.0 along its whole path (four steps, backups,
-// compactions, euro conversion of every amount).
+// compactions, euro conversion of every amount). Beside it, one backup copy
+// of that database as the upgrade makes it (online backup, quick_check and
+// row counts) against the compacted copy it made before (VACUUM INTO and a
+// full integrity_check), in the same run.
 
 #include "CarpetaPrueba.h"
 
+#include "platform/db/ConnectionString.h"
+#include "platform/db/DatabaseFiles.h"
 #include "platform/pvapi/cCAplicacion.h"
 #include "platform/ui/Ui.h"
+#include "schema/upgrade/CopiaSeguridadBD.h"
 #include "schema/upgrade/cActBDDuzediv.h"
 
 #include "support/UiSilenciosa.h"
 
 #include <QApplication>
+#include <QFile>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -47,6 +54,48 @@ void BM_Valdena200A220(benchmark::State& state)
 }
 
 BENCHMARK(BM_Valdena200A220)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+OpcionesDatos DatosDe(int filas)
+{
+    OpcionesDatos datos;
+    datos.personas = filas;
+    datos.donativos = filas;
+    datos.recibos = filas;
+    datos.remesas = filas / 100;
+    return datos;
+}
+
+// The backup copy that every step makes before it changes anything.
+void BM_CopiaAntesDePaso(benchmark::State& state)
+{
+    UiSilenciosa silenciosa;
+    ui::SetCurrent(&silenciosa);
+    CarpetaPrueba carpeta;
+    carpeta.CrearParroquia(QStringLiteral("2.0.0"), DatosDe(int(state.range(0))));
+    db::Connection con = carpeta.AbrirParroquia();
+    for (auto _ : state)
+        CopiarBDAntesDeActualizar(con, QStringLiteral("V200"));
+    ui::SetCurrent(nullptr);
+}
+
+// The copy as it was made before: compacted into a new file and checked with
+// a full integrity_check.
+void BM_CopiaCompactadaAnterior(benchmark::State& state)
+{
+    CarpetaPrueba carpeta;
+    carpeta.CrearParroquia(QStringLiteral("2.0.0"), DatosDe(int(state.range(0))));
+    const QString destino = carpeta.Ruta(QStringLiteral("Compactada.mdb"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(destino);
+        state.ResumeTiming();
+        db::CompactDatabase(carpeta.CadenaParroquia(),
+                            db::ConnectionString::forFile(destino, CarpetaPrueba::kClaveParroquia));
+    }
+}
+
+BENCHMARK(BM_CopiaAntesDePaso)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_CopiaCompactadaAnterior)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 

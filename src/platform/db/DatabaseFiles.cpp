@@ -14,8 +14,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QList>
+#include <QPair>
+#include <QStringList>
+#include <cerrno>
 #include <cstdio>
 #include <sqlite3.h>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace db {
 namespace {
@@ -99,6 +106,50 @@ void finishCopy(const QString& path, const std::optional<QString>& password, boo
     if (password && !DatabasePassword::matches(db.get(), *password))
         DatabasePassword::set(db.get(), *password);
     verify(db.get());
+}
+
+// The tables of a database with their row counts, read in the caller's
+// transaction.
+QList<QPair<QString, qint64>> tableRows(sqlite3* db)
+{
+    QStringList tables;
+    {
+        SqliteStatement st(db, "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name");
+        while (st.step())
+            tables << st.text(0);
+    }
+    QList<QPair<QString, qint64>> rows;
+    for (const QString& t : tables) {
+        SqliteStatement count(db, QStringLiteral("SELECT count(*) FROM %1").arg(JetTableSchema::quote(t)));
+        count.step();
+        rows.append({t, count.integer(0)});
+    }
+    return rows;
+}
+
+// A copy is usable when SQLite finds its structure sound and it holds the
+// same tables with the same number of rows as its source.
+void verifyCopy(sqlite3* copy, const QList<QPair<QString, qint64>>& sourceRows)
+{
+    const QString path = QString::fromUtf8(sqlite3_db_filename(copy, "main"));
+    {
+        SqliteStatement st(copy, "PRAGMA quick_check");
+        if (!st.step() || st.text(0) != QLatin1String("ok"))
+            Raise(err::NotRecognizedFormat, path);
+    }
+    if (tableRows(copy) != sourceRows)
+        Raise(err::NotRecognizedFormat, path);
+}
+
+// Writes the file's data to disk before it gets its final name.
+void syncFile(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const bool synced = fd >= 0 && ::fdatasync(fd) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    if (!synced)
+        Raise(err::DiskError, path);
 }
 
 void renameNoReplace(const QString& from, const QString& to)
@@ -196,6 +247,55 @@ void CopyOpenDatabase(Connection& connection, const QString& destPath)
             RaiseSqlite(dest.get(), rc);
     }
     finishCopy(temp.path(), std::nullopt, false);
+    renameNoReplace(temp.path(), destPath);
+    temp.keep();
+}
+
+void BackupDatabase(const QString& sourceConnectionString, const QString& destPath)
+{
+    const ConnectionString src = ConnectionString::parse(sourceConnectionString);
+    const QString sourcePath = ExistingDatabaseFile(src.value(ConnectionString::kDataSource));
+    if (destPath.isEmpty())
+        Raise(err::FileNotFound, destPath);
+    if (QFileInfo::exists(destPath))
+        Raise(err::AlreadyExists);
+
+    TemporaryFile temp(destPath);
+    {
+        Connection source;
+        source.Open(ConnectionString::forFile(sourcePath, src.value(ConnectionString::kPassword)), true);
+        sqlite3* from = source.handle();
+        // One read transaction holds the state that is copied and counted.
+        BusyRetry::Run(sourcePath, BusyRetry::Operation::Read, [&] {
+            SqliteStatement::exec(from, QStringLiteral("BEGIN"));
+            try {
+                SqliteStatement(from, "SELECT count(*) FROM sqlite_master").step();
+            } catch (...) {
+                sqlite3_exec(from, "ROLLBACK", nullptr, nullptr, nullptr);
+                throw;
+            }
+        });
+        try {
+            RawDatabase dest(temp.path(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+            // A half-made copy is thrown away whole, so it needs no journal;
+            // the finished file is synced once below.
+            SqliteStatement::exec(dest.get(), QStringLiteral("PRAGMA journal_mode=OFF"));
+            SqliteStatement::exec(dest.get(), QStringLiteral("PRAGMA synchronous=OFF"));
+            sqlite3_backup* backup = sqlite3_backup_init(dest.get(), "main", from, "main");
+            if (!backup)
+                RaiseSqlite(dest.get(), sqlite3_errcode(dest.get()));
+            const int rc = sqlite3_backup_step(backup, -1);
+            sqlite3_backup_finish(backup);
+            if (rc != SQLITE_DONE)
+                RaiseSqlite(dest.get(), rc);
+            verifyCopy(dest.get(), tableRows(from));
+        } catch (...) {
+            sqlite3_exec(from, "ROLLBACK", nullptr, nullptr, nullptr);
+            throw;
+        }
+        sqlite3_exec(from, "COMMIT", nullptr, nullptr, nullptr);
+    }
+    syncFile(temp.path());
     renameNoReplace(temp.path(), destPath);
     temp.keep();
 }

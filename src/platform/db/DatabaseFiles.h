@@ -31,6 +31,17 @@ void CompactInPlace(const QString& connectionStringOrPath);
 // which must not exist.
 void CopyOpenDatabase(Connection& connection, const QString& destPath);
 
+// A verified backup copy of the database the source connection string names
+// (opened read-only with its password) into destPath, which must not exist.
+// The file is copied as it is, page by page (SQLite's online backup), inside
+// one read transaction: other programs go on reading meanwhile, and a write
+// under way is waited for as any read waits for one. Before the copy gets its
+// name it must pass PRAGMA quick_check and hold, table by table, as many rows
+// as the source in that same transaction; otherwise it is removed and
+// NotRecognizedFormat (3343) raised. The copy is synced to disk. It keeps the
+// source's password and counters (no compaction).
+void BackupDatabase(const QString& sourceConnectionString, const QString& destPath);
+
 // Sets, changes or (with an empty password) removes the database password.
 // This is access control checked at open, not encryption: the file itself is
 // readable by any SQLite tool.

@@ -88,8 +88,7 @@ void CopiarBDAntesDeActualizar(db::Connection& con, const QString& etiqueta)
     const QString destino = os::JoinPath(CarpetaDeEtiqueta(etiqueta), os::FileNameOf(origen));
 
     CopiaEnCurso copia(destino);
-    db::CompactDatabase(db::ConnectionString::forFile(origen, password),
-                        db::ConnectionString::forFile(copia.Temporal(), password));
+    db::BackupDatabase(db::ConnectionString::forFile(origen, password), copia.Temporal());
     copia.Terminar();
 }
 

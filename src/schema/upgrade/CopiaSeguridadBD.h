@@ -7,9 +7,9 @@ namespace db {
 class Connection;
 }
 
-// Backup copies taken before an upgrade step: one compacted copy per tag in
-// the folder "CopiasBD/<tag>/" of the program folder, under the file name of
-// the database ("Duzediv.mdb", "Contabilidad.mdb"), with the same password.
+// Backup copies taken before an upgrade step: one copy per tag in the folder
+// "CopiasBD/<tag>/" of the program folder, under the file name of the
+// database ("Duzediv.mdb", "Contabilidad.mdb"), with the same password.
 
 // The tag with every "\" removed, then trimmed of blanks ("\V212 " -> "V212").
 QString NormalizarEtiqueta(const QString& etiqueta);
@@ -22,11 +22,13 @@ QString RutaCopiaSeguridad(const QString& etiqueta, const QString& fichero);
 // never consulted nor changed). File names match without regard to case.
 QString FicheroDeConexion(const db::Connection& con);
 
-// Copies the database of the open connection, compacted, to its backup
-// place. The connection stays open and untouched. An earlier copy under the
-// same tag is replaced only once the new one is complete and verified.
-// Throws vb::VbError when no copy can be made (no such file, no folder,
-// compaction failed): a step must never go on without its backup.
+// Copies the database of the open connection as it is (db::BackupDatabase:
+// SQLite's online backup, checked with quick_check and a row count of every
+// table against the source) to its backup place. The connection stays open
+// and untouched. An earlier copy under the same tag is replaced only once the
+// new one is complete and verified. Throws vb::VbError when no verified copy
+// can be made (no such file, no folder, the copy failed its check): a step
+// must never go on without its backup.
 void CopiarBDAntesDeActualizar(db::Connection& con, const QString& etiqueta);
 
 // Removes what interrupted copies and compactions of earlier runs left (see
