@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/settings/Settings.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -23,4 +25,25 @@ struct AjustesUsuario {
 
     QString Leer(const QString& seccion, const QString& clave, const QString& defecto = {}) const;
     void Guardar(const QString& seccion, const QString& clave, const QString& valor) const;
+};
+
+// One load step or user action that writes settings: its writes reach the
+// file together, in one write, when the outermost batch ends. When that
+// write fails the user is told which file could not be written, why and
+// what to do, and chooses "Reintentar" (after freeing space, say) or
+// "Cancelar", which drops the changes: nothing is lost without a word.
+// A call site opens one for the whole step:
+//     const LoteAjustes lote;
+class LoteAjustes {
+public:
+    LoteAjustes() = default;
+    ~LoteAjustes();
+    LoteAjustes(const LoteAjustes&) = delete;
+    LoteAjustes& operator=(const LoteAjustes&) = delete;
+
+    // The question asked when the batch cannot be written.
+    static QString TextoReintento(const QString& descripcion);
+
+private:
+    settings::Batch m_lote;
 };

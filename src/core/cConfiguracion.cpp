@@ -113,6 +113,7 @@ void cConfiguracion::GuardarSiVacio(const QString& seccion, const QString& clave
 
 void cConfiguracion::CreaNuevoRegistro() const
 {
+    const LoteAjustes lote;
     settings::SaveSetting(m_appTitle, cCRegistry::PRINCIPAL(), cCRegistry::PRINCIPAL_PATH(), m_appPath);
 
     const QString documentos = cCRegistry::DOCUMENTOS();
@@ -132,6 +133,8 @@ void cConfiguracion::CreaNuevoRegistro() const
 
 void cConfiguracion::LeeRegistro() const
 {
+    // Reaching the main window may load it: its load joins this batch.
+    const LoteAjustes lote;
     settings::SaveSetting(m_appTitle, cCRegistry::PRINCIPAL(), cCRegistry::PRINCIPAL_PATH(), m_appPath);
 
     const QString documentos = cCRegistry::DOCUMENTOS();

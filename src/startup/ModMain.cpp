@@ -284,6 +284,7 @@ IAccionesSetup& ModMain::AccionesSetup()
 
 void ModMain::EscribirMargenesPredeterminados() const
 {
+    const LoteAjustes lote;
     const PVAPI::cInfoConfiguracion& info = *m_app.gobjInfoConfig;
     const AjustesUsuario ajustes{App::Title(), info.Usuario, info.idioma};
     const QString seccion = ajustes.Seccion(cCRegistry::DOCUMENTOS());

@@ -6,6 +6,7 @@
 #include "platform/ui/Ui.h"
 #include "startup/App.h"
 #include "startup/AperturaBasesDatos.h"
+#include "core/AjustesUsuario.h"
 #include "core/IVentanaPrincipal.h"
 
 #include <QCoreApplication>
@@ -133,6 +134,9 @@ void frmSplash::Form_Activate()
 void frmSplash::Form_Unload(bool loginAceptado)
 {
     if (!mblnSalir && loginAceptado) {
+        // The window's load writes the settings of every node and column a
+        // new installation lacks: in one write.
+        const LoteAjustes lote;
         if (IVentanaPrincipal* principal = m_app.Principal())
             principal->Mostrar();
     }
