@@ -30,6 +30,9 @@ std::unique_ptr<IVentanaPrincipal> crearVentanaPrincipal(App& app)
         app.gobjRegistro.reset();
         app.gobjDuzediv.reset();
     };
+    contexto.crearAcciones = [&app](IVentanaAcciones& ventana) {
+        return std::make_shared<cIActionMenus>(app, &ventana);
+    };
     return std::make_unique<frmPrincipal>(std::move(contexto));
 }
 

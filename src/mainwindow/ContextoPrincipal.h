@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 
 namespace PVAPI {
 struct cInfoConfiguracion;
@@ -12,6 +13,9 @@ namespace addins {
 class cContabilidad;
 }
 struct denDuzediv;
+class cIActionMenus;
+class IAccionesRegistro;
+class IVentanaAcciones;
 
 // What the main window is given by the program entry: the shared
 // configuration object and the data environment (both live longer than the
@@ -31,4 +35,10 @@ struct ContextoPrincipal {
     // Run last at unload: lets the owner release the shared service object
     // and the add-in objects while the window goes.
     std::function<void()> liberarObjetos;
+    // Makes the window's one action object (`objActionMenus`) for the
+    // window, on first use. Without it a record command raises error 91.
+    std::function<std::shared_ptr<cIActionMenus>(IVentanaAcciones&)> crearAcciones;
+    // Replaces the action object as what the record commands call (tests
+    // record the calls); null: the action object.
+    std::shared_ptr<IAccionesRegistro> accionesRegistro;
 };

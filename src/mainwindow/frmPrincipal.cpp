@@ -4,6 +4,7 @@
 #include "core/IntentarPaso.h"
 #include "core/cConstante.h"
 #include "core/denDuzediv.h"
+#include "mainwindow/AccionesMenus.h"
 #include "mainwindow/BandaSeparador.h"
 #include "mainwindow/CargaConfiguracion.h"
 #include "mainwindow/EstadoVentana.h"
@@ -134,9 +135,56 @@ frmPrincipal::~frmPrincipal()
 
 cIPrincipal& frmPrincipal::mobjPrincipal()
 {
-    if (!m_principal)
+    if (!m_principal) {
         m_principal = std::make_unique<cIPrincipal>(&m_estado.gcolNodo, m_ctx.rutaImagenes);
+        if (m_ctx.crearAcciones)
+            m_principal->EstablecerFabricaAcciones([this] { return m_ctx.crearAcciones(*this); });
+    }
     return *m_principal;
+}
+
+// ------------------------------------------------------- record commands
+
+void frmPrincipal::Habilitar(bool blnHabilitada) { setEnabled(blnHabilitada); }
+
+void frmPrincipal::TraerAlFrente()
+{
+    raise();
+    activateWindow();
+}
+
+void frmPrincipal::LiberarBloqueoEmpresa()
+{
+    if (m_bloqueos)
+        m_bloqueos->LiberarBloqueos();
+}
+
+bool frmPrincipal::ListaVisible() const { return !msgPrincipal->isHidden(); }
+
+bool frmPrincipal::EstructuraVisible() const { return !trvConta->isHidden(); }
+
+int frmPrincipal::FilaActual() const { return msgPrincipal->CurrentRow(); }
+
+QString frmPrincipal::ClaveFila(int fila) const
+{
+    return fila >= 0 && fila < msgPrincipal->RowCount() ? msgPrincipal->RowKey(fila) : QString();
+}
+
+int frmPrincipal::NumeroFilas() const { return msgPrincipal->RowCount(); }
+
+void frmPrincipal::ActualizarLista()
+{
+    if (m_lista)
+        m_lista->mnuVerActualizarLista_Click();
+}
+
+IAccionesRegistro& frmPrincipal::Acciones()
+{
+    if (!m_acciones)
+        m_acciones = m_ctx.accionesRegistro ? m_ctx.accionesRegistro : std::make_shared<AccionesMenus>([this]() -> cIActionMenus& {
+            return mobjPrincipal().objActionMenus();
+        });
+    return *m_acciones;
 }
 
 // ---------------------------------------------------------------- commands
@@ -161,6 +209,7 @@ void frmPrincipal::RegistrarComandos()
     m_comandos.Registrar(QStringLiteral("mnuVerBarraEstado"), [this] { mnuVerBarraEstado_Click(); });
     m_comandos.Registrar(QStringLiteral("mnuVerBarraHerramientas"), [this] { mnuVerBarraHerramientas_Click(); });
     m_comandos.Registrar(QStringLiteral("mnuArchivoSalir"), [this] { mnuArchivoSalir_Click(); });
+    RegistrarComandosRegistro(m_comandos, *this);
 }
 
 void frmPrincipal::ConectarComandos()

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "actions/IVentanaAcciones.h"
 #include "core/AjustesUsuario.h"
 #include "core/EstadoPrincipal.h"
 #include "core/IEmpresaPrincipal.h"
 #include "core/IVentanaPrincipal.h"
 #include "core/RegistroComandos.h"
+#include "mainwindow/ComandosRegistro.h"
 #include "mainwindow/ContextoPrincipal.h"
 #include "mainwindow/DisposicionPrincipal.h"
 #include "mainwindow/RegistroMenus.h"
@@ -53,7 +55,11 @@ class NvList;
 // (node model, selected node, company) is one value it owns (Estado()); the
 // controls are its own, reached by the rest of the program only through the
 // narrow interfaces (IVentanaLista, IEmpresaPrincipal, IVentanaPrincipal).
-class frmPrincipal : public QMainWindow, public IVentanaPrincipal, public IEmpresaPrincipal {
+class frmPrincipal : public QMainWindow,
+                     public IVentanaPrincipal,
+                     public IEmpresaPrincipal,
+                     public IVentanaAcciones,
+                     public IVentanaComandosRegistro {
     Q_OBJECT
 
 public:
@@ -64,7 +70,8 @@ public:
     void Mostrar() override;
     IEmpresaPrincipal* Empresa() override;
 
-    // IEmpresaPrincipal: the tree's nodes in index order (loads the window).
+    // IEmpresaPrincipal and IVentanaAcciones: the tree's nodes in index
+    // order (loads the window).
     int ContarNodos() override;
     QString TextoNodo(int indice) override;
     void CambiarTextoNodo(int indice, const QString& texto) override;
@@ -97,8 +104,23 @@ public:
 
     // The window's state, lent by reference to the record list and the
     // features.
-    EstadoPrincipal& Estado() { return m_estado; }
+    EstadoPrincipal& Estado() override { return m_estado; }
     const EstadoPrincipal& Estado() const { return m_estado; }
+
+    // IVentanaAcciones.
+    void Habilitar(bool blnHabilitada) override;
+    void TraerAlFrente() override;
+    void LiberarBloqueoEmpresa() override;
+
+    // IVentanaComandosRegistro: the record commands' view of the panes, the
+    // record list and the action object.
+    bool ListaVisible() const override;
+    bool EstructuraVisible() const override;
+    int FilaActual() const override;
+    QString ClaveFila(int fila) const override;
+    int NumeroFilas() const override;
+    void ActualizarLista() override;
+    IAccionesRegistro& Acciones() override;
 
     // Every command of the window by control name. Features replace the
     // entries they carry out.
@@ -119,7 +141,7 @@ public:
     // parish connection.
     PanelAgenda* Agenda() const { return m_agenda; }
     // The one report control every print of the program drives.
-    PVAPI::IControlInforme& crptInformes();
+    PVAPI::IControlInforme& crptInformes() override;
 
 protected:
     bool event(QEvent* event) override;
@@ -171,6 +193,8 @@ private:
     RegistroMenus m_menus;
     RegistroComandos m_comandos;
     std::unique_ptr<cIPrincipal> m_principal;
+    // What the record commands call: the context's, or the action object.
+    std::shared_ptr<IAccionesRegistro> m_acciones;
     std::unique_ptr<PVAPI::cProcesarBloqueos> m_bloqueos;
     std::unique_ptr<VentanaListaPrincipal> m_ventanaLista;
     std::unique_ptr<cListaPrincipal> m_lista;

@@ -5,6 +5,7 @@
 #include "mainwindow/Controles.h"
 #include "mainwindow/VentanaPrueba.h"
 
+#include "core/RegistroComandos.h"
 #include "navigation/ArbolNodos.h"
 #include "navigation/BarraBotones.h"
 #include "platform/ui/AvisoNoDisponible.h"
@@ -113,8 +114,9 @@ TEST_F(ComandosPrincipal, EveryControlRunsItsOwnEntry)
 }
 
 // The commands built so far, each with what it does in the window showing
-// the list of 60 banks; every other control says that its function is not
-// available in this installation. No click is silent.
+// the list of 60 banks (the record commands reach the record actions); every
+// other control says that its function is not available in this
+// installation. No click is silent.
 TEST_F(ComandosPrincipal, EveryCommandRunsOrSaysItIsNotAvailable)
 {
     for (int i = 1; i <= 60; ++i)
@@ -154,6 +156,13 @@ TEST_F(ComandosPrincipal, EveryCommandRunsOrSaysItIsNotAvailable)
         {"mnuArchivoSalir", {{}, [&] { EXPECT_EQ(liberaciones, 1) << "the window unloaded"; }}},
     };
 
+    // The record commands, as they register themselves, and the toolbar's
+    // buttons that run File > New, Delete and Properties.
+    RegistroComandos registro;
+    VentanaFalsa falsa;
+    RegistrarComandosRegistro(registro, falsa);
+    const QStringList deRegistro = registro.Nombres() + QStringList{"Nuevo", "Eliminar", "Propiedades"};
+
     // Exit goes last: it closes the window.
     QStringList nombres = v.Comandos().Nombres();
     ASSERT_TRUE(nombres.removeOne(QStringLiteral("mnuArchivoSalir")));
@@ -171,6 +180,11 @@ TEST_F(ComandosPrincipal, EveryCommandRunsOrSaysItIsNotAvailable)
             EXPECT_EQ(testsupport::scriptedUi().messages().size(), mensajes) << "a built command shows no message";
             continue;
         }
+        if (deRegistro.contains(nombre)) {
+            Activar(nombre);
+            EXPECT_EQ(testsupport::scriptedUi().messages().size(), mensajes) << "a record command shows no message";
+            continue;
+        }
         testsupport::scriptedUi().queueAnswer(ui::vbOK);
         Activar(nombre);
         ASSERT_EQ(testsupport::scriptedUi().messages().size(), mensajes + 1);
@@ -179,7 +193,36 @@ TEST_F(ComandosPrincipal, EveryCommandRunsOrSaysItIsNotAvailable)
         EXPECT_EQ(mensaje.icon, ui::vbExclamation);
         ++noDisponibles;
     }
-    EXPECT_EQ(noDisponibles, nombres.size() - construidos.size());
+    EXPECT_EQ(noDisponibles, nombres.size() - construidos.size() - deRegistro.size());
+    // The bank list's New, from the menu, the toolbar and the context menu.
+    EXPECT_GE(acciones->llamadas.count(QStringLiteral("Nuevo(Bancos|Banco)")), 1)
+        << acciones->llamadas.join(u' ').toStdString();
+    EXPECT_GE(acciones->llamadas.count(QStringLiteral("Nuevo(Bancos|)")), 1);
+    EXPECT_TRUE(informes.isEmpty()) << informes.join(u'\n').toStdString();
+}
+
+// The selected row of the bank list is the record the record commands act
+// on: the toolbar's Properties and the context menu's Delete, each followed
+// by a reload of the list.
+TEST_F(ComandosPrincipal, RecordCommandsActOnTheSelectedRow)
+{
+    for (const char* nombre : {"Banco A", "Banco B"})
+        den.conLocal.Exec(QStringLiteral("INSERT INTO Banco (Codigo, Nombre) VALUES ('0001', ?)"),
+                          {QString::fromLatin1(nombre)});
+    const qint64 segundo = den.conLocal.Query(QStringLiteral("SELECT MAX(IDBanco) FROM Banco"), {}).value(0).toInt64();
+    frmPrincipal& v = Cargada();
+    v.Mostrar();
+    Arbol().setCurrentItem(Arbol().PorClave(QStringLiteral("c2")));
+    emit Arbol().itemClicked(Arbol().PorClave(QStringLiteral("c2")), 0);
+    ASSERT_EQ(Lista().RowCount(), 2);
+
+    for (const char* control : {"Propiedades", "mnuSecundarioEliminar"}) {
+        Lista().SetCurrentRow(1);
+        Activar(QString::fromLatin1(control));
+        EXPECT_EQ(Lista().RowCount(), 2) << control << ": the list was reloaded";
+    }
+    EXPECT_EQ(acciones->llamadas, (QStringList{QStringLiteral("Editar(Bancos|%1|Banco)").arg(segundo),
+                                               QStringLiteral("Eliminar(Bancos|%1|)").arg(segundo)}));
     EXPECT_TRUE(informes.isEmpty()) << informes.join(u'\n').toStdString();
 }
 

@@ -42,6 +42,7 @@ frmPrincipal& VentanaPrueba::Ventana(long edicion)
     ctx.helpPath = carpeta.path() + QStringLiteral("/Duzediv.chm");
     ctx.edicion = edicion;
     ctx.liberarObjetos = [this] { ++liberaciones; };
+    ctx.accionesRegistro = acciones;
     ventana = std::make_unique<frmPrincipal>(ctx);
     return *ventana;
 }

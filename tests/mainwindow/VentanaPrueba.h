@@ -2,6 +2,8 @@
 
 #include "mainwindow/frmPrincipal.h"
 
+#include "mainwindow/AccionesGrabadas.h"
+
 #include "fixtures/TempProgramFolder.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
 #include "core/denDuzediv.h"
@@ -14,7 +16,8 @@ class ArbolNodos;
 
 // A program folder with its databases open, the shared configuration with
 // every add-in present, and a main window made on demand. Errors reported
-// through the error reporter are collected in `informes`.
+// through the error reporter are collected in `informes`; the record
+// commands' calls in `acciones`.
 class VentanaPrueba : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -39,4 +42,5 @@ protected:
     std::unique_ptr<frmPrincipal> ventana;
     QStringList informes;
     int liberaciones = 0;
+    std::shared_ptr<AccionesGrabadas> acciones = std::make_shared<AccionesGrabadas>();
 };

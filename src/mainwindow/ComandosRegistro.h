@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+class RegistroComandos;
+struct EstadoPrincipal;
+
+// The record actions the window's record commands call, with the
+// arguments of cIActionMenus (by reference where the action may change
+// them). AccionesMenus forwards them to the window's one action object;
+// tests record them.
+class IAccionesRegistro {
+public:
+    virtual ~IAccionesRegistro() = default;
+
+    virtual void Nuevo(QString& strTextSelect, QString& strTextDescription) = 0;
+    virtual void Editar(QString& strTextSelect, qint32& lngID, QString& strTextDescription) = 0;
+    virtual void Eliminar(QString& strTextSelect, qint32& lngID, QString& strTextDescription) = 0;
+
+    virtual void AntiguaPartida(QString& strTextSelect, QString& strTextDescription) = 0;
+    virtual void ImportarSolicitudes(QString& strTextSelect, QString& strTextDescription) = 0;
+    virtual void CerrarLibrosBautismo(QString& strTextSelect, qint32& lngID) = 0;
+    virtual void CerrarLibrosConfirmacion(QString& strTextSelect, qint32& lngID) = 0;
+    virtual void CerrarLibrosMatrimonio(QString& strTextSelect, qint32& lngID) = 0;
+    virtual void CerrarLibrosDefuncion(QString& strTextSelect, qint32& lngID) = 0;
+    virtual void AnularDesanularPartida(qint32& lngID, QString& strTextDescription) = 0;
+    virtual void GenerarDisco(qint32& lngIDRemesa) = 0;
+
+    virtual void ReenviarMensaje(qint32& lngID) = 0;
+    virtual void EnviarRecibirMensajes(qint16 intOperacion) = 0;
+    virtual void ImportarMensaje(qint16 intOperacion) = 0;
+    virtual void ExportarMensaje(qint16 intOperacion, qint32& lngID) = 0;
+    virtual void ConexionServidor() = 0;
+    virtual void AsistenteCuentasCorreo() = 0;
+};
+
+// What the record commands read of the main window: the selected node,
+// which right-hand pane shows, the record list's current row, the list
+// reload and the actions.
+class IVentanaComandosRegistro {
+public:
+    virtual ~IVentanaComandosRegistro() = default;
+
+    // `mstrNombreNodo` and `mstrDescripcionNodo` go to the actions by
+    // reference: an action receives the window's own members.
+    virtual EstadoPrincipal& Estado() = 0;
+
+    // The record list `msgPrincipal` and the accounting structure tree
+    // `trvConta`, by their own visibility flags.
+    virtual bool ListaVisible() const = 0;
+    virtual bool EstructuraVisible() const = 0;
+
+    // The list's current row (-1: none), the key of a row ("" outside the
+    // rows) and the number of rows.
+    virtual int FilaActual() const = 0;
+    virtual QString ClaveFila(int fila) const = 0;
+    virtual int NumeroFilas() const = 0;
+
+    // `mnuVerActualizarLista_Click`.
+    virtual void ActualizarLista() = 0;
+
+    // The window's action object, read again at every call.
+    virtual IAccionesRegistro& Acciones() = 0;
+};
+
+// Registers the commands on records: File > New, Properties and Delete
+// (also the toolbar's buttons and a row's double-click, through them) and
+// the hidden File > New sub-menu; New, Properties, Delete and Generate disk
+// of the general context menu; the record items of the Books, Entries and
+// Requests menus; the Messaging menu. A handler with nothing selected does
+// nothing; the actions ask their own confirmations. Commands of features
+// not built yet (the accounting structure and companies, the printing)
+// keep or get the not-available answer.
+void RegistrarComandosRegistro(RegistroComandos& comandos, IVentanaComandosRegistro& ventana);
