@@ -1,8 +1,10 @@
 #include "NvBancos/BancosSustituto.h"
 
-#include "comun/AvisoNoDisponible.h"
 #include "comun/TablasRegistroBancos.h"
+#include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
+#include "platform/db/Transaction.h"
+#include "platform/vb/VbError.h"
 #include "platform/widgets/DialogoRegistro.h"
 #include "platform/widgets/DialogoRegistroDatos.h"
 #include "platform/widgets/DialogoRegistroEjecutor.h"
@@ -11,11 +13,6 @@
 #include "comun/ModuloDeUnaClase.h"
 
 namespace addins {
-
-void BancosSustituto::NoDisponible(const char* funcion)
-{
-    AvisoNoDisponible(QStringLiteral("NvBancos"), QString::fromLatin1(funcion));
-}
 
 void BancosSustituto::NuevoBanco(db::Connection& conLocal, const QString&)
 {
@@ -43,9 +40,27 @@ void BancosSustituto::EditaBanco(db::Connection& conLocal, qint32& lngID, const 
     blnCambiado = widgets::DialogoRegistro::Editar(conLocal, banco);
 }
 
-void BancosSustituto::EliminaBanco(db::Connection&, qint32&, const QString&)
+// Asks nothing: the program has asked, and calls it inside its own
+// transaction once everything else that depended on the bank is gone. A
+// branch that an account or a presenter still uses stops it with an error
+// (the caller rolls back), so no account or presenter is ever left without
+// its branch.
+void BancosSustituto::EliminaBanco(db::Connection& conLocal, qint32& lngID, const QString&)
 {
-    NoDisponible("EliminaBanco");
+    db::Transaction transaccion(conLocal);
+    db::Recordset usadas = conLocal.Query(
+        QStringLiteral("SELECT Sucursal.Codigo FROM Sucursal WHERE Sucursal.CodBanco = ? AND "
+                       "(EXISTS (SELECT * FROM Cuenta WHERE Cuenta.CodSucursal = Sucursal.IDSucursal) OR "
+                       "EXISTS (SELECT * FROM Presentador WHERE Presentador.CodSucursal = Sucursal.IDSucursal)) "
+                       "ORDER BY Sucursal.Codigo"),
+        {lngID});
+    if (!usadas.isEOF())
+        throw vb::VbError(3200, QStringLiteral("No se puede eliminar el banco: su sucursal %1 tiene cuentas o la usa un "
+                                               "presentador.")
+                                    .arg(usadas.value(0).toString()));
+    conLocal.Exec(QStringLiteral("DELETE FROM Sucursal WHERE CodBanco = ?"), {lngID});
+    conLocal.Exec(QStringLiteral("DELETE FROM Banco WHERE IDBanco = ?"), {lngID});
+    transaccion.Commit();
 }
 
 } // namespace addins

@@ -2,11 +2,13 @@
 
 #include "startup/IAccionesSetup.h"
 
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 
 class App;
 class IVentanaAcciones;
+struct FilaAccion;
 
 // Every command on a record kind. The record kind is the caption of the
 // selected navigation node (`strTextSelect`), compared exactly with the node
@@ -70,7 +72,23 @@ public:
     void ConexionServidor();
     void AsistenteCuentasCorreo();
 
+    // Removes an institution with its donations side only (accounts and
+    // account links, presenter links, receipts, donations, remittance
+    // totals, donors left without type), after its own question; refused
+    // while mail operations of the institution are unfinished, or while it
+    // has books, entries, activities or census members. No command calls it:
+    // Delete on an institution opens the removal dialog, which takes all.
+    void EliminaInstitucion(qint32& lngCodInstitucion);
+
 private:
+    // Delete on a bank: refused while institutions, donors or presenters
+    // use it; otherwise, after the question, the bank goes with its
+    // accounts and everything that depends on them, all or nothing.
+    void DeleteBanco(qint32& lngIDBanco);
+
+    // The Delete command's dispatch table (its rows reach DeleteBanco).
+    static const QList<FilaAccion>& TablaEliminar();
+
     // The main window; VB error 91 for the start-up's object, which has none.
     IVentanaAcciones& Ventana() const;
 

@@ -3,18 +3,24 @@
 #include "actions/VentanaDeshabilitada.h"
 #include "actions/cIActionMenus.h"
 
-#include "platform/ui/AvisoNoDisponible.h"
+#include "dialogs/frmEliminaInstitucion.h"
+#include "platform/widgets/DialogoRegistroEjecutor.h"
+
+#include <QApplication>
 
 namespace {
 
 using D = DuenoAccion;
 using M = MarcoAccion;
 
-// A bank and an institution are removed with everything that depends on
-// them, by commands that are not part of this installation yet.
-void EliminacionNoDisponible(ArgumentosAccion&)
+// The institution removal dialog is the whole command: it asks, removes
+// and closes; the window stays enabled, the dialog being modal.
+void MostrarEliminaInstitucion(ArgumentosAccion& a)
 {
-    ui::AvisoNoDisponible();
+    frmEliminaInstitucion forma(a.conLocal(), a.conContabilidad(), QApplication::activeWindow());
+    forma.mlngID = a.lngID;
+    forma.Form_Load();
+    widgets::DialogoRegistroEjecutor::Ejecutar(forma);
 }
 
 // The window is enabled again before the tree and the node model change.
@@ -30,7 +36,9 @@ void EliminarEmpresa(ArgumentosAccion& a)
         EmpresaSeleccionada::Quitar(a.ventana, a.conLocal(), lngIDEmpresa);
 }
 
-const TablaAcciones& TablaEliminar()
+} // namespace
+
+const TablaAcciones& cIActionMenus::TablaEliminar()
 {
     static const TablaAcciones tabla = {
         {&CcNodos::SOLICITUDES, D::GestPar, M::EsperaDeshabilitada,
@@ -45,10 +53,14 @@ const TablaAcciones& TablaEliminar()
          [](ArgumentosAccion& a) {
              a.GestPar().EliminarLibro(a.conLocal(), a.lngID, a.info(), a.strTextDescription);
          }},
-        {&CcNodos::BANCO, D::Programa, M::Espera, EliminacionNoDisponible},
+        {&CcNodos::BANCO, D::Bancos, M::EsperaDeshabilitada,
+         [](ArgumentosAccion& a) {
+             qint32 lngIDBanco = a.lngID;
+             cIActionMenus(a.app, &a.ventana).DeleteBanco(lngIDBanco);
+         }},
         {&CcNodos::CARITATIVO, D::Vodidazaz, M::EsperaDeshabilitada,
          [](ArgumentosAccion& a) { a.Vodidazaz().EliminaDonante(a.conLocal(), a.lngID, a.info()); }},
-        {&CcNodos::INSTITUCION, D::Programa, M::Espera, EliminacionNoDisponible},
+        {&CcNodos::INSTITUCION, D::Programa, M::Espera, MostrarEliminaInstitucion},
         {&CcNodos::PRESENTADOR, D::Vodidazaz, M::EsperaDeshabilitada,
          [](ArgumentosAccion& a) { a.Vodidazaz().EliminaPresentador(a.conLocal(), a.lngID, a.info()); }},
         {&CcNodos::TIPODONATIVO, D::Vodidazaz, M::EsperaDeshabilitada,
@@ -107,8 +119,6 @@ const TablaAcciones& TablaEliminar()
     };
     return tabla;
 }
-
-} // namespace
 
 void cIActionMenus::Eliminar(QString& strTextSelect, qint32& lngID, QString& strTextDescription)
 {

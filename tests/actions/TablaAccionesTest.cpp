@@ -313,13 +313,11 @@ const QList<Caso>& Casos()
                  .WillOnce(InvokeWithoutArgs(s));
          },
          ui::vbHourglass, kD},
-        {Accion::Eliminar, "Bancos", nullptr},
         {Accion::Eliminar, "Donantes",
          [](F& f, S s) {
              EXPECT_CALL(*f.vodidazaz, EliminaDonante(conLocal(f), id(f), info(f))).WillOnce(InvokeWithoutArgs(s));
          },
          ui::vbHourglass, kD},
-        {Accion::Eliminar, "Instituciones", nullptr},
         {Accion::Eliminar, "Presentadores",
          [](F& f, S s) {
              EXPECT_CALL(*f.vodidazaz, EliminaPresentador(conLocal(f), id(f), info(f)))

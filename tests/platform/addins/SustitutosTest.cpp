@@ -113,8 +113,7 @@ TEST_F(SustitutosTest, MessagesGoToTheUiTheProgramHasAtTheTimeOfTheCall)
     otra.queueAnswer(ui::vbOK);
     ui::SetCurrent(&otra);
 
-    qint32 banco = 3;
-    bancos->EliminaBanco(conLocal, banco, "Norvia Parvanta 2000");
+    mensajeria->AsistenteCuentasCorreo(conLocal);
     ui::SetCurrent(&scriptedUi());
 
     EXPECT_EQ(otra.messages().size(), 1);
@@ -201,11 +200,6 @@ const NoDisponible kNoDisponibles[] = {
      }},
     {"PVMensajeria", "EnviarRecibirMensajes",
      [](SustitutosTest& t) { t.mensajeria->EnviarRecibirMensajes(t.conLocal, 1); }},
-    {"NvBancos", "EliminaBanco",
-     [](SustitutosTest& t) {
-         qint32 id = 3;
-         t.bancos->EliminaBanco(t.conLocal, id, "Norvia");
-     }},
     {"NvContabilidad", "NuevaEmpresa",
      [](SustitutosTest& t) {
          qint32 nueva = 7;
