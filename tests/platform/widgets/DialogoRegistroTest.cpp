@@ -11,10 +11,12 @@
 #include "support/TestEnvironment.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -518,3 +520,21 @@ TEST_F(DialogoRegistroTest, TheUserIsAskedWithTheNormalPointerAndTheCallersComes
 }
 
 } // namespace
+
+namespace {
+
+void EjecutarSinRespuesta()
+{
+    QDialog dialogo;
+    dialogo.setWindowTitle(QStringLiteral("Banco"));
+    widgets::DialogoRegistroEjecutor::Ejecutar(dialogo);
+}
+
+} // namespace
+
+// A record dialog that no test answers fails its test and closes at once,
+// instead of holding the whole run until the timeout.
+TEST(DialogoSinRespuesta, FailsTheTestInsteadOfWaiting)
+{
+    EXPECT_NONFATAL_FAILURE(EjecutarSinRespuesta(), "A dialog waited for the user: QDialog \"Banco\"");
+}
