@@ -37,3 +37,6 @@ void AccionesMenus::ImportarMensaje(qint16 op) { m_objActionMenus().ImportarMens
 void AccionesMenus::ExportarMensaje(qint16 op, qint32& id) { m_objActionMenus().ExportarMensaje(op, id); }
 void AccionesMenus::ConexionServidor() { m_objActionMenus().ConexionServidor(); }
 void AccionesMenus::AsistenteCuentasCorreo() { m_objActionMenus().AsistenteCuentasCorreo(); }
+void AccionesMenus::GenerarCertificado() { m_objActionMenus().GenerarCertificado(); }
+void AccionesMenus::ExportarTotales() { m_objActionMenus().ExportarTotales(); }
+void AccionesMenus::ModeloHacienda() { m_objActionMenus().ModeloHacienda(); }

@@ -25,6 +25,9 @@ public:
     void CerrarLibrosDefuncion(QString& strTextSelect, qint32& lngID) override;
     void AnularDesanularPartida(qint32& lngID, QString& strTextDescription) override;
     void GenerarDisco(qint32& lngIDRemesa) override;
+    void GenerarCertificado() override;
+    void ExportarTotales() override;
+    void ModeloHacienda() override;
     void ReenviarMensaje(qint32& lngID) override;
     void EnviarRecibirMensajes(qint16 intOperacion) override;
     void ImportarMensaje(qint16 intOperacion) override;

@@ -139,11 +139,29 @@ ComandoRegistro NuevoFijo(const char* control, const char* caption, const char* 
     return NuevoFijo(control, [caption] { return QString::fromLatin1(caption); }, clase);
 }
 
+// Captions of CcNodos read at each call.
+std::function<QString()> Nodo(QString (CcNodos::*miembro)() const)
+{
+    return [miembro] { return (CcNodos().*miembro)(); };
+}
+
+// The Generate menu: a remittance and cash receipts are New on their fixed
+// kinds, whatever node is selected; the list of the selected node is
+// reloaded after what creates records.
+std::vector<ComandoRegistro> MenuGenerar()
+{
+    return {
+        NuevoFijo("mnuGenerarRemesa", Nodo(&CcNodos::REMESA), ""),
+        NuevoFijo("mnuGenerarReciboCaja", Nodo(&CcNodos::RECIBOS), ""),
+        {"mnuGenerarNumerosCertificado", false, true, [](V& v, qint32&) { v.Acciones().GenerarCertificado(); }},
+        {"mnuGenerarTotalesDiocesis", false, false, [](V& v, qint32&) { v.Acciones().ExportarTotales(); }},
+        {"mnuGenerarModeloHacienda", false, false, [](V& v, qint32&) { v.Acciones().ModeloHacienda(); }},
+    };
+}
+
 std::vector<ComandoRegistro> SubmenuNuevo()
 {
-    const auto nodo = [](QString (CcNodos::*miembro)() const) {
-        return [miembro] { return (CcNodos().*miembro)(); };
-    };
+    const auto nodo = Nodo;
     return {
         NuevoFijo("mnuArchivoNuevoRecibosCaja", nodo(&CcNodos::RECIBOS), ""),
         NuevoFijo("mnuArchivoNuevoRemesa", nodo(&CcNodos::REMESA), ""),
@@ -254,7 +272,7 @@ void RegistrarComandosRegistro(RegistroComandos& comandos, IVentanaComandosRegis
     comandos.Registrar(QStringLiteral("mnuArchivoPropiedades"), [v] { ArchivoPropiedades(*v); });
     comandos.Registrar(QStringLiteral("mnuArchivoEliminar"), [v] { ArchivoEliminar(*v); });
     comandos.Registrar(QStringLiteral("mnuSecundarioNuevo"), [v] { SecundarioNuevo(*v); });
-    for (const auto& tabla : {SubmenuNuevo(), MenusLibros(), MenusSecundarioYMensajeria()}) {
+    for (const auto& tabla : {SubmenuNuevo(), MenusLibros(), MenusSecundarioYMensajeria(), MenuGenerar()}) {
         for (const ComandoRegistro& c : tabla)
             comandos.Registrar(QString::fromLatin1(c.control), [v, c] { Ejecutar(*v, c); });
     }

@@ -26,6 +26,9 @@ public:
     virtual void CerrarLibrosDefuncion(QString& strTextSelect, qint32& lngID) = 0;
     virtual void AnularDesanularPartida(qint32& lngID, QString& strTextDescription) = 0;
     virtual void GenerarDisco(qint32& lngIDRemesa) = 0;
+    virtual void GenerarCertificado() = 0;
+    virtual void ExportarTotales() = 0;
+    virtual void ModeloHacienda() = 0;
 
     virtual void ReenviarMensaje(qint32& lngID) = 0;
     virtual void EnviarRecibirMensajes(qint16 intOperacion) = 0;
@@ -68,7 +71,8 @@ public:
 // (also the toolbar's buttons and a row's double-click, through them) and
 // the hidden File > New sub-menu; New, Properties, Delete and Generate disk
 // of the general context menu; the record items of the Books, Entries and
-// Requests menus; the Messaging menu. A handler with nothing selected does
+// Requests menus; the Messaging menu; the Generate menu. A handler with
+// nothing selected does
 // nothing; the actions ask their own confirmations. Commands of features
 // not built yet (the accounting structure and companies, the printing)
 // keep or get the not-available answer.

@@ -77,7 +77,9 @@ EntradasAusentes EntradasDeAusentes(const PVAPI::cInfoConfiguracion& info)
         ausentes.menus << QStringLiteral("mnuGenerar") << QStringLiteral("mnuArchivoNuevoCaritativo")
                        << QStringLiteral("mnuArchivoNuevoPresentador") << QStringLiteral("mnuArchivoNuevoRecibosCaja")
                        << QStringLiteral("mnuArchivoNuevoRemesa") << QStringLiteral("mnuArchivoNuevoTiposDonativo")
-                       << QStringLiteral("mnuArchivoNuevoSeparador2");
+                       << QStringLiteral("mnuArchivoNuevoSeparador2")
+                       // The deductions are the donations add-in's too.
+                       << QStringLiteral("mnuHerramientasMod182") << QStringLiteral("mnuHerramientasNulo2");
         ausentes.desplegable << 1 << 2 << 3 << 4 << 5 << 7;
     }
     if (!info.BancosDLL) {

@@ -5,6 +5,7 @@
 #include "core/cConstante.h"
 #include "core/denDuzediv.h"
 #include "mainwindow/AccionesMenus.h"
+#include "mainwindow/ComandosVentana.h"
 #include "mainwindow/BandaSeparador.h"
 #include "mainwindow/CargaConfiguracion.h"
 #include "mainwindow/EstadoVentana.h"
@@ -209,6 +210,15 @@ void frmPrincipal::RegistrarComandos()
     m_comandos.Registrar(QStringLiteral("mnuVerBarraEstado"), [this] { mnuVerBarraEstado_Click(); });
     m_comandos.Registrar(QStringLiteral("mnuVerBarraHerramientas"), [this] { mnuVerBarraHerramientas_Click(); });
     m_comandos.Registrar(QStringLiteral("mnuArchivoSalir"), [this] { mnuArchivoSalir_Click(); });
+    m_comandos.Registrar(QStringLiteral("mnuArchivoConfigurarImpresora"),
+                         [this] { ComandosVentana::ConfigurarImpresora(this); });
+    m_comandos.Registrar(QStringLiteral("mnuAyudaWebPrincipal"),
+                         [] { ComandosVentana::AbrirPaginaWeb(ComandosVentana::PaginaPrincipal()); });
+    m_comandos.Registrar(QStringLiteral("mnuAyudaORBE"),
+                         [] { ComandosVentana::AbrirPaginaWeb(ComandosVentana::PaginaOrbe()); });
+    m_comandos.Registrar(QStringLiteral("mnuHerrMod182CambiarDeduciones"), [this] {
+        ComandosVentana::CambiarDeduccionComAut(m_ctx.den->conLocal, *m_ctx.gobjInfoConfig);
+    });
     RegistrarComandosRegistro(m_comandos, *this);
 }
 
@@ -221,9 +231,10 @@ void frmPrincipal::ConectarComandos()
     }
     connect(tbPrincipal, &BarraBotones::ButtonClick, this,
             [this](const QString& clave) { EjecutarComando("tbPrincipal_ButtonClick", clave); });
-    // Every entry of the New button's list runs the context menu's New.
-    connect(tbPrincipal, &BarraBotones::ButtonMenuClick, this, [this] {
-        EjecutarComando("tbPrincipal_ButtonMenuClick", QStringLiteral("mnuSecundarioNuevo"));
+    // Each entry of the New button's list runs the File > New item of its
+    // kind, named in the entry itself.
+    connect(tbPrincipal, &BarraBotones::ButtonMenuClick, this, [this](int posicion, int indice) {
+        EjecutarComando("tbPrincipal_ButtonMenuClick", tbPrincipal->Entrada(posicion, indice)->data().toString());
     });
 }
 
@@ -309,9 +320,21 @@ void frmPrincipal::CrearBarraHerramientas()
     tbPrincipal->AnadirBoton(QStringLiteral("lastReg"), QStringLiteral("Página última"));
     tbPrincipal->AnadirBoton({}, {}, E::Separador);
     tbPrincipal->AnadirBoton(QStringLiteral("Filtro"), QStringLiteral("Buscar en los registros"));
-    for (const char* entrada : {"Recibo por Caja", "Remesa", "-", "Donante", "Tipo de Donativo", "Banco", "Presentador",
-                                "Institucion"})
-        tbPrincipal->AnadirEntrada(1, QString::fromUtf8(entrada));
+    static const std::pair<const char*, const char*> kEntradasNuevo[] = {
+        {"Recibo por Caja", "mnuArchivoNuevoRecibosCaja"},
+        {"Remesa", "mnuArchivoNuevoRemesa"},
+        {"-", ""},
+        {"Donante", "mnuArchivoNuevoCaritativo"},
+        {"Tipo de Donativo", "mnuArchivoNuevoTiposDonativo"},
+        {"Banco", "mnuArchivoNuevoBanco"},
+        {"Presentador", "mnuArchivoNuevoPresentador"},
+        {"Institucion", "mnuArchivoNuevoInstitucion"},
+    };
+    int indice = 0;
+    for (const auto& [texto, comando] : kEntradasNuevo) {
+        tbPrincipal->AnadirEntrada(1, QString::fromUtf8(texto));
+        tbPrincipal->Entrada(1, ++indice)->setData(QString::fromLatin1(comando));
+    }
     tbPrincipal->SetImageList(&imlBotonera);
 }
 

@@ -26,6 +26,9 @@ public:
     void CerrarLibrosDefuncion(QString& s, qint32& id) override { Anotar("CerrarLibrosDefuncion", {s, N(id)}); }
     void AnularDesanularPartida(qint32& id, QString& d) override { Anotar("AnularDesanularPartida", {N(id), d}); }
     void GenerarDisco(qint32& id) override { Anotar("GenerarDisco", {N(id)}); }
+    void GenerarCertificado() override { Anotar("GenerarCertificado", {}); }
+    void ExportarTotales() override { Anotar("ExportarTotales", {}); }
+    void ModeloHacienda() override { Anotar("ModeloHacienda", {}); }
     void ReenviarMensaje(qint32& id) override { Anotar("ReenviarMensaje", {N(id)}); }
     void EnviarRecibirMensajes(qint16 op) override { Anotar("EnviarRecibirMensajes", {N(op)}); }
     void ImportarMensaje(qint16 op) override { Anotar("ImportarMensaje", {N(op)}); }

@@ -5,7 +5,11 @@
 #include "mainwindow/Controles.h"
 #include "mainwindow/VentanaPrueba.h"
 
+#include "addin_doubles/MockVodidazaz.h"
+#include "addin_doubles/RegistroMock.h"
 #include "core/RegistroComandos.h"
+#include "mainwindow/ComandosVentana.h"
+#include "platform/widgets/DialogoRegistroEjecutor.h"
 #include "navigation/ArbolNodos.h"
 #include "navigation/BarraBotones.h"
 #include "platform/ui/AvisoNoDisponible.h"
@@ -15,6 +19,8 @@
 #include "support/TestEnvironment.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QUrl>
 #include <QApplication>
 #include <QMenu>
 #include <QSet>
@@ -105,11 +111,15 @@ TEST_F(ComandosPrincipal, EveryControlRunsItsOwnEntry)
         Activar(nombre);
         EXPECT_EQ(ejecutados, QStringList{nombre});
     }
-    // Every entry of the New button's list is the context menu's New.
-    for (const int entrada : {1, 2, 4, 5, 6, 7, 8}) {
+    // Each entry of the New button's list is the File > New item of its kind.
+    const std::pair<int, const char*> entradas[] = {
+        {1, "mnuArchivoNuevoRecibosCaja"}, {2, "mnuArchivoNuevoRemesa"},      {4, "mnuArchivoNuevoCaritativo"},
+        {5, "mnuArchivoNuevoTiposDonativo"}, {6, "mnuArchivoNuevoBanco"},     {7, "mnuArchivoNuevoPresentador"},
+        {8, "mnuArchivoNuevoInstitucion"}};
+    for (const auto& [entrada, comando] : entradas) {
         ejecutados.clear();
         Barra().Entrada(1, entrada)->trigger();
-        EXPECT_EQ(ejecutados, QStringList{"mnuSecundarioNuevo"}) << entrada;
+        EXPECT_EQ(ejecutados, QStringList{QString::fromLatin1(comando)}) << entrada;
     }
 }
 
@@ -135,6 +145,21 @@ TEST_F(ComandosPrincipal, EveryCommandRunsOrSaysItIsNotAvailable)
             EXPECT_EQ(v.TextoPanel(2), QString::fromLatin1(rango));
         };
     };
+    // Dialogs and web pages are recorded, never shown; the deductions are
+    // changed by a new object of the donations add-in.
+    QStringList dialogos;
+    const auto runner = widgets::DialogoRegistroEjecutor::Establecer([&](QDialog& d) {
+        dialogos << QString::fromLatin1(d.metaObject()->className());
+        return int(QDialog::Rejected);
+    });
+    QStringList paginas;
+    const auto abridor = ComandosVentana::EstablecerAbridorPaginas([&](const QUrl& url) {
+        paginas << url.toString();
+        return true;
+    });
+    dobles::RegistroMock<testing::StrictMock<dobles::MockVodidazaz>> vodidazaz(
+        [](dobles::MockVodidazaz& m) { EXPECT_CALL(m, CambiarDeduccionComAut).Times(1); });
+
     // Run before each command: what it must change is set apart first.
     const auto vaciarLista = [&] { Lista().ClearRows(); };
     struct Construido {
@@ -154,6 +179,10 @@ TEST_F(ComandosPrincipal, EveryCommandRunsOrSaysItIsNotAvailable)
                         EXPECT_EQ(Lista().RowCount(), 60);
                     }}},
         {"mnuArchivoSalir", {{}, [&] { EXPECT_EQ(liberaciones, 1) << "the window unloaded"; }}},
+        {"mnuArchivoConfigurarImpresora", {{}, [&] { EXPECT_EQ(dialogos.takeLast(), "QPrintDialog"); }}},
+        {"mnuAyudaWebPrincipal", {{}, [&] { EXPECT_EQ(paginas.takeLast(), ComandosVentana::PaginaPrincipal()); }}},
+        {"mnuAyudaORBE", {{}, [&] { EXPECT_EQ(paginas.takeLast(), ComandosVentana::PaginaOrbe()); }}},
+        {"mnuHerrMod182CambiarDeduciones", {{}, [&] { EXPECT_EQ(vodidazaz.ObjetosCreados(), 1); }}},
     };
 
     // The record commands, as they register themselves, and the toolbar's
@@ -199,6 +228,8 @@ TEST_F(ComandosPrincipal, EveryCommandRunsOrSaysItIsNotAvailable)
         << acciones->llamadas.join(u' ').toStdString();
     EXPECT_GE(acciones->llamadas.count(QStringLiteral("Nuevo(Bancos|)")), 1);
     EXPECT_TRUE(informes.isEmpty()) << informes.join(u'\n').toStdString();
+    widgets::DialogoRegistroEjecutor::Establecer(runner);
+    ComandosVentana::EstablecerAbridorPaginas(abridor);
 }
 
 // The selected row of the bank list is the record the record commands act

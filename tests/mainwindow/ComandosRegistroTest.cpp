@@ -58,6 +58,12 @@ const Caso kCasos[] = {
     {"mnuMensajeriaExportar", "Enviados", "Enviados", "8", "ExportarMensaje(6|8)", 1},
     {"mnuMensajeriaServidor", "Enviados", "Enviados", nullptr, "ConexionServidor()", 1},
     {"mnuMensajeriaConfig", "Enviados", "Enviados", nullptr, "AsistenteCuentasCorreo()", 0},
+    // Generate: a remittance whatever is selected, then that list reloaded.
+    {"mnuGenerarRemesa", "Libros", "LibrosBautismo", nullptr, "Nuevo(Remesas|)", 1},
+    {"mnuGenerarReciboCaja", "Bancos", "Bancos", nullptr, "Nuevo(Recibos por caja|)", 1},
+    {"mnuGenerarNumerosCertificado", "Donantes", "", nullptr, "GenerarCertificado()", 1},
+    {"mnuGenerarTotalesDiocesis", "Donantes", "", nullptr, "ExportarTotales()", 0},
+    {"mnuGenerarModeloHacienda", "Donantes", "", nullptr, "ModeloHacienda()", 0},
 };
 
 class ComandosRegistroTest : public ::testing::Test {

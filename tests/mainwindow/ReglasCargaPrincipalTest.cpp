@@ -94,7 +94,8 @@ TEST_P(Complementos, NameTheBranchesMenusAndDropDownEntriesToRemove)
 
 const QStringList kMenusVodidazaz = {"mnuGenerar", "mnuArchivoNuevoCaritativo", "mnuArchivoNuevoPresentador",
                                      "mnuArchivoNuevoRecibosCaja", "mnuArchivoNuevoRemesa",
-                                     "mnuArchivoNuevoTiposDonativo", "mnuArchivoNuevoSeparador2"};
+                                     "mnuArchivoNuevoTiposDonativo", "mnuArchivoNuevoSeparador2",
+                                     "mnuHerramientasMod182", "mnuHerramientasNulo2"};
 const QStringList kMenusParroquia = {"mnuArchivoNuevoLibro", "mnuArchivoNuevoPartida", "mnuArchivoNuevoSolicitud",
                                      "mnuArchivoNuevoSeparador3"};
 const QStringList kMenusContabilidad = {"mnuHerramientasContabilidad", "mnuHerramientasNulo1"};
