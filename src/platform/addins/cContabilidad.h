@@ -24,7 +24,9 @@ public:
 
     // Fills `trvConta` with the structure of one kind (1 assets, 2
     // liabilities, 3 debit, 4 credit) of the company, with pictures of
-    // `imlConta`.
+    // `imlConta`. Each node's key is in column 0 under Qt::UserRole, as in
+    // the navigation tree: "e…" for a heading, "c" + `Codigo` for an account
+    // assigned to it; the program reads the keys that way.
     virtual void CargarArbol(db::Connection& conContabilidad, QTreeWidget& trvConta, const ListaImagenes& imlConta,
                              qint16 intTipo, qint32& lngEmpresa) = 0;
 
