@@ -2,16 +2,26 @@
 #include "actions/ImportacionTablas.h"
 #include "actions/cIActionMenus.h"
 
+#include "import/AbrirAsistenteImportar.h"
 #include "platform/addins/HostComplementos.h"
-#include "platform/ui/AvisoNoDisponible.h"
 #include "startup/App.h"
 
-// The import wizard is not part of this installation yet: inside the
-// exclusive access the user is told so.
+#include <QApplication>
+
+// The import wizard, inside the exclusive access.
 void cIActionMenus::ImportarTablas()
 {
     AccesoExclusivoBloqueos acceso;
-    ImportarTablasConAccesoExclusivo(acceso, m_app.den.conLocal, [] { ui::AvisoNoDisponible(); });
+    ImportarTablasConAccesoExclusivo(acceso, m_app.den.conLocal, [this] {
+        ContextoImportar contexto;
+        contexto.conLocal = &m_app.den.conLocal;
+        contexto.objInfoConfig = m_app.gobjInfoConfig.get();
+        contexto.objVodidazaz = m_app.gobjVodidazaz.get();
+        contexto.objGestPar = m_app.gobjGestPar.get();
+        contexto.strAppPath = App::Path();
+        contexto.strHelpFile = m_app.HelpFile;
+        AbrirAsistenteImportar(std::move(contexto), QApplication::activeWindow());
+    });
 }
 
 bool cIActionMenus::SetupVodidazaz()

@@ -4,8 +4,9 @@
 
 #include "actions/AccesoExclusivoBloqueos.h"
 #include "actions/ImportacionTablas.h"
+#include "import/AbrirAsistenteImportar.h"
+#include "import/frmImportar.h"
 #include "platform/locks/LockSession.h"
-#include "platform/ui/AvisoNoDisponible.h"
 #include "platform/vb/VbError.h"
 
 // The import of tables runs only while this workstation is the only user of
@@ -140,15 +141,27 @@ TEST_F(ImportarTablasTest, ConOtroEquipoEnLaCarpetaLaOrdenSeNiega)
     EXPECT_EQ(otroEquipo.send(QStringLiteral("hayentrada")), QStringLiteral("no"));
 }
 
-// Alone in the folder: the wizard is not part of this installation yet,
-// which the user is told inside the exclusive access.
-TEST_F(ImportarTablasTest, SoloEnLaCarpetaElAsistenteNoEstaDisponible)
+// Alone in the folder: the wizard opens on its first page, with the entry
+// lock held, over the program's parish database and add-ins.
+TEST_F(ImportarTablasTest, SoloEnLaCarpetaSeAbreElAsistente)
 {
-    pantalla().queueAnswer(ui::vbOK);
+    QString durante;
+    int pagina = -1;
+    EstablecerEjecutorAsistenteImportar([&](frmImportar& asistente) {
+        asistente.show();
+        pagina = asistente.Asistente().mintPaso;
+        LocksHelperProcess otroEquipo;
+        ASSERT_EQ(otroEquipo.send(QStringLiteral("iniciar ") + carpeta.path()), QStringLiteral("ok"));
+        durante = otroEquipo.send(QStringLiteral("hayentrada"));
+        asistente.Asistente().cmdImportar_Click(1);
+    });
 
     acciones.ImportarTablas();
+    EstablecerEjecutorAsistenteImportar({});
 
-    EXPECT_EQ(pantalla().lastMessage().text, ui::TextoNoDisponible());
+    EXPECT_EQ(pagina, 0);
+    EXPECT_EQ(durante, QStringLiteral("si"));
+    EXPECT_TRUE(pantalla().messages().isEmpty());
     EXPECT_EQ(pantalla().mousePointer(), ui::vbDefault);
 }
 
