@@ -63,7 +63,8 @@ void cIActionMenus::EliminaInstitucion(qint32& lngCodInstitucion)
             Preguntar(EliminacionInstitucion::TextoNoExiste(), ui::vbOKOnly + ui::vbExclamation);
             return;
         }
-        if (institucion.value(0).toBool()) {
+        // An empty flag (older rows) means no mail operation is pending.
+        if (!institucion.value(0).isNull() && institucion.value(0).toBool()) {
             Preguntar(L("¡No puede eliminar esta institución!\rTiene operaciones de cuentas de correo erróneas o "
                         "inacabadas.\rEjecute la opción de 'Conexión con el servidor de Trebola' para corregir "
                         "este error."),
