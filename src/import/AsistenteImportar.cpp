@@ -892,8 +892,11 @@ void AsistenteImportar::TrasvaseDuzediv1()
                                    "archivo ") +
         log + QStringLiteral(" para que pueda revisar los cambios que ha sufrido la base de datos de la versión 2.") +
         kCR + kCR + QStringLiteral("¿ Desea ver ahora el archivo ") + log + QStringLiteral(" ?");
-    if (ui::MsgBox(texto, ui::vbYesNo + ui::vbQuestion) == ui::vbYes)
-        ui::Current().OpenFile(log);
+    const bool abrir = ui::MsgBox(texto, ui::vbYesNo + ui::vbQuestion) == ui::vbYes;
+    // The work is over: no hourglass while the wizard waits for Finalizar.
+    PunteroPredeterminado();
+    if (abrir && !ui::Current().OpenFile(log))
+        Avisar(QStringLiteral("¡No se ha podido abrir el archivo %1!").arg(log));
 }
 
 std::shared_ptr<PVAPI::cInstitucion> AsistenteImportar::InstitucionSeleccionada() const

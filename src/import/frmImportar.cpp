@@ -23,6 +23,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -574,8 +575,14 @@ void frmImportar::AplicarFoco()
     if (m_asistente.foco == m_focoAplicado)
         return;
     m_focoAplicado = m_asistente.foco;
-    if (auto* widget = findChild<QWidget*>(m_asistente.foco))
-        widget->setFocus(Qt::OtherFocusReason);
+    // After the event being handled: a handler of a focus change may not
+    // move the focus while Qt is still moving it.
+    QTimer::singleShot(0, this, [this, nombre = m_asistente.foco] {
+        if (m_asistente.foco != nombre)
+            return;
+        if (auto* widget = findChild<QWidget*>(nombre))
+            widget->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 void frmImportar::showEvent(QShowEvent* event)
