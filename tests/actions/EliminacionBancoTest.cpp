@@ -188,6 +188,30 @@ TEST_F(EliminacionBancoTest, ConSiSeEliminaElBancoConTodoLoQueDependeDeEl)
     EXPECT_TRUE(CuentaLibre());
 }
 
+// The banks stand-in alone never leaves an account or a presenter without
+// its branch: while one is left it refuses with an error and deletes
+// nothing (the program then rolls its own work back).
+TEST_F(EliminacionBancoTest, ElSustitutoNoDejaCuentasNiPresentadoresSinSucursal)
+{
+    ASSERT_TRUE(dobles::InstalarComplementos(carpeta.path(), {"NvBancos"}));
+    app.gobjBancos = addins::CrearObjeto<addins::cBancos>(QString::fromLatin1(addins::cBancos::NombreClase));
+    ASSERT_TRUE(app.gobjBancos);
+    const QStringList antes = Filas();
+    qint32 id = 1;
+
+    EXPECT_THROW(app.gobjBancos->EliminaBanco(app.den.conLocal, id, QStringLiteral("Norvia")), vb::VbError);
+    Ejecutar({"DELETE FROM Cuenta WHERE CodSucursal IN (1, 2)",
+              "INSERT INTO Presentador (IDPresentador, Nombre, CodSucursal) VALUES (400, 'Pilar', 2)"});
+    EXPECT_THROW(app.gobjBancos->EliminaBanco(app.den.conLocal, id, QStringLiteral("Norvia")), vb::VbError);
+    EXPECT_EQ(Columna("SELECT IDSucursal FROM Sucursal ORDER BY IDSucursal"), (QStringList{"1", "2", "3"}));
+    Ejecutar({"DELETE FROM Presentador"});
+    app.gobjBancos->EliminaBanco(app.den.conLocal, id, QStringLiteral("Norvia"));
+    EXPECT_EQ(Columna("SELECT IDSucursal FROM Sucursal"), QStringList{"3"});
+    EXPECT_EQ(Columna("SELECT IDBanco FROM Banco"), QStringList{"2"});
+    EXPECT_TRUE(pantalla().messages().isEmpty());
+    EXPECT_FALSE(antes.isEmpty());
+}
+
 TEST_F(EliminacionBancoTest, ConNoNoCambiaNada)
 {
     const QByteArray huella = Huella();
