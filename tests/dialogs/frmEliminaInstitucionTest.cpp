@@ -72,6 +72,30 @@ TEST_F(frmEliminaInstitucionTest, MuestraLoQueTieneLaInstitucion)
     EXPECT_TRUE(scriptedUi().messages().isEmpty());
 }
 
+// Counts that cannot be read (here those through the person types) are
+// reported once, add no piece, and leave their check boxes enabled.
+TEST_F(frmEliminaInstitucionTest, UnRecuentoQueNoSePuedeLeerSeInformaUnaVez)
+{
+    Sqlite("ALTER TABLE Padron_TipoPersona RENAME TO Padron_TipoPersona_Aparte");
+    scriptedUi().queueAnswer(ui::vbOK);
+
+    Cargar(kA);
+
+    ASSERT_EQ(scriptedUi().messages().size(), 1);
+    EXPECT_EQ(scriptedUi().lastMessage().icon, ui::vbCritical);
+    EXPECT_TRUE(scriptedUi().lastMessage().text.contains(QStringLiteral("Form_Load")));
+    EXPECT_TRUE(scriptedUi().lastMessage().text.contains(QStringLiteral("frmEliminaInstitucion")));
+    EXPECT_EQ(forma.lblEliminar(4)->text(),
+              QStringLiteral("5 donativos. 1 actividades. 1 libros de bautismo con 1 partidas de bautismo. "
+                             "1 libros de confirmación con 1 partidas de confirmación. "
+                             "1 libros de matrimonio con 1 partidas de matrimonio. "
+                             "1 libros de defunción con 1 partidas de defunción. 1 solicitudes. "));
+    EXPECT_TRUE(forma.chkEliminar(0)->isEnabled());
+    EXPECT_TRUE(forma.chkEliminar(1)->isEnabled());
+    EXPECT_EQ(forma.windowTitle(), QStringLiteral("Eliminar la Institución Parroquia San Pedro"));
+    EXPECT_EQ(scriptedUi().mousePointer(), ui::vbDefault);
+}
+
 // A summary longer than its design box (here through a large font): the
 // label grows, everything below moves down and the dialog grows with it.
 TEST_F(frmEliminaInstitucionTest, UnResumenLargoSeVeEnteroAntesDeAceptar)
