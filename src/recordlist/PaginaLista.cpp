@@ -27,18 +27,16 @@ QList<db::Value> Registro(const db::RowBlock& bloque, int r)
     return campos;
 }
 
-// The shown cells joined by tabs, with one blank after the last.
-QString TextoFila(const QList<db::Value>& campos, int columnas)
+// The shown cells, each one whole: a value holding a tab stays in its cell.
+QStringList CeldasFila(const QList<db::Value>& campos, int columnas)
 {
-    QString texto;
-    for (int j = 0; j < columnas; ++j) {
-        if (j >= campos.size())
-            throw vb::VbError(9, QStringLiteral("Subíndice fuera del intervalo"));
-        texto += campos.at(j).toString();
-        texto += u'\t';
-    }
-    texto.chop(1);
-    return texto + u' ';
+    if (columnas > campos.size())
+        throw vb::VbError(9, QStringLiteral("Subíndice fuera del intervalo"));
+    QStringList celdas;
+    celdas.reserve(columnas);
+    for (int j = 0; j < columnas; ++j)
+        celdas.append(campos.at(j).toString());
+    return celdas;
 }
 
 } // namespace
@@ -93,7 +91,7 @@ void PaginaLista::fillGrid(widgets::NvList& msgPrincipal, qint32 lngLimInferior,
         QList<db::Value> campos = Registro(bloque, r);
         FormatoCeldas::Formatear(m_datos.gStrSelItem, campos, ajustes, contarPartidas);
         const double id = campos.last().toDouble();
-        msgPrincipal.AddRow(TextoFila(campos, columnas), vb::CLng(id));
+        msgPrincipal.AddRow(CeldasFila(campos, columnas), vb::CLng(id));
         msgPrincipal.SetRowKey(r, QString::number(qint64(std::trunc(id))));
     }
     // A full page ends where it was asked to; a short one at the last row.

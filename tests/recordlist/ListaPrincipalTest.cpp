@@ -84,6 +84,21 @@ TEST_F(ListaPrincipal, APageHasTheNodesColumnsAndOneRowPerRecord)
     EXPECT_EQ(ventana.TextoPanel(2), QStringLiteral("Registros desde: 1 hasta: 3"));
 }
 
+TEST_F(ListaPrincipal, EveryCharacterOfAValueStaysInItsOwnCell)
+{
+    conLocal.Exec(QStringLiteral("INSERT INTO Institucion (Nombre) VALUES ('Parroquia')"));
+    conLocal.Exec(QStringLiteral("INSERT INTO Padron (Nombre, PrimerApellido, SegundoApellido, DNI, Telefono, "
+                                 "CodInstitucionEmpadronado) VALUES (?, ?, ?, ?, ?, 1)"),
+                  {QStringLiteral("tab\there"), QStringLiteral("Ruiz\t"), QStringLiteral(" \r\n"),
+                   QStringLiteral("\t"), QStringLiteral("948 000 000")});
+    conLocal.Exec(QStringLiteral("INSERT INTO Padron_TipoPersona (CodPadron, CodTipoPersona) VALUES (1, 2)"));
+    Clic(kPadron);
+    ASSERT_EQ(ventana.lista.RowCount(), 1);
+    EXPECT_EQ(Celdas(0), (QStringList {QStringLiteral("Parroquia"), QStringLiteral("tab\there"), QStringLiteral("Ruiz\t"),
+                                       QStringLiteral(" \r\n"), QStringLiteral("\t"), QStringLiteral("948 000 000")}));
+    EXPECT_EQ(ventana.lista.RowKey(0), QStringLiteral("1"));
+}
+
 struct CasoRango {
     int filas;
     qint32 inicio;

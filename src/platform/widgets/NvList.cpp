@@ -88,6 +88,11 @@ void NvList::AddRow(const QString& text, qint32 id)
     m_model->Append(text, id);
 }
 
+void NvList::AddRow(const QStringList& cells, qint32 id)
+{
+    m_model->Append(cells, id);
+}
+
 void NvList::EndFill()
 {
     const QScopedValueRollback filling(m_filling, true);

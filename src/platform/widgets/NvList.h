@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <QtGlobal>
 
@@ -35,6 +36,9 @@ public:
     void ClearRows();
     // Appends a row: cells separated by tabs and one blank after the last.
     void AddRow(const QString& text, qint32 id);
+    // Appends a row given cell by cell: any character of a value (a tab
+    // included) stays in its own cell. Its row text joins the cells as above.
+    void AddRow(const QStringList& cells, qint32 id);
     // Ends a fill: the rows added since become visible.
     void EndFill();
 

@@ -127,6 +127,11 @@ void NvListModel::Append(const QString& text, qint32 id)
     m_pending.append({SplitCells(text), text, id, QString()});
 }
 
+void NvListModel::Append(const QStringList& cells, qint32 id)
+{
+    m_pending.append({cells, cells.join(u'\t') + u' ', id, QString()});
+}
+
 void NvListModel::Flush()
 {
     if (m_pending.isEmpty())

@@ -43,6 +43,7 @@ public:
 
     void Clear();
     void Append(const QString& text, qint32 id);
+    void Append(const QStringList& cells, qint32 id);
     // Hands the pending rows to the views.
     void Flush();
 
