@@ -157,8 +157,11 @@ QString FiltroLista::CondicionBooleana(const QString& fuente, const QString& tex
 QString FiltroLista::PatronContiene(const QString& texto)
 {
     static const QString kComodines = QStringLiteral("*%?_#[");
+    // Escaped as the database receives it: text that UTF-8 cannot hold (a
+    // lone surrogate) turns into "?" there, which must stay literal.
+    const QString enviado = QString::fromUtf8(texto.toUtf8());
     QString patron = QStringLiteral("%");
-    for (const QChar c : texto) {
+    for (const QChar c : enviado) {
         if (kComodines.contains(c))
             patron += u'[' + QString(c) + u']';
         else
