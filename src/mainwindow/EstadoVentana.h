@@ -2,6 +2,8 @@
 
 #include "core/cNodo.h"
 
+#include <QList>
+#include <QRectF>
 #include <QString>
 #include <QtGlobal>
 
@@ -25,7 +27,21 @@ struct ColocacionVentana {
 // non-numeric setting, a negative one) would break the list: they read as 24.
 qint16 FilasPorPagina(const QString& texto);
 
-ColocacionVentana LeerColocacion(const AjustesUsuario& ajustes);
+// The area every screen leaves to windows (without panels and docks), in
+// twips; the primary screen's first.
+QList<QRectF> AreasPantallas();
+
+// A placement that the screens in `areas` show: kept as it is when at least
+// half of the window, in width and in height, lies on one screen's area with
+// its top edge there (allowing the 60 twips the default puts above it);
+// otherwise (a position off every screen, a monitor since unplugged, a
+// window pushed mostly off) no larger than the area of the screen it
+// overlaps most, or of the primary one, and moved wholly inside it. Without
+// screens nothing changes.
+ColocacionVentana AjustarAPantallas(ColocacionVentana c, const QList<QRectF>& areas);
+
+// The saved placement, adjusted to the screens there are.
+ColocacionVentana LeerColocacion(const AjustesUsuario& ajustes, const QList<QRectF>& areas = AreasPantallas());
 
 // What the unload saves besides the column widths (rows 2 to 10).
 struct EstadoGuardado {
@@ -41,7 +57,10 @@ struct EstadoGuardado {
     bool vodidazazEnPesetas = false;
     bool contabilidadEnPesetas = false;
 };
-void GuardarEstado(const AjustesUsuario& ajustes, const EstadoGuardado& estado);
+// The placement is adjusted to the screens first, so a position no screen
+// shows is never saved.
+void GuardarEstado(const AjustesUsuario& ajustes, const EstadoGuardado& estado,
+                   const QList<QRectF>& areas = AreasPantallas());
 
 // Row 1: the width of every column of every node, under its IDCampo digits.
 void GuardarAnchos(const AjustesUsuario& ajustes, const ColeccionNodos& nodos);

@@ -58,6 +58,76 @@ TEST(Colocacion, StoredTextsAreReadAsTheirLeadingNumber)
     EXPECT_EQ(c.splitter, 2500);
 }
 
+// Screens of 1920 x 1080 pixels at 96 DPI, in twips: the primary one and a
+// second one to its right.
+const QRectF kPrimaria(0, 0, 28800, 16200);
+const QRectF kSegunda(28800, 0, 28800, 16200);
+
+struct CasoPantallas {
+    const char* caso;
+    QList<QRectF> areas;
+    double izquierda, arriba, ancho, alto;
+    double izquierdaFinal, arribaFinal, anchoFinal, altoFinal;
+};
+
+class Pantallas : public ::testing::TestWithParam<CasoPantallas> {};
+
+TEST_P(Pantallas, KeepAReachableWindowAndBringBackAnyOther)
+{
+    const CasoPantallas& c = GetParam();
+    ColocacionVentana colocacion;
+    colocacion.izquierda = c.izquierda;
+    colocacion.arriba = c.arriba;
+    colocacion.ancho = c.ancho;
+    colocacion.alto = c.alto;
+    const ColocacionVentana r = AjustarAPantallas(colocacion, c.areas);
+    EXPECT_EQ(r.izquierda, c.izquierdaFinal) << c.caso;
+    EXPECT_EQ(r.arriba, c.arribaFinal) << c.caso;
+    EXPECT_EQ(r.ancho, c.anchoFinal) << c.caso;
+    EXPECT_EQ(r.alto, c.altoFinal) << c.caso;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, Pantallas,
+    ::testing::Values(
+        CasoPantallas {"the default", {kPrimaria}, -60, -60, 12120, 8700, -60, -60, 12120, 8700},
+        CasoPantallas {"far to the left", {kPrimaria}, -99999999999, 1000, 12120, 8700, 0, 1000, 12120, 8700},
+        CasoPantallas {"far below", {kPrimaria}, 1000, 99999999999, 12120, 8700, 1000, 7500, 12120, 8700},
+        CasoPantallas {"on a monitor since unplugged", {kPrimaria}, 30000, 1000, 12000, 9000, 16800, 1000, 12000, 9000},
+        CasoPantallas {"on the second monitor", {kPrimaria, kSegunda}, 30000, 1000, 12000, 9000, 30000, 1000, 12000,
+                       9000},
+        CasoPantallas {"half off the right edge", {kPrimaria}, 20000, 1000, 12000, 9000, 20000, 1000, 12000, 9000},
+        CasoPantallas {"larger than the screen", {kPrimaria}, 0, 0, 99999999, 99999999, 0, 0, 28800, 16200},
+        CasoPantallas {"title bar above the screen", {kPrimaria}, 1000, -2000, 12000, 9000, 1000, 0, 12000, 9000},
+        CasoPantallas {"no screens", {}, -99999999999, 0, 1, 1, -99999999999, 0, 1, 1}));
+
+TEST(Colocacion, APositionOffEveryScreenIsReadBackOnTheScreen)
+{
+    const AjustesUsuario a = Ajustes();
+    const QString s = a.Seccion(cCRegistry::INTERFACE());
+    a.Guardar(s, cCRegistry::INTERFACE_LEFT(), QStringLiteral("-99999999999"));
+    a.Guardar(s, cCRegistry::INTERFACE_TOP(), QStringLiteral("1e400"));
+    const ColocacionVentana c = LeerColocacion(a, {kPrimaria});
+    EXPECT_EQ(c.izquierda, 0);
+    EXPECT_EQ(c.arriba, 0);
+    EXPECT_EQ(c.ancho, 12120);
+}
+
+TEST(GuardarEstado, NeverSavesAPositionOffEveryScreen)
+{
+    const AjustesUsuario a = Ajustes();
+    EstadoGuardado e;
+    e.izquierda = -2000000000;
+    e.arriba = 500;
+    e.ancho = 12000;
+    e.alto = 9000;
+    GuardarEstado(a, e, {kPrimaria});
+    const QString s = a.Seccion(cCRegistry::INTERFACE());
+    EXPECT_EQ(a.Leer(s, cCRegistry::INTERFACE_LEFT()), "0");
+    EXPECT_EQ(a.Leer(s, cCRegistry::INTERFACE_TOP()), "500");
+    EXPECT_EQ(a.Leer(s, cCRegistry::INTERFACE_WIDTH()), "12000");
+}
+
 TEST(GuardarEstado, WritesPlacementPagesAndCurrencyFlags)
 {
     const AjustesUsuario a = Ajustes();
