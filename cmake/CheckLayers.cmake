@@ -6,7 +6,7 @@
 # listed parent (seed/datos is seed).
 set(levels
   platform/vb 0
-  platform/os 1  platform/settings 1
+  platform/os 1  platform/settings 1  platform/compresor 1
   platform/ui 2
   platform/db 3
   platform/locks 4
@@ -17,7 +17,7 @@ set(levels
   schema 11  navigation 11
   seed 12  dialogs 12  agenda 12  addins/comun 12
   schema/upgrade 13  printing 13  import 13  addins 13
-  startup 14  reports 14
+  startup 14  reports 14  mantenimiento 14
   actions 15
   recordlist 16
   mainwindow 17
