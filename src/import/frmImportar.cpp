@@ -310,6 +310,9 @@ void frmImportar::Construir()
     for (int s = 0; s < 4; ++s) {
         const int p = 12 + s;
         etiqueta(p, titulos[s]);
+        QFont negrita = m_lblImportar[titulos[s]]->font();
+        negrita.setBold(true);
+        m_lblImportar[titulos[s]]->setFont(negrita);
         etiqueta(p, explicaciones[s]);
         etiqueta(p, formatos[s]);
         m_cboFolio[s] = new QComboBox(paginas[p]);
