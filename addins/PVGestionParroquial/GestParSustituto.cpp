@@ -1,5 +1,6 @@
 #include "PVGestionParroquial/GestParSustituto.h"
 
+#include "comun/InformesParroquia.h"
 #include "comun/AvisoNoDisponible.h"
 #include "comun/LibrosParroquiales.h"
 #include "comun/RolesPersona.h"
@@ -448,24 +449,24 @@ void GestParSustituto::SelInfColaboradorExt(db::Connection&, db::Connection&)
     NoDisponible("SelInfColaboradorExt");
 }
 
-void GestParSustituto::InformeAgenda(db::Connection&, db::Connection&, QProgressBar*)
+void GestParSustituto::InformeAgenda(db::Connection& conLocal, db::Connection& conInformes, QProgressBar*)
 {
-    NoDisponible("InformeAgenda");
+    informes_parroquia::LlenarAgenda(conLocal, conInformes);
 }
 
-void GestParSustituto::InformeActividad(db::Connection&, db::Connection&, QProgressBar*)
+void GestParSustituto::InformeActividad(db::Connection& conLocal, db::Connection& conInformes, QProgressBar*)
 {
-    NoDisponible("InformeActividad");
+    informes_parroquia::LlenarColaboradores(conLocal, conInformes, true);
 }
 
-void GestParSustituto::InformeColaborador(db::Connection&, db::Connection&, QProgressBar*)
+void GestParSustituto::InformeColaborador(db::Connection& conLocal, db::Connection& conInformes, QProgressBar*)
 {
-    NoDisponible("InformeColaborador");
+    informes_parroquia::LlenarColaboradores(conLocal, conInformes, false);
 }
 
-void GestParSustituto::InformeColaboradorExt(db::Connection&, db::Connection&, QProgressBar*)
+void GestParSustituto::InformeColaboradorExt(db::Connection& conLocal, db::Connection& conInformes, QProgressBar*)
 {
-    NoDisponible("InformeColaboradorExt");
+    informes_parroquia::LlenarColaboradores(conLocal, conInformes, false);
 }
 
 void GestParSustituto::ImportarKaldexGP(db::Connection&, QList<QLabel*>&, QString&, QString&, QString&, QString&,

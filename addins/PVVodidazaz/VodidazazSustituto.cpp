@@ -2,6 +2,8 @@
 
 #include "comun/AvisoNoDisponible.h"
 #include "comun/CertificadosDonativo.h"
+#include "comun/InformesDonativos.h"
+#include "platform/pvapi/cInfoConfiguracion.h"
 #include "comun/MonedaComplemento.h"
 #include "comun/RolesPersona.h"
 #include "comun/TablasRegistroDonativos.h"
@@ -230,9 +232,10 @@ void VodidazazSustituto::InformeRemesas(db::Connection&, db::Connection&, QProgr
     NoDisponible("InformeRemesas");
 }
 
-void VodidazazSustituto::InformePersonas(db::Connection&, db::Connection&, QProgressBar*, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::InformePersonas(db::Connection& conLocal, db::Connection& conInformes, QProgressBar*,
+                                         PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("InformePersonas");
+    informes_donativos::LlenarPersonas(conLocal, conInformes);
 }
 
 void VodidazazSustituto::InformeDonantesConDonativo(db::Connection&, db::Connection&, QProgressBar*,
@@ -247,9 +250,10 @@ void VodidazazSustituto::InformeVodidazazConDonante(db::Connection&, db::Connect
     NoDisponible("InformeVodidazazConDonante");
 }
 
-void VodidazazSustituto::InformeEtiquetas(db::Connection&, db::Connection&, QProgressBar*, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::InformeEtiquetas(db::Connection& conLocal, db::Connection& conInformes, QProgressBar*,
+                                          PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("InformeEtiquetas");
+    informes_donativos::LlenarEtiquetas(conLocal, conInformes);
 }
 
 void VodidazazSustituto::InformeVodidazazImpagados(db::Connection&, db::Connection&, QProgressBar*,
@@ -258,45 +262,46 @@ void VodidazazSustituto::InformeVodidazazImpagados(db::Connection&, db::Connecti
     NoDisponible("InformeVodidazazImpagados");
 }
 
-void VodidazazSustituto::INFORMETOTALESVODIDAZAZ(db::Connection&, db::Connection&, QProgressBar*,
-                                                 PVAPI::IControlInforme&, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::INFORMETOTALESVODIDAZAZ(db::Connection& conLocal, db::Connection& conInformes,
+                                                 QProgressBar*, PVAPI::IControlInforme&,
+                                                 PVAPI::cInfoConfiguracion& objInfoConfig)
 {
-    NoDisponible("INFORMETOTALESVODIDAZAZ");
+    informes_donativos::LlenarTotales(conLocal, conInformes, objInfoConfig.TrabajarConPesetas);
 }
 
-void VodidazazSustituto::EliminaCertificadoRecibos(db::Connection&)
+void VodidazazSustituto::EliminaCertificadoRecibos(db::Connection& conInformes)
 {
-    NoDisponible("EliminaCertificadoRecibos");
+    informes_donativos::Vaciar(conInformes, "Informe_Certificado_Recibo");
 }
 
-void VodidazazSustituto::EliminaVodidazazPorDonante(db::Connection&)
+void VodidazazSustituto::EliminaVodidazazPorDonante(db::Connection& conInformes)
 {
-    NoDisponible("EliminaVodidazazPorDonante");
+    informes_donativos::Vaciar(conInformes, "Informe_Persona_Donativo");
 }
 
-void VodidazazSustituto::EliminaRemesas(db::Connection&)
+void VodidazazSustituto::EliminaRemesas(db::Connection& conInformes)
 {
-    NoDisponible("EliminaRemesas");
+    informes_donativos::Vaciar(conInformes, "Informe_Remesa");
 }
 
-void VodidazazSustituto::EliminaPersona(db::Connection&)
+void VodidazazSustituto::EliminaPersona(db::Connection& conInformes)
 {
-    NoDisponible("EliminaPersona");
+    informes_donativos::Vaciar(conInformes, "Informe_Persona");
 }
 
-void VodidazazSustituto::EliminaDonanteDonativo(db::Connection&)
+void VodidazazSustituto::EliminaDonanteDonativo(db::Connection& conInformes)
 {
-    NoDisponible("EliminaDonanteDonativo");
+    informes_donativos::Vaciar(conInformes, "Vodidazaz_Donantes");
 }
 
-void VodidazazSustituto::EliminaEtiqueta(db::Connection&)
+void VodidazazSustituto::EliminaEtiqueta(db::Connection& conInformes)
 {
-    NoDisponible("EliminaEtiqueta");
+    informes_donativos::Vaciar(conInformes, "Etiquetas");
 }
 
-void VodidazazSustituto::EliminaImpagados(db::Connection&)
+void VodidazazSustituto::EliminaImpagados(db::Connection& conInformes)
 {
-    NoDisponible("EliminaImpagados");
+    informes_donativos::Vaciar(conInformes, "Impagados");
 }
 
 QString VodidazazSustituto::ImportarDuzediv1(db::Connection&, const QString&, qint16, QList<QLabel*>&, QProgressBar*,
