@@ -104,6 +104,22 @@ TEST_F(frmViewInformeTest, EscPressesMarginsWhichSaysItIsNotAvailableYet)
     EXPECT_EQ(frm.result(), 0);
 }
 
+TEST_F(frmViewInformeTest, EnterOnTheTreePressesTheFirstButtonUnderItsCaption)
+{
+    int remesas = 0;
+    dobles::RegistroMock<NiceMock<dobles::MockVodidazaz>> vodidazaz([&](dobles::MockVodidazaz& m) {
+        ON_CALL(m, InformeRemesas).WillByDefault([&] { ++remesas; });
+    });
+    frmViewInforme frm(Contexto());
+    frm.show();
+    Seleccionar(frm, QStringLiteral("Remesas"));
+    testsupport::scriptedUi().queueAnswer(ui::vbOK);  // the empty table
+    QTest::keyClick(frm.trvCliente(), Qt::Key_Return);
+    EXPECT_EQ(remesas, 1);
+    EXPECT_TRUE(frm.isVisible());
+    frm.hide();
+}
+
 TEST_F(frmViewInformeTest, DoubleClickRunsTheTodosBranchOfAReportOnly)
 {
     int etiquetas = 0;
