@@ -381,6 +381,7 @@ struct Recuperacion {
     std::unique_ptr<QTemporaryDir> carpeta;
     QString extraida; // beside the live file, under the same name
     QString version;
+    QString cadena;   // the connection's string, to open it again
 };
 
 // Brings restored databases of an older version to the current one through
@@ -496,7 +497,7 @@ void cMantenimientoBD::RestaurarCopiaSeg(ColeccionConexiones& colConexiones, QSt
     QStringList descripciones;
     for (const Base& b : bases) {
         if (const FicheroCopia* f = manifiesto.Buscar(b.rol)) {
-            plan.push_back({b, *f, nullptr, {}, {}});
+            plan.push_back({b, *f, nullptr, {}, {}, {}});
             descripciones << b.descripcion;
         }
     }
@@ -551,6 +552,16 @@ void cMantenimientoBD::RestaurarCopiaSeg(ColeccionConexiones& colConexiones, QSt
                                                               "está dañada!")
                                                    .arg(r.fichero.nombre, archivo),
                                                problema)};
+                // A file the program could not open afterwards (another
+                // password) is never put in place.
+                try {
+                    AbrirCopia(r.extraida, *r.base.conexion->ConexionBD).Close();
+                } catch (const vb::VbError& error) {
+                    throw Aviso{ConDescripcion(QStringLiteral("¡La base de datos '%1' de la copia de seguridad '%2' no "
+                                                              "se puede abrir con la contraseña de este programa!")
+                                                   .arg(r.fichero.nombre, archivo),
+                                               error.description())};
+                }
                 if (ConVersion(r.base.rol)) {
                     r.version = VersionAlmacenada(r.extraida);
                     if (!r.version.isEmpty() && CompararVersiones(r.version, VersionActual(r.base.rol)) > 0)
@@ -563,8 +574,10 @@ void cMantenimientoBD::RestaurarCopiaSeg(ColeccionConexiones& colConexiones, QSt
             if (std::optional<Aviso> rechazo = Actualizar(plan, m_opciones.edicion, m_servicio, archivo))
                 throw *rechazo;
 
-            for (Recuperacion& r : plan)
+            for (Recuperacion& r : plan) {
+                r.cadena = r.base.conexion->ConexionBD->ConnectionString();
                 r.base.conexion->ConexionBD->Close();
+            }
             cerradas = true;
             Intercambiar(plan);
             for (Recuperacion& r : plan)
@@ -581,7 +594,7 @@ void cMantenimientoBD::RestaurarCopiaSeg(ColeccionConexiones& colConexiones, QSt
         if (cerradas) {
             for (Recuperacion& r : plan) {
                 try {
-                    r.base.conexion->ConexionBD->Open();
+                    r.base.conexion->ConexionBD->Open(r.cadena);
                 } catch (const vb::VbError& error) {
                     sinAbrir << ConDescripcion(r.base.ruta, error.description());
                 }

@@ -108,13 +108,20 @@ TEST_P(ArchivoMaloTest, SeRechazaYLosDatosNoCambian)
     const CasoMalo& caso = GetParam();
     EntornoMantenimiento e;
     const QString archivo = e.fuera.filePath(QStringLiteral("copia.copiabd"));
-    const bool versionNueva = QByteArray(caso.nombre) == "versión de la base más moderna";
-    if (versionNueva)
+    // Two archives whose frame is sound are made from a database changed for
+    // the copy and put back afterwards.
+    const QByteArray nombre(caso.nombre);
+    const QString clave = Descripcion(BaseDatosPrograma::Duzediv).password;
+    if (nombre == "versión de la base más moderna")
         e.conLocal.Execute(QStringLiteral("UPDATE Informacion SET Version = '9.9.9'"));
+    if (nombre == "otra contraseña")
+        db::SetDatabasePassword(e.conLocal, QStringLiteral("Otra clave"));
     scriptedUi().queueAnswer(ui::vbOK);
     e.RealizarCopia(archivo);
-    if (versionNueva)
+    if (nombre == "versión de la base más moderna")
         e.conLocal.Execute(QStringLiteral("UPDATE Informacion SET Version = '%1'").arg(VERSION_DUZEDIV));
+    if (nombre == "otra contraseña")
+        db::SetDatabasePassword(e.conLocal, clave);
     Escribir(archivo, caso.estropear(Leer(archivo)));
     const QList<QByteArray> huellas = e.HuellasDatos();
 
@@ -154,6 +161,7 @@ const CasoMalo kArchivosMalos[] = {
     {"no es una copia", [](const QByteArray&) { return QByteArray("[oledb]\r\nProvider=Microsoft.Jet.OLEDB.4.0\r\n"); },
      false, "no es una copia de seguridad de este programa"},
     {"versión de la base más moderna", [](const QByteArray& a) { return a; }, true, "versión 9.9.9, más moderna"},
+    {"otra contraseña", [](const QByteArray& a) { return a; }, true, "no se puede abrir con la contraseña"},
 };
 
 INSTANTIATE_TEST_SUITE_P(CopiaSeguridad, ArchivoMaloTest, ::testing::ValuesIn(kArchivosMalos));

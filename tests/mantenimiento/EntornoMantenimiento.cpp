@@ -1,5 +1,7 @@
 #include "EntornoMantenimiento.h"
 
+#include "platform/locks/LockSession.h"
+
 #include <QCryptographicHash>
 #include <QFile>
 
@@ -11,6 +13,11 @@ EntornoMantenimiento::EntornoMantenimiento(long edicion)
     info.ContabilidadDLL = true;
     info.Usuario = QStringLiteral("Administrador");
     info.Aplicacion = QString::number(edicion);
+}
+
+EntornoMantenimiento::~EntornoMantenimiento()
+{
+    PVAPI::LockSession::CloseAll();
 }
 
 cMantenimientoBD& EntornoMantenimiento::Servicio()

@@ -55,6 +55,8 @@ private:
 class EntornoMantenimiento {
 public:
     explicit EntornoMantenimiento(long edicion = PVAPI::cCAplicacion::EdicionDeLaCompilacion);
+    // Closes the lock sessions while the folder is still there.
+    ~EntornoMantenimiento();
 
     // Descriptors 1 and 3 (backup, restore) or 1, 2 and 3 (repair).
     ColeccionConexiones Conexiones(bool conInformes = false);

@@ -5,6 +5,7 @@
 #include "EntornoMantenimiento.h"
 
 #include "mantenimiento/FusionMunicipios.h"
+#include "platform/locks/LockSession.h"
 #include "support/ErrorNumber.h"
 #include "support/TempDatabase.h"
 #include "support/TestEnvironment.h"
@@ -34,6 +35,8 @@ protected:
               "INSERT INTO Institucion (CodMunicipio) VALUES (1)",
               "INSERT INTO Institucion (CodMunicipio) VALUES (3)"});
     }
+
+    ~FusionMunicipiosTest() override { PVAPI::LockSession::CloseAll(); }
 
     QStringList Referencias()
     {
