@@ -1,10 +1,53 @@
 #include "NvContabilidad/ContabilidadSustituto.h"
 
+#include "comun/ArbolContabilidad.h"
 #include "comun/AvisoNoDisponible.h"
+#include "comun/EmpresasContabilidad.h"
 #include "comun/ModuloDeUnaClase.h"
+#include "comun/TablasRegistroContabilidad.h"
+#include "core/cConfigContabilidad.h"
 #include "platform/addins/ContabilidadPassword.h"
+#include "platform/db/Connection.h"
+#include "platform/ui/UiConstants.h"
+#include "platform/widgets/DialogoRegistro.h"
+#include "platform/widgets/DialogoRegistroDatos.h"
+#include "platform/widgets/DialogoRegistroEjecutor.h"
 
 namespace addins {
+
+namespace {
+
+void Mensaje(const QString& texto)
+{
+    widgets::DialogoRegistroEjecutor::Mensaje(texto, ui::vbOKOnly + ui::vbExclamation);
+}
+
+bool Preguntar(const QString& texto)
+{
+    return widgets::DialogoRegistroEjecutor::Mensaje(texto, ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2)
+        == ui::vbYes;
+}
+
+QString TextoCambiadaPorOtro()
+{
+    return QStringLiteral("¡Otro puesto ha cambiado la empresa mientras tanto; no se ha hecho nada!");
+}
+
+// The selected company of a year command, or a message saying why there is none.
+bool EmpresaDelEjercicio(db::Connection& con, qint32 lngEmpresa, EmpresasContabilidad::Empresa& empresa)
+{
+    if (lngEmpresa == 0) {
+        Mensaje(QStringLiteral("¡No hay ninguna empresa seleccionada!"));
+        return false;
+    }
+    if (!EmpresasContabilidad::Leer(con, lngEmpresa, empresa)) {
+        Mensaje(QStringLiteral("¡La empresa seleccionada ya no existe!"));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
 
 void ContabilidadSustituto::NoDisponible(const char* funcion)
 {
@@ -16,26 +59,40 @@ QString ContabilidadSustituto::ObtenerPasswordContabilidad(const QString&)
     return PasswordContabilidad();
 }
 
-void ContabilidadSustituto::CargarArbol(db::Connection&, QTreeWidget&, const ListaImagenes&, qint16, qint32&)
+void ContabilidadSustituto::CargarArbol(db::Connection& conContabilidad, QTreeWidget& trvConta,
+                                        const ListaImagenes& imlConta, qint16 intTipo, qint32& lngEmpresa)
 {
-    NoDisponible("CargarArbol");
+    ArbolContabilidad::Cargar(conContabilidad, trvConta, imlConta, intTipo, lngEmpresa);
 }
 
-void ContabilidadSustituto::NuevaEmpresa(const cConfigContabilidad&, db::Connection&, qint32& lngCodNuevaEmpr)
+void ContabilidadSustituto::NuevaEmpresa(const cConfigContabilidad&, db::Connection& conContabilidad,
+                                         qint32& lngCodNuevaEmpr)
 {
-    NoDisponible("NuevaEmpresa");
     lngCodNuevaEmpr = 0;
+    widgets::DialogoRegistroDatos empresa(TablasRegistroContabilidad::Empresa(true));
+    empresa.Nuevo();
+    if (widgets::DialogoRegistro::Editar(conContabilidad, empresa))
+        lngCodNuevaEmpr = qint32(empresa.Id());
 }
 
-void ContabilidadSustituto::EditaEmpresa(cConfigContabilidad&, db::Connection&, qint32&)
+void ContabilidadSustituto::EditaEmpresa(cConfigContabilidad&, db::Connection& conContabilidad, qint32& lngID)
 {
-    NoDisponible("EditaEmpresa");
+    widgets::DialogoRegistro::EditarRegistro(conContabilidad, TablasRegistroContabilidad::Empresa(false), lngID);
 }
 
-void ContabilidadSustituto::EliminaEmpresa(cConfigContabilidad&, db::Connection&, qint32&, bool& blnEliminada)
+void ContabilidadSustituto::EliminaEmpresa(cConfigContabilidad&, db::Connection& conContabilidad, qint32& lngID,
+                                           bool& blnEliminada)
 {
-    NoDisponible("EliminaEmpresa");
     blnEliminada = false;
+    EmpresasContabilidad::Empresa empresa;
+    const QString pregunta =
+        EmpresasContabilidad::Leer(conContabilidad, lngID, empresa)
+            ? QStringLiteral("¿Desea eliminar la empresa %1 (%2) con todas sus cuentas, epígrafes y asientos?")
+                  .arg(empresa.nombre, EmpresasContabilidad::Nombre(empresa))
+            : QStringLiteral("¿Desea eliminar la empresa?");
+    blnEliminada = widgets::DialogoRegistro::EliminarRegistro(conContabilidad,
+                                                              TablasRegistroContabilidad::Empresa(false), lngID,
+                                                              pregunta);
 }
 
 void ContabilidadSustituto::NuevoAsiento(cConfigContabilidad&, db::Connection&, qint32)
@@ -164,22 +221,62 @@ void ContabilidadSustituto::DesasignarCuenta(cConfigContabilidad&, QTreeWidget&,
     NoDisponible("DesasignarCuenta");
 }
 
-bool ContabilidadSustituto::AbrirEjercicio(cConfigContabilidad&, db::Connection&, qint32&)
+bool ContabilidadSustituto::AbrirEjercicio(cConfigContabilidad&, db::Connection& conContabilidad, qint32& lngEmpresa)
 {
-    NoDisponible("AbrirEjercicio");
-    return false;
+    EmpresasContabilidad::Empresa empresa;
+    if (!EmpresaDelEjercicio(conContabilidad, lngEmpresa, empresa))
+        return false;
+    if (!empresa.cerrado) {
+        Mensaje(QStringLiteral("¡El ejercicio %1 no está cerrado!").arg(EmpresasContabilidad::Nombre(empresa)));
+        return false;
+    }
+    if (!Preguntar(QStringLiteral("Se dispone a abrir de nuevo el ejercicio %1.\r\n¿Desea continuar?")
+                       .arg(EmpresasContabilidad::Nombre(empresa))))
+        return false;
+    if (!EmpresasContabilidad::AbrirEjercicio(conContabilidad, lngEmpresa)) {
+        Mensaje(TextoCambiadaPorOtro());
+        return false;
+    }
+    return true;
 }
 
-bool ContabilidadSustituto::CerrarEjercicio(cConfigContabilidad&, db::Connection&, qint32&)
+bool ContabilidadSustituto::CerrarEjercicio(cConfigContabilidad&, db::Connection& conContabilidad,
+                                            qint32& lngEmpresa)
 {
-    NoDisponible("CerrarEjercicio");
-    return false;
+    EmpresasContabilidad::Empresa empresa;
+    if (!EmpresaDelEjercicio(conContabilidad, lngEmpresa, empresa))
+        return false;
+    if (empresa.cerrado) {
+        Mensaje(QStringLiteral("¡El ejercicio %1 ya está cerrado!").arg(EmpresasContabilidad::Nombre(empresa)));
+        return false;
+    }
+    if (!Preguntar(QStringLiteral("Se dispone a cerrar el ejercicio %1; sus asientos no se podrán cambiar "
+                                  "y el ejercicio %2 empezará con su plan de cuentas.\r\n¿Desea continuar?")
+                       .arg(EmpresasContabilidad::Nombre(empresa), QString::number(empresa.anio + 1))))
+        return false;
+    if (EmpresasContabilidad::CerrarEjercicio(conContabilidad, lngEmpresa) == 0) {
+        Mensaje(TextoCambiadaPorOtro());
+        return false;
+    }
+    return true;
 }
 
-bool ContabilidadSustituto::RecalcularTotales(cConfigContabilidad&, db::Connection&, qint32&)
+bool ContabilidadSustituto::RecalcularTotales(cConfigContabilidad& objConfig, db::Connection& conContabilidad,
+                                              qint32& lngEmpresa)
 {
-    NoDisponible("RecalcularTotales");
-    return false;
+    EmpresasContabilidad::Empresa empresa;
+    if (!EmpresaDelEjercicio(conContabilidad, lngEmpresa, empresa))
+        return false;
+    if (empresa.cerrado) {
+        Mensaje(QStringLiteral("¡El ejercicio %1 está cerrado: sus totales no se pueden cambiar!")
+                    .arg(EmpresasContabilidad::Nombre(empresa)));
+        return false;
+    }
+    if (!EmpresasContabilidad::RecalcularTotales(conContabilidad, lngEmpresa, objConfig.TrabajarConPesetas())) {
+        Mensaje(TextoCambiadaPorOtro());
+        return false;
+    }
+    return true;
 }
 
 void ContabilidadSustituto::RenumerarAsientos(cConfigContabilidad&, db::Connection&, qint32&)

@@ -4,10 +4,13 @@
 
 namespace addins {
 
-// Stand-in of the accounting add-in. It gives the password of the accounting
-// database and answers every other command with the "not available"
-// message, doing nothing: cancel flags come back set, no company is created
-// or deleted, and no year is closed, reopened or recalculated.
+// Stand-in of the accounting add-in: the password of the accounting database,
+// the structure tree, companies and groups, the closing and reopening of a
+// fiscal year and the recalculation of totals, the chart (headings, accounts,
+// sub-accounts), journal and predefined entries and budgets, each through the
+// shared record dialog. The renumbering, the sub-account replacement, the
+// consolidation and the three wizards answer with the "not available"
+// message and do nothing (cancel flags come back set).
 class ContabilidadSustituto : public cContabilidad {
 public:
     QString ObtenerPasswordContabilidad(const QString& strAplicacion) override;
