@@ -24,4 +24,20 @@ public:
     // their query, in the node model and in `Nodo` (a single blank, in one
     // transaction, the model changed after the commit).
     static void Quitar(IVentanaAcciones& ventana, db::Connection& conLocal, qint32 lngID);
+
+    // The company `mlngCodEmpresaSeleccionada` was just chosen
+    // (`ActualizarNodosEmpresa`): the window locks it; the five accounting
+    // lists get its query, in the currency of the accounting configuration,
+    // in `Nodo` (one transaction, bound values) and then in the node model;
+    // its node shows its label and `mblnEjercicioCerrado` its closed year.
+    // A company without its row leaves the node blank and the flag as it
+    // was. Nothing is reloaded.
+    static void ActualizarNodos(IVentanaAcciones& ventana, db::Connection& conLocal,
+                                db::Connection& conContabilidad);
+
+    // The query of an accounting list for company `id`: "Asientos",
+    // "Asientos predefinidos", "Cuentas", "SubCuentas" or "Presupuesto" (the
+    // journal's imbalance and the budget in pesetas or euros); "" for any
+    // other caption.
+    static QString ConsultaNodo(const QString& caption, const QString& id, bool pesetas);
 };

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QTreeWidget;
 struct EstadoPrincipal;
 namespace PVAPI {
 class IControlInforme;
@@ -31,6 +32,11 @@ public:
     // Releases the window's record lock on the selected accounting company
     // (the company is gone, or no longer selected).
     virtual void LiberarBloqueoEmpresa() = 0;
+    // Releases it and locks the selected company (`BloquearEmpresa`).
+    virtual void BloquearEmpresa() = 0;
+
+    // The accounting structure tree (`trvConta`) the add-in fills.
+    virtual QTreeWidget& ArbolContabilidad() = 0;
 
     // The report control the window prints with (`crptInformes`).
     virtual PVAPI::IControlInforme& crptInformes() = 0;

@@ -8,6 +8,8 @@
 
 class App;
 class IVentanaAcciones;
+class QTreeWidget;
+class cConfigContabilidad;
 struct FilaAccion;
 
 // Every command on a record kind. The record kind is the caption of the
@@ -79,6 +81,35 @@ public:
     // has books, entries, activities or census members. No command calls it:
     // Delete on an institution opens the removal dialog, which takes all.
     void EliminaInstitucion(qint32& lngCodInstitucion);
+
+    // The chart of the selected company (`lngEmpresa`) through the accounting
+    // add-in: headings of the structure tree (document 1 balance sheet, 2
+    // profit and loss; nature 1 to 4), accounts and sub-accounts, the
+    // assignment of accounts to headings by the nature's caption. The tree
+    // and `objConfig` go to the add-in by reference. A nature caption or a
+    // tree account the accounting database does not know calls nothing.
+    // New and Properties of accounts leave the hourglass for the caller's
+    // list reload; the heading commands end with the default pointer.
+    void NuevoEpigrafe(cConfigContabilidad& objConfig, QTreeWidget& trvConta, qint32 lngEmpresa, qint32 lngDocumento,
+                       qint32 lngNaturaleza, bool& blnCancelar);
+    void EditarEpigrafe(cConfigContabilidad& objConfig, QTreeWidget& trvConta, qint32 lngEmpresa, qint32 lngDocumento,
+                        bool& blnCancelar);
+    void EliminarEpigrafe(cConfigContabilidad& objConfig, QTreeWidget& trvConta, qint32 lngEmpresa,
+                          qint32 lngDocumento);
+    void NuevaCuenta(cConfigContabilidad& objConfig, qint32 lngEmpresa);
+    void EditarCuenta(cConfigContabilidad& objConfig, qint32 lngEmpresa, qint32 lngCuenta);
+    void NuevaSubcuenta(cConfigContabilidad& objConfig, qint32 lngEmpresa);
+    void EditarSubcuenta(cConfigContabilidad& objConfig, qint32 lngEmpresa, qint32 lngSubcuenta);
+    void AsignarCuenta(cConfigContabilidad& objConfig, QTreeWidget& trvConta, qint32 lngEmpresa,
+                       const QString& strNaturaleza, bool& blnCancelar);
+    void DesasignarCuenta(cConfigContabilidad& objConfig, QTreeWidget& trvConta, qint32 lngEmpresa,
+                          const QString& strNaturaleza);
+    // A new company; its id (0 when none was made) in `lngCodNuevaEmpr`.
+    void NuevaEmpresa(qint32& lngCodNuevaEmpr);
+
+    // The link between donations and the accounting, by the donations add-in.
+    void EnlaceContabilidad();
+    void EnlaceContabManual();
 
 private:
     // Delete on a bank: refused while institutions, donors or presenters

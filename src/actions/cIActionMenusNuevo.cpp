@@ -18,12 +18,15 @@ void ImprimirRecibos(const addins::ColeccionRecibos& recibos)
         ui::AvisoNoDisponible();
 }
 
-// The chart of accounts (accounts, sub-accounts, headings) is created
-// through the accounting structure commands, not yet part of this
-// installation.
-void PlanContableNoDisponible(ArgumentosAccion&)
+// A new heading of the structure shown in the window's accounting tree.
+std::function<void(ArgumentosAccion&)> NuevoEpigrafe(qint32 lngDocumento, qint32 lngNaturaleza)
 {
-    ui::AvisoNoDisponible();
+    return [lngDocumento, lngNaturaleza](ArgumentosAccion& a) {
+        bool blnCancelar = false;
+        cIActionMenus(a.app, &a.ventana)
+            .NuevoEpigrafe(a.configContab(), a.ventana.ArbolContabilidad(), a.empresaSeleccionada(), lngDocumento,
+                           lngNaturaleza, blnCancelar);
+    };
 }
 
 const TablaAcciones& TablaNuevo()
@@ -83,12 +86,18 @@ const TablaAcciones& TablaNuevo()
          [](ArgumentosAccion& a) {
              a.Contabilidad().NuevoPresupuesto(a.configContab(), a.conContabilidad(), a.empresaSeleccionada());
          }},
-        {&CcNodos::CUENTAS, D::Programa, M::Espera, PlanContableNoDisponible},
-        {&CcNodos::SUBCUENTAS, D::Programa, M::Espera, PlanContableNoDisponible},
-        {&CcNodos::ACTIVO, D::Programa, M::Espera, PlanContableNoDisponible},
-        {&CcNodos::PASIVO, D::Programa, M::Espera, PlanContableNoDisponible},
-        {&CcNodos::DEBE, D::Programa, M::Espera, PlanContableNoDisponible},
-        {&CcNodos::HABER, D::Programa, M::Espera, PlanContableNoDisponible},
+        {&CcNodos::CUENTAS, D::Contabilidad, M::Espera,
+         [](ArgumentosAccion& a) {
+             cIActionMenus(a.app, &a.ventana).NuevaCuenta(a.configContab(), a.empresaSeleccionada());
+         }},
+        {&CcNodos::SUBCUENTAS, D::Contabilidad, M::Espera,
+         [](ArgumentosAccion& a) {
+             cIActionMenus(a.app, &a.ventana).NuevaSubcuenta(a.configContab(), a.empresaSeleccionada());
+         }},
+        {&CcNodos::ACTIVO, D::Contabilidad, M::Espera, NuevoEpigrafe(1, 1)},
+        {&CcNodos::PASIVO, D::Contabilidad, M::Espera, NuevoEpigrafe(1, 2)},
+        {&CcNodos::DEBE, D::Contabilidad, M::Espera, NuevoEpigrafe(2, 3)},
+        {&CcNodos::HABER, D::Contabilidad, M::Espera, NuevoEpigrafe(2, 4)},
         {&CcNodos::GRUPOS, D::Contabilidad, M::Espera,
          [](ArgumentosAccion& a) { a.Contabilidad().NuevoGrupo(a.configContab(), a.conContabilidad()); }},
     };

@@ -21,6 +21,7 @@ std::unique_ptr<IVentanaPrincipal> crearVentanaPrincipal(App& app)
     contexto.appTitle = App::Title();
     contexto.helpPath = app.HelpFile;
     contexto.gobjContabilidad = app.gobjContabilidad.get();
+    contexto.gobjVodidazaz = app.gobjVodidazaz.get();
     // At unload the window lets the shared service and add-in objects go,
     // as the old main window did before the program ended.
     contexto.liberarObjetos = [&app] {

@@ -1,6 +1,8 @@
 #include "mainwindow/AccionesMenus.h"
 
+#include "actions/IVentanaAcciones.h"
 #include "actions/cIActionMenus.h"
+#include "core/EstadoPrincipal.h"
 
 void AccionesMenus::Nuevo(QString& s, QString& d) { m_objActionMenus().Nuevo(s, d); }
 void AccionesMenus::Editar(QString& s, qint32& id, QString& d) { m_objActionMenus().Editar(s, id, d); }
@@ -40,3 +42,38 @@ void AccionesMenus::AsistenteCuentasCorreo() { m_objActionMenus().AsistenteCuent
 void AccionesMenus::GenerarCertificado() { m_objActionMenus().GenerarCertificado(); }
 void AccionesMenus::ExportarTotales() { m_objActionMenus().ExportarTotales(); }
 void AccionesMenus::ModeloHacienda() { m_objActionMenus().ModeloHacienda(); }
+
+cConfigContabilidad& AccionesMenus::Config() const { return m_ventana.Estado().mobjConfigContab; }
+qint32 AccionesMenus::Empresa() const { return m_ventana.Estado().mlngCodEmpresaSeleccionada; }
+
+void AccionesMenus::NuevoEpigrafe(qint32 documento, qint32 naturaleza)
+{
+    bool blnCancelar = false;
+    m_objActionMenus().NuevoEpigrafe(Config(), m_ventana.ArbolContabilidad(), Empresa(), documento, naturaleza,
+                                     blnCancelar);
+}
+void AccionesMenus::EditarEpigrafe(qint32 documento)
+{
+    bool blnCancelar = false;
+    m_objActionMenus().EditarEpigrafe(Config(), m_ventana.ArbolContabilidad(), Empresa(), documento, blnCancelar);
+}
+void AccionesMenus::EliminarEpigrafe(qint32 documento)
+{
+    m_objActionMenus().EliminarEpigrafe(Config(), m_ventana.ArbolContabilidad(), Empresa(), documento);
+}
+void AccionesMenus::AsignarCuenta(const QString& naturaleza)
+{
+    bool blnCancelar = false;
+    m_objActionMenus().AsignarCuenta(Config(), m_ventana.ArbolContabilidad(), Empresa(), naturaleza, blnCancelar);
+}
+void AccionesMenus::DesasignarCuenta(const QString& naturaleza)
+{
+    m_objActionMenus().DesasignarCuenta(Config(), m_ventana.ArbolContabilidad(), Empresa(), naturaleza);
+}
+void AccionesMenus::NuevaCuenta() { m_objActionMenus().NuevaCuenta(Config(), Empresa()); }
+void AccionesMenus::NuevaSubcuenta() { m_objActionMenus().NuevaSubcuenta(Config(), Empresa()); }
+void AccionesMenus::EditarCuenta(qint32 id) { m_objActionMenus().EditarCuenta(Config(), Empresa(), id); }
+void AccionesMenus::EditarSubcuenta(qint32 id) { m_objActionMenus().EditarSubcuenta(Config(), Empresa(), id); }
+void AccionesMenus::NuevaEmpresa(qint32& id) { m_objActionMenus().NuevaEmpresa(id); }
+void AccionesMenus::EnlaceContabilidad() { m_objActionMenus().EnlaceContabilidad(); }
+void AccionesMenus::EnlaceContabManual() { m_objActionMenus().EnlaceContabManual(); }

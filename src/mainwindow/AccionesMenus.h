@@ -4,7 +4,9 @@
 
 #include <functional>
 
+class cConfigContabilidad;
 class cIActionMenus;
+class IVentanaAcciones;
 
 // The record commands' actions carried out by the window's one action
 // object (`objActionMenus` of `mobjPrincipal`), read again at every call as
@@ -12,7 +14,12 @@ class cIActionMenus;
 class AccionesMenus : public IAccionesRegistro {
 public:
     using Objeto = std::function<cIActionMenus&()>;
-    explicit AccionesMenus(Objeto objActionMenus) : m_objActionMenus(std::move(objActionMenus)) {}
+    // `ventana` gives the accounting configuration, the structure tree and
+    // the selected company of the chart commands.
+    AccionesMenus(Objeto objActionMenus, IVentanaAcciones& ventana)
+        : m_objActionMenus(std::move(objActionMenus)), m_ventana(ventana)
+    {
+    }
 
     void Nuevo(QString& strTextSelect, QString& strTextDescription) override;
     void Editar(QString& strTextSelect, qint32& lngID, QString& strTextDescription) override;
@@ -35,6 +42,23 @@ public:
     void ConexionServidor() override;
     void AsistenteCuentasCorreo() override;
 
+    void NuevoEpigrafe(qint32 lngDocumento, qint32 lngNaturaleza) override;
+    void EditarEpigrafe(qint32 lngDocumento) override;
+    void EliminarEpigrafe(qint32 lngDocumento) override;
+    void AsignarCuenta(const QString& strNaturaleza) override;
+    void DesasignarCuenta(const QString& strNaturaleza) override;
+    void NuevaCuenta() override;
+    void NuevaSubcuenta() override;
+    void EditarCuenta(qint32 lngCuenta) override;
+    void EditarSubcuenta(qint32 lngSubcuenta) override;
+    void NuevaEmpresa(qint32& lngCodNuevaEmpr) override;
+    void EnlaceContabilidad() override;
+    void EnlaceContabManual() override;
+
 private:
+    cConfigContabilidad& Config() const;
+    qint32 Empresa() const;
+
     Objeto m_objActionMenus;
+    IVentanaAcciones& m_ventana;
 };

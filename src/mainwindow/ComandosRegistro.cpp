@@ -4,10 +4,11 @@
 #include "core/EstadoPrincipal.h"
 #include "core/RegistroComandos.h"
 #include "platform/pvapi/cCOperacion.h"
-#include "platform/ui/AvisoNoDisponible.h"
+#include "platform/ui/Ui.h"
 #include "platform/vb/Vb.h"
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 using PVAPI::cCOperacion;
@@ -21,12 +22,28 @@ qint32 IdDeClave(const QString& clave) { return vb::CLng(vb::CDblEs(clave)); }
 
 QString ClaveActual(const V& v) { return v.ClaveFila(v.FilaActual()); }
 
-bool EsEstructura(const QString& caption)
+// The structure document and the nature of a new heading, by the caption
+// of a structure node; none for any other caption.
+struct CodigosEpigrafe {
+    qint32 documento;
+    qint32 naturaleza;
+};
+
+std::optional<CodigosEpigrafe> Codigos(const QString& caption)
 {
-    const CcNodos nodos;
-    return caption == nodos.ACTIVO() || caption == nodos.PASIVO() || caption == nodos.DEBE()
-           || caption == nodos.HABER();
+    const CcNodos n;
+    if (caption == n.ACTIVO())
+        return CodigosEpigrafe{1, 1};
+    if (caption == n.PASIVO())
+        return CodigosEpigrafe{1, 2};
+    if (caption == n.DEBE())
+        return CodigosEpigrafe{2, 3};
+    if (caption == n.HABER())
+        return CodigosEpigrafe{2, 4};
+    return std::nullopt;
 }
+
+bool EsEstructura(const QString& caption) { return Codigos(caption).has_value(); }
 
 // What a command does: the action, with the record id when it needs a row.
 using Llamada = std::function<void(V& v, qint32& id)>;
@@ -57,37 +74,79 @@ void Ejecutar(V& v, const ComandoRegistro& c)
 QString& Caption(V& v) { return v.Estado().mstrNombreNodo; }
 QString& Clase(V& v) { return v.Estado().mstrDescripcionNodo; }
 
-// The context menu's New; also File > New on the list and every entry of
-// the toolbar's New drop-down. A new company is the accounting's.
+// Asks whether the company just made or chosen becomes the selected one;
+// Yes points the accounting lists at it.
+void PreguntarSeleccionarEmpresa(V& v, const QString& pregunta, qint32 lngID)
+{
+    ui::Beep();
+    if (ui::MsgBox(pregunta, ui::vbYesNo + ui::vbQuestion) != ui::vbYes)
+        return;
+    v.Estado().mlngCodEmpresaSeleccionada = lngID;
+    v.ActualizarNodosEmpresa();
+}
+
+// A new company: when it was made, the user may select it, wherever the
+// list shows it (it may be on another page).
+void NuevaEmpresa(V& v)
+{
+    qint32 nueva = 0;
+    v.Acciones().NuevaEmpresa(nueva);
+    v.ActualizarLista();
+    if (nueva != 0 && v.ExisteEmpresa(nueva))
+        PreguntarSeleccionarEmpresa(v, QStringLiteral("¿Desea seleccionar la nueva empresa?"), nueva);
+}
+
+// The context menu's New; also File > New on the list.
 void SecundarioNuevo(V& v)
 {
     if (Caption(v) == CcNodos().EMPRESAS()) {
-        ui::AvisoNoDisponible();
+        NuevaEmpresa(v);
         return;
     }
     v.Acciones().Nuevo(Caption(v), Clase(v));
     v.ActualizarLista();
 }
 
+// With the structure tree shown on a structure node, New adds a heading
+// under a selected heading (an account selected: nothing); otherwise it is
+// the list's New. A structure caption reloads nothing.
 void ArchivoNuevo(V& v)
 {
     const bool estructura = EsEstructura(Caption(v));
     if (v.EstructuraVisible() && estructura) {
-        // A new heading of the accounting structure.
-        ui::AvisoNoDisponible();
+        if (v.HayNodoEstructura() && v.ClaveNodoEstructura().startsWith(QLatin1Char('e')))
+            v.Acciones().Nuevo(Caption(v), Clase(v));
         return;
     }
     if (v.ListaVisible())
         SecundarioNuevo(v);
-    if (v.EstructuraVisible() && !estructura)
+    if (v.EstructuraVisible())
         v.ActualizarLista();
+}
+
+// The structure tree's Properties and Delete act on its selected node, by
+// the navigation node's caption as the tree shows it; no reload.
+template <class Llamar>
+void EnEstructura(V& v, Llamar llamar)
+{
+    if (!v.HayNodoEstructura())
+        return;
+    if (const std::optional<CodigosEpigrafe> codigos = Codigos(v.TextoNodoNavegacion()))
+        llamar(codigos->documento);
+}
+
+void EditarCuentaOSubcuenta(V& v, qint32 id)
+{
+    if (Caption(v) == CcNodos().CUENTAS())
+        v.Acciones().EditarCuenta(id);
+    else
+        v.Acciones().EditarSubcuenta(id);
 }
 
 void ArchivoPropiedades(V& v)
 {
     if (v.EstructuraVisible()) {
-        // Headings and accounts of the accounting structure.
-        ui::AvisoNoDisponible();
+        EnEstructura(v, [&](qint32 documento) { v.Acciones().EditarEpigrafe(documento); });
         return;
     }
     if (!v.ListaVisible())
@@ -98,18 +157,17 @@ void ArchivoPropiedades(V& v)
         return;
     qint32 id = IdDeClave(clave);
     const CcNodos nodos;
-    if (Caption(v) == nodos.CUENTAS() || Caption(v) == nodos.SUBCUENTAS()) {
-        ui::AvisoNoDisponible();
-        return;
-    }
-    v.Acciones().Editar(Caption(v), id, Clase(v));
+    if (Caption(v) == nodos.CUENTAS() || Caption(v) == nodos.SUBCUENTAS())
+        EditarCuentaOSubcuenta(v, id);
+    else
+        v.Acciones().Editar(Caption(v), id, Clase(v));
     v.ActualizarLista();
 }
 
 void ArchivoEliminar(V& v)
 {
     if (v.EstructuraVisible()) {
-        ui::AvisoNoDisponible();
+        EnEstructura(v, [&](qint32 documento) { v.Acciones().EliminarEpigrafe(documento); });
         return;
     }
     if (!v.ListaVisible())
@@ -263,6 +321,71 @@ std::vector<ComandoRegistro> MenusSecundarioYMensajeria()
     };
 }
 
+// The Structure pop-up: the tree branch while the structure tree shows,
+// else the account lists. Properties and Delete need a row on a visible list.
+bool SinFilaEnLista(V& v) { return ClaveActual(v).isEmpty() && v.ListaVisible(); }
+
+void EstructuraNuevo(V& v)
+{
+    if (v.EstructuraVisible()) {
+        if (const std::optional<CodigosEpigrafe> c = Codigos(v.TextoNodoNavegacion()))
+            v.Acciones().NuevoEpigrafe(c->documento, c->naturaleza);
+        return;
+    }
+    if (Caption(v) == CcNodos().CUENTAS())
+        v.Acciones().NuevaCuenta();
+    else
+        v.Acciones().NuevaSubcuenta();
+    v.ActualizarLista();
+}
+
+void EstructuraPropiedades(V& v)
+{
+    if (SinFilaEnLista(v))
+        return;
+    if (v.EstructuraVisible()) {
+        if (const std::optional<CodigosEpigrafe> c = Codigos(v.TextoNodoNavegacion()))
+            v.Acciones().EditarEpigrafe(c->documento);
+        return;
+    }
+    EditarCuentaOSubcuenta(v, IdDeClave(ClaveActual(v)));
+    v.ActualizarLista();
+}
+
+void EstructuraEliminar(V& v)
+{
+    if (SinFilaEnLista(v))
+        return;
+    if (v.EstructuraVisible()) {
+        if (const std::optional<CodigosEpigrafe> c = Codigos(v.TextoNodoNavegacion()))
+            v.Acciones().EliminarEpigrafe(c->documento);
+        return;
+    }
+    qint32 id = IdDeClave(ClaveActual(v));
+    v.Acciones().Eliminar(Caption(v), id, Clase(v));
+    v.ActualizarLista();
+}
+
+// "&Seleccionar" on the companies list; the list is not reloaded.
+void SecundarioSeleccionar(V& v)
+{
+    const QString clave = ClaveActual(v);
+    if (clave.isEmpty())
+        return;
+    PreguntarSeleccionarEmpresa(
+        v, QStringLiteral("Se dispone a cambiar la empresa seleccionada.\r\n¿Desea continuar?"), IdDeClave(clave));
+}
+
+// The link with the accounting; the pointer comes back when it is done.
+void EnlaceContabilidad(V& v)
+{
+    ui::Current().setMousePointer(ui::vbHourglass);
+    struct Predeterminado {
+        ~Predeterminado() { ui::Current().setMousePointer(ui::vbDefault); }
+    } alTerminar;
+    v.Acciones().EnlaceContabilidad();
+}
+
 } // namespace
 
 void RegistrarComandosRegistro(RegistroComandos& comandos, IVentanaComandosRegistro& ventana)
@@ -272,6 +395,16 @@ void RegistrarComandosRegistro(RegistroComandos& comandos, IVentanaComandosRegis
     comandos.Registrar(QStringLiteral("mnuArchivoPropiedades"), [v] { ArchivoPropiedades(*v); });
     comandos.Registrar(QStringLiteral("mnuArchivoEliminar"), [v] { ArchivoEliminar(*v); });
     comandos.Registrar(QStringLiteral("mnuSecundarioNuevo"), [v] { SecundarioNuevo(*v); });
+    comandos.Registrar(QStringLiteral("mnuSecundarioSeleccionar"), [v] { SecundarioSeleccionar(*v); });
+    comandos.Registrar(QStringLiteral("mnuEstructuraNuevo"), [v] { EstructuraNuevo(*v); });
+    comandos.Registrar(QStringLiteral("mnuEstructuraPropiedades"), [v] { EstructuraPropiedades(*v); });
+    comandos.Registrar(QStringLiteral("mnuEstructuraEliminar"), [v] { EstructuraEliminar(*v); });
+    comandos.Registrar(QStringLiteral("mnuEstructuraAsignar"),
+                       [v] { v->Acciones().AsignarCuenta(v->TextoNodoNavegacion()); });
+    comandos.Registrar(QStringLiteral("mnuEstructuraDesasignar"),
+                       [v] { v->Acciones().DesasignarCuenta(v->TextoNodoNavegacion()); });
+    comandos.Registrar(QStringLiteral("mnuHerramientasEnlace"), [v] { EnlaceContabilidad(*v); });
+    comandos.Registrar(QStringLiteral("mnuHerramientasEnlaceManual"), [v] { v->Acciones().EnlaceContabManual(); });
     for (const auto& tabla : {SubmenuNuevo(), MenusLibros(), MenusSecundarioYMensajeria(), MenuGenerar()}) {
         for (const ComandoRegistro& c : tabla)
             comandos.Registrar(QString::fromLatin1(c.control), [v, c] { Ejecutar(*v, c); });

@@ -36,6 +36,21 @@ public:
     virtual void ExportarMensaje(qint16 intOperacion, qint32& lngID) = 0;
     virtual void ConexionServidor() = 0;
     virtual void AsistenteCuentasCorreo() = 0;
+
+    // The chart of the selected company; the window supplies the
+    // accounting configuration, the structure tree and the company.
+    virtual void NuevoEpigrafe(qint32 lngDocumento, qint32 lngNaturaleza) = 0;
+    virtual void EditarEpigrafe(qint32 lngDocumento) = 0;
+    virtual void EliminarEpigrafe(qint32 lngDocumento) = 0;
+    virtual void AsignarCuenta(const QString& strNaturaleza) = 0;
+    virtual void DesasignarCuenta(const QString& strNaturaleza) = 0;
+    virtual void NuevaCuenta() = 0;
+    virtual void NuevaSubcuenta() = 0;
+    virtual void EditarCuenta(qint32 lngCuenta) = 0;
+    virtual void EditarSubcuenta(qint32 lngSubcuenta) = 0;
+    virtual void NuevaEmpresa(qint32& lngCodNuevaEmpr) = 0;
+    virtual void EnlaceContabilidad() = 0;
+    virtual void EnlaceContabManual() = 0;
 };
 
 // What the record commands read of the main window: the selected node,
@@ -62,6 +77,18 @@ public:
 
     // `mnuVerActualizarLista_Click`.
     virtual void ActualizarLista() = 0;
+
+    // The accounting structure tree `trvConta`: whether a node is selected,
+    // and its key, trimmed ("" without one).
+    virtual bool HayNodoEstructura() const = 0;
+    virtual QString ClaveNodoEstructura() const = 0;
+    // The caption of the navigation tree's selected node, as the tree shows
+    // it now.
+    virtual QString TextoNodoNavegacion() const = 0;
+    // Whether company `lngID` has its row in the accounting database.
+    virtual bool ExisteEmpresa(qint32 lngID) const = 0;
+    // `ActualizarNodosEmpresa`, once `mlngCodEmpresaSeleccionada` is set.
+    virtual void ActualizarNodosEmpresa() = 0;
 
     // The window's action object, read again at every call.
     virtual IAccionesRegistro& Acciones() = 0;

@@ -11,6 +11,7 @@ struct cInfoConfiguracion;
 }
 namespace addins {
 class cContabilidad;
+class cVodidazaz;
 }
 struct denDuzediv;
 class cIActionMenus;
@@ -32,6 +33,8 @@ struct ContextoPrincipal {
     QString rutaImagenes;
     // The accounting add-in, which fills the structure tree; null without it.
     addins::cContabilidad* gobjContabilidad = nullptr;
+    // The donations add-in, which moves the accounting link; null without it.
+    addins::cVodidazaz* gobjVodidazaz = nullptr;
     // Run last at unload: lets the owner release the shared service object
     // and the add-in objects while the window goes.
     std::function<void()> liberarObjetos;

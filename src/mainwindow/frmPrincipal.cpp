@@ -6,6 +6,9 @@
 #include "core/denDuzediv.h"
 #include "mainwindow/AccionesMenus.h"
 #include "mainwindow/ComandosVentana.h"
+#include "mainwindow/HerramientasContabilidad.h"
+#include "mainwindow/MenuEstructura.h"
+#include "actions/EmpresaSeleccionada.h"
 #include "mainwindow/BandaSeparador.h"
 #include "mainwindow/CargaConfiguracion.h"
 #include "mainwindow/EstadoVentana.h"
@@ -179,12 +182,83 @@ void frmPrincipal::ActualizarLista()
         m_lista->mnuVerActualizarLista_Click();
 }
 
+bool frmPrincipal::HayNodoEstructura() const { return !trvConta->selectedItems().isEmpty(); }
+
+QString frmPrincipal::ClaveNodoEstructura() const
+{
+    const QList<QTreeWidgetItem*> seleccion = trvConta->selectedItems();
+    return seleccion.isEmpty() ? QString() : seleccion.first()->data(0, Qt::UserRole).toString().trimmed();
+}
+
+QString frmPrincipal::TextoNodoNavegacion() const
+{
+    const QTreeWidgetItem* nodo = tvTreeView->Seleccionado();
+    return nodo ? ArbolNodos::Texto(nodo) : QString();
+}
+
+bool frmPrincipal::ExisteEmpresa(qint32 lngID) const
+{
+    return !m_ctx.den->conContabilidad
+                .Query(QStringLiteral("SELECT IDEmpresa FROM Empresa WHERE IDEmpresa = ?"), {lngID})
+                .isEOF();
+}
+
+void frmPrincipal::ActualizarNodosEmpresa()
+{
+    EmpresaSeleccionada::ActualizarNodos(*this, m_ctx.den->conLocal, m_ctx.den->conContabilidad);
+}
+
+void frmPrincipal::trvConta_MouseUp()
+{
+    const PlanMenu plan = MenuEstructura::Plan(MenuEstructura::Arbol::De(*trvConta));
+    for (const CambioMenu& c : plan.cambios) {
+        switch (c.propiedad) {
+        case CambioMenu::Propiedad::Visible: m_menus.SetVisible(c.nombre, c.activo); break;
+        case CambioMenu::Propiedad::Habilitado: m_menus.SetEnabled(c.nombre, c.activo); break;
+        case CambioMenu::Propiedad::Caption: m_menus.SetCaption(c.nombre, c.caption); break;
+        }
+    }
+    if (!plan.menu.isEmpty())
+        m_menus.Menu(plan.menu)->exec(QCursor::pos());
+}
+
+void frmPrincipal::trvConta_DblClick()
+{
+    if (MenuEstructura::DobleClicEdita(MenuEstructura::Arbol::De(*trvConta)))
+        m_comandos.Ejecutar(QStringLiteral("mnuEstructuraPropiedades"));
+}
+
+void frmPrincipal::RegistrarHerramientasContabilidad()
+{
+    using H = HerramientasContabilidad;
+    const auto herramienta = [this](void (H::*comando)()) {
+        return [this, comando] {
+            H herramientas({m_estado, *m_ctx.den, *m_ctx.gobjInfoConfig, m_ctx.gobjContabilidad,
+                            m_ctx.gobjVodidazaz, [this] { ActualizarLista(); }, [this] { ActualizarNodosEmpresa(); }});
+            (herramientas.*comando)();
+        };
+    };
+    const std::pair<const char*, void (H::*)()> kHerramientas[] = {
+        {"mnuHerramientasCambiarEnlace", &H::CambiarEnlace},
+        {"mnuHerramientasCerrarEjercicio", &H::CerrarAbrirEjercicio},
+        {"mnuHerramientasRecalcularTotales", &H::RecalcularTotales},
+        {"mnuHerramientasConsolidar", &H::Consolidar},
+        {"mnuHerramientasCopiardatos", &H::CopiarDatos},
+        {"mnuHerramientasExportar", &H::Exportar},
+        {"mnuHerramientasImportar", &H::Importar},
+        {"mnuSecundarioRenumerar", &H::Renumerar},
+        {"mnuSecundarioSustituirSubcta", &H::SustituirSubcuenta},
+    };
+    for (const auto& [control, comando] : kHerramientas)
+        m_comandos.Registrar(QString::fromLatin1(control), herramienta(comando));
+}
+
 IAccionesRegistro& frmPrincipal::Acciones()
 {
     if (!m_acciones)
         m_acciones = m_ctx.accionesRegistro ? m_ctx.accionesRegistro : std::make_shared<AccionesMenus>([this]() -> cIActionMenus& {
             return mobjPrincipal().objActionMenus();
-        });
+        }, *this);
     return *m_acciones;
 }
 
@@ -220,6 +294,7 @@ void frmPrincipal::RegistrarComandos()
         ComandosVentana::CambiarDeduccionComAut(m_ctx.den->conLocal, *m_ctx.gobjInfoConfig);
     });
     RegistrarComandosRegistro(m_comandos, *this);
+    RegistrarHerramientasContabilidad();
 }
 
 void frmPrincipal::ConectarComandos()
@@ -380,6 +455,7 @@ void frmPrincipal::CrearPanelConta()
     trvConta->setObjectName(QStringLiteral("trvConta"));
     trvConta->setHeaderHidden(true);
     trvConta->move(0, PxY(kTopArbolConta));
+    trvConta->viewport()->installEventFilter(this);
 }
 
 QString frmPrincipal::TextoPanel(int panel) const
@@ -563,6 +639,13 @@ bool frmPrincipal::eventFilter(QObject* objeto, QEvent* evento)
             m_lista->tvTreeView_MouseDown(int(raton->button()), int(raton->modifiers()), TwX(int(raton->position().x())),
                                           TwY(int(raton->position().y())));
         });
+    }
+    if (trvConta && objeto == trvConta->viewport()) {
+        const auto* raton = static_cast<QMouseEvent*>(evento);
+        if (evento->type() == QEvent::MouseButtonRelease && raton->button() == Qt::RightButton)
+            Manejar("trvConta_MouseUp", [&] { trvConta_MouseUp(); });
+        else if (evento->type() == QEvent::MouseButtonDblClick)
+            Manejar("trvConta_DblClick", [&] { trvConta_DblClick(); });
     }
     return QMainWindow::eventFilter(objeto, evento);
 }
@@ -808,6 +891,8 @@ void frmPrincipal::Form_Activate()
 // tells other workstations that the company is in use.
 void frmPrincipal::BloquearEmpresa()
 {
+    if (!m_bloqueos)
+        return;
     m_bloqueos->LiberarBloqueos();
     const QString id = QString::number(m_estado.mlngCodEmpresaSeleccionada);
     PVAPI::cProcesarBloqueos::Argumentos bloqueo;

@@ -99,8 +99,11 @@ public:
     void MostrarTituloNodo(QTreeWidgetItem* nodo, bool blnImagen);
 
     // Releases the locks held and takes the record lock of the selected
-    // accounting company again.
-    void BloquearEmpresa();
+    // accounting company again (nothing without the accounting add-in).
+    void BloquearEmpresa() override;
+    // Points the accounting lists, the company node and the closed-year
+    // flag at `mlngCodEmpresaSeleccionada`, and locks it.
+    void ActualizarNodosEmpresa() override;
 
     // The window's state, lent by reference to the record list and the
     // features.
@@ -111,6 +114,7 @@ public:
     void Habilitar(bool blnHabilitada) override;
     void TraerAlFrente() override;
     void LiberarBloqueoEmpresa() override;
+    QTreeWidget& ArbolContabilidad() override { return *trvConta; }
 
     // IVentanaComandosRegistro: the record commands' view of the panes, the
     // record list and the action object.
@@ -120,6 +124,10 @@ public:
     QString ClaveFila(int fila) const override;
     int NumeroFilas() const override;
     void ActualizarLista() override;
+    bool HayNodoEstructura() const override;
+    QString ClaveNodoEstructura() const override;
+    QString TextoNodoNavegacion() const override;
+    bool ExisteEmpresa(qint32 lngID) const override;
     IAccionesRegistro& Acciones() override;
 
     // Every command of the window by control name. Features replace the
@@ -158,6 +166,11 @@ private:
     void CrearBarraHerramientas();
     void CrearPanelMensaje();
     void CrearPanelConta();
+    // The structure tree's right click and double-click.
+    void trvConta_MouseUp();
+    void trvConta_DblClick();
+    // The accounting tools of the Tools and context menus.
+    void RegistrarHerramientasContabilidad();
     void AplicarDisposicion(const Disposicion& d);
 
     // Every event handler of the window runs through this, which reports

@@ -1,5 +1,7 @@
 #include "AccionesFixture.h"
 
+#include "actions/EmpresaSeleccionada.h"
+
 #include <memory>
 
 // The selected company after the accounting add-in edited or deleted a
@@ -149,6 +151,61 @@ TEST_F(EmpresaSeleccionadaTest, OtraEmpresaOUnaEliminacionNoHechaNoCambianNada)
     EXPECT_FALSE(ventana.llamadas.contains(QStringLiteral("LiberarBloqueoEmpresa")));
     EXPECT_EQ(ConsultasGuardadas(), QStringList(5, kConsultaEmpresa));
     EXPECT_EQ(ConsultasEnMemoria(), QStringList(6, kConsultaEmpresa));
+}
+
+// Selecting company 13 locks it, points exactly the five accounting lists
+// at it (stored and in memory, in the currency chosen) and shows its label
+// and closed year.
+TEST_F(EmpresaSeleccionadaTest, SeleccionarUnaEmpresaApuntaSusCincoListasAElla)
+{
+    app.den.conContabilidad.Exec(QStringLiteral("UPDATE Empresa SET EjercicioCerrado = True WHERE IDEmpresa = ?"),
+                                 {db::Value(kOtra)});
+    for (const bool pesetas : {false, true}) {
+        SCOPED_TRACE(pesetas);
+        ventana.llamadas.clear();
+        ventana.estado.mobjConfigContab.SetTrabajarConPesetas(pesetas);
+        ventana.estado.mlngCodEmpresaSeleccionada = kOtra;
+        ventana.estado.mblnEjercicioCerrado = false;
+
+        EmpresaSeleccionada::ActualizarNodos(ventana, app.den.conLocal, app.den.conContabilidad);
+
+        EXPECT_EQ(ventana.llamadas, QStringList{"BloquearEmpresa"});
+        EXPECT_EQ(ventana.nodos.at(2), QStringLiteral("<PAR - 2001>"));
+        EXPECT_TRUE(ventana.estado.mblnEjercicioCerrado);
+        QStringList esperadas;
+        for (const auto& nodo : ventana.estado.gcolNodo) {
+            if (nodo->IDNodo() != 900)
+                esperadas << EmpresaSeleccionada::ConsultaNodo(nodo->Nombre(), QStringLiteral("13"), pesetas);
+        }
+        EXPECT_EQ(ConsultasGuardadas(), esperadas);
+        EXPECT_EQ(ConsultasEnMemoria(), esperadas + QStringList{kConsultaEmpresa}) << "another branch's Cuentas";
+        EXPECT_TRUE(esperadas.contains(
+            "SELECT Codigo, Descripcion, IDCuenta FROM Cuenta WHERE CodTipo_Cuenta=1 AND CodEmpresa=13 ORDER BY Codigo"));
+        EXPECT_TRUE(esperadas.contains(
+            QStringLiteral("SELECT Codigo, %1, IDCuenta FROM Cuenta WHERE CodTipo_Cuenta=2 AND CodEmpresa=13 AND "
+                           "PresupuestoTotal <> '0' ORDER BY Codigo")
+                .arg(pesetas ? "PresupuestoTotal" : "PresupuestoTotalEuros")));
+        // Every stored query runs on the accounting database.
+        for (const QString& consulta : esperadas)
+            EXPECT_NO_THROW(app.den.conContabilidad.Query(consulta, {})) << consulta.toStdString();
+    }
+}
+
+// A company without its row: the lists follow its id, its node goes blank
+// (and is found again by the next selection), the closed year stays.
+TEST_F(EmpresaSeleccionadaTest, UnaEmpresaSinFilaDejaSuNodoEnBlanco)
+{
+    ventana.estado.mlngCodEmpresaSeleccionada = 77;
+    ventana.estado.mblnEjercicioCerrado = true;
+    EmpresaSeleccionada::ActualizarNodos(ventana, app.den.conLocal, app.den.conContabilidad);
+    EXPECT_EQ(ventana.nodos.at(2), QString());
+    EXPECT_TRUE(ventana.estado.mblnEjercicioCerrado);
+    EXPECT_TRUE(ConsultasGuardadas().at(2).endsWith(QStringLiteral("CodEmpresa=77 ORDER BY Codigo")));
+
+    ventana.estado.mlngCodEmpresaSeleccionada = kEmpresaSeleccionada;
+    EmpresaSeleccionada::ActualizarNodos(ventana, app.den.conLocal, app.den.conContabilidad);
+    EXPECT_EQ(ventana.nodos.at(2), QStringLiteral("<PAR - 2001>"));
+    EXPECT_FALSE(ventana.estado.mblnEjercicioCerrado);
 }
 
 } // namespace

@@ -79,6 +79,15 @@ auto empresa() { return Eq(AccionesTest::kEmpresaSeleccionada); }
 auto titulo() { return Eq(App::Title()); }
 
 using F = AccionesTest;
+
+Esperar NuevoEpigrafe(qint32 documento, qint32 naturaleza)
+{
+    return [documento, naturaleza](F& f, const Sonda& s) {
+        EXPECT_CALL(*f.contabilidad, NuevoEpigrafe(config(f), Ref(f.ventana.arbol), conConta(f), empresa(),
+                                                   Eq(documento), Eq(naturaleza), _))
+            .WillOnce(InvokeWithoutArgs(s));
+    };
+}
 using S = const Sonda&;
 constexpr auto kD = Ventana::Deshabilitada;
 
@@ -176,12 +185,21 @@ const QList<Caso>& Casos()
              EXPECT_CALL(*f.contabilidad, NuevoPresupuesto(config(f), conConta(f), empresa()))
                  .WillOnce(InvokeWithoutArgs(s));
          }},
-        {Accion::Nuevo, "Cuentas", nullptr},
-        {Accion::Nuevo, "SubCuentas", nullptr},
-        {Accion::Nuevo, "Activo", nullptr},
-        {Accion::Nuevo, "Pasivo", nullptr},
-        {Accion::Nuevo, "Debe", nullptr},
-        {Accion::Nuevo, "Haber", nullptr},
+        {Accion::Nuevo, "Cuentas",
+         [](F& f, S s) {
+             EXPECT_CALL(*f.contabilidad, NuevaCuenta(config(f), conConta(f), empresa(), _))
+                 .WillOnce(InvokeWithoutArgs(s));
+         }},
+        {Accion::Nuevo, "SubCuentas",
+         [](F& f, S s) {
+             EXPECT_CALL(*f.contabilidad, NuevaSubcuenta(config(f), conConta(f), empresa(), _))
+                 .WillOnce(InvokeWithoutArgs(s));
+         }},
+        // A new heading of the structure tree, with its document and nature.
+        {Accion::Nuevo, "Activo", NuevoEpigrafe(1, 1)},
+        {Accion::Nuevo, "Pasivo", NuevoEpigrafe(1, 2)},
+        {Accion::Nuevo, "Debe", NuevoEpigrafe(2, 3)},
+        {Accion::Nuevo, "Haber", NuevoEpigrafe(2, 4)},
         {Accion::Nuevo, "Grupos",
          [](F& f, S s) {
              EXPECT_CALL(*f.contabilidad, NuevoGrupo(config(f), conConta(f))).WillOnce(InvokeWithoutArgs(s));

@@ -5,6 +5,7 @@
 #include "platform/report/ControlInformeBase.h"
 
 #include <QStringList>
+#include <QTreeWidget>
 
 // The main window as the actions see it: its state, its tree's node texts,
 // and every change of its enabled state, z-order and company lock, in order.
@@ -27,6 +28,8 @@ public:
     QString TextoNodo(int indice) override { return nodos.at(indice - 1); }
     void CambiarTextoNodo(int indice, const QString& texto) override { nodos[indice - 1] = texto; }
     void LiberarBloqueoEmpresa() override { llamadas << QStringLiteral("LiberarBloqueoEmpresa"); }
+    void BloquearEmpresa() override { llamadas << QStringLiteral("BloquearEmpresa"); }
+    QTreeWidget& ArbolContabilidad() override { return arbol; }
     PVAPI::IControlInforme& crptInformes() override { return informe; }
 
     EstadoPrincipal estado;
@@ -34,4 +37,5 @@ public:
     QStringList llamadas;
     QStringList nodos;
     InformeQuieto informe;
+    QTreeWidget arbol;
 };

@@ -35,6 +35,25 @@ public:
     void ExportarMensaje(qint16 op, qint32& id) override { Anotar("ExportarMensaje", {N(op), N(id)}); }
     void ConexionServidor() override { Anotar("ConexionServidor", {}); }
     void AsistenteCuentasCorreo() override { Anotar("AsistenteCuentasCorreo", {}); }
+    void NuevoEpigrafe(qint32 doc, qint32 nat) override { Anotar("NuevoEpigrafe", {N(doc), N(nat)}); }
+    void EditarEpigrafe(qint32 doc) override { Anotar("EditarEpigrafe", {N(doc)}); }
+    void EliminarEpigrafe(qint32 doc) override { Anotar("EliminarEpigrafe", {N(doc)}); }
+    void AsignarCuenta(const QString& nat) override { Anotar("AsignarCuenta", {nat}); }
+    void DesasignarCuenta(const QString& nat) override { Anotar("DesasignarCuenta", {nat}); }
+    void NuevaCuenta() override { Anotar("NuevaCuenta", {}); }
+    void NuevaSubcuenta() override { Anotar("NuevaSubcuenta", {}); }
+    void EditarCuenta(qint32 id) override { Anotar("EditarCuenta", {N(id)}); }
+    void EditarSubcuenta(qint32 id) override { Anotar("EditarSubcuenta", {N(id)}); }
+    void NuevaEmpresa(qint32& id) override
+    {
+        Anotar("NuevaEmpresa", {});
+        id = nuevaEmpresa;
+    }
+    void EnlaceContabilidad() override { Anotar("EnlaceContabilidad", {}); }
+    void EnlaceContabManual() override { Anotar("EnlaceContabManual", {}); }
+
+    // The id NuevaEmpresa hands back.
+    qint32 nuevaEmpresa = 0;
 
 private:
     static QString N(qint64 n) { return QString::number(n); }
@@ -55,6 +74,13 @@ public:
     int fila = -1;
     int recargas = 0;
     AccionesGrabadas acciones;
+    // The structure tree's selected key (null: no node selected), the
+    // navigation tree's caption, the companies that have their row, and the
+    // company selected at each ActualizarNodosEmpresa.
+    QString claveEstructura;
+    QString textoNavegacion;
+    QList<qint32> empresas;
+    QList<qint32> empresasActualizadas;
 
     EstadoPrincipal& Estado() override { return estado; }
     bool ListaVisible() const override { return lista; }
@@ -63,5 +89,10 @@ public:
     QString ClaveFila(int f) const override { return f >= 0 && f < claves.size() ? claves.at(f) : QString(); }
     int NumeroFilas() const override { return int(claves.size()); }
     void ActualizarLista() override { ++recargas; }
+    bool HayNodoEstructura() const override { return !claveEstructura.isNull(); }
+    QString ClaveNodoEstructura() const override { return claveEstructura; }
+    QString TextoNodoNavegacion() const override { return textoNavegacion; }
+    bool ExisteEmpresa(qint32 lngID) const override { return empresas.contains(lngID); }
+    void ActualizarNodosEmpresa() override { empresasActualizadas << estado.mlngCodEmpresaSeleccionada; }
     IAccionesRegistro& Acciones() override { return acciones; }
 };

@@ -5,6 +5,7 @@
 #include "mainwindow/Controles.h"
 #include "mainwindow/VentanaPrueba.h"
 
+#include "addin_doubles/MockContabilidad.h"
 #include "addin_doubles/MockVodidazaz.h"
 #include "addin_doubles/RegistroMock.h"
 #include "core/RegistroComandos.h"
@@ -159,6 +160,7 @@ TEST_F(ComandosPrincipal, EveryCommandRunsOrSaysItIsNotAvailable)
     });
     dobles::RegistroMock<testing::StrictMock<dobles::MockVodidazaz>> vodidazaz(
         [](dobles::MockVodidazaz& m) { EXPECT_CALL(m, CambiarDeduccionComAut).Times(1); });
+    dobles::RegistroMock<testing::NiceMock<dobles::MockContabilidad>> contabilidad;
 
     // Run before each command: what it must change is set apart first.
     const auto vaciarLista = [&] { Lista().ClearRows(); };
@@ -183,6 +185,17 @@ TEST_F(ComandosPrincipal, EveryCommandRunsOrSaysItIsNotAvailable)
         {"mnuAyudaWebPrincipal", {{}, [&] { EXPECT_EQ(paginas.takeLast(), ComandosVentana::PaginaPrincipal()); }}},
         {"mnuAyudaORBE", {{}, [&] { EXPECT_EQ(paginas.takeLast(), ComandosVentana::PaginaOrbe()); }}},
         {"mnuHerrMod182CambiarDeduciones", {{}, [&] { EXPECT_EQ(vodidazaz.ObjetosCreados(), 1); }}},
+        // Without a selected company the company tools do nothing; the
+        // consolidation makes its own accounting object.
+        {"mnuHerramientasCambiarEnlace", {{}, [] {}}},
+        {"mnuHerramientasCerrarEjercicio", {{}, [] {}}},
+        {"mnuHerramientasRecalcularTotales", {{}, [] {}}},
+        {"mnuSecundarioRenumerar", {{}, [] {}}},
+        {"mnuSecundarioSustituirSubcta", {{}, [] {}}},
+        {"mnuHerramientasConsolidar", {vaciarLista, [&] {
+                                           EXPECT_EQ(contabilidad.ObjetosCreados(), 1);
+                                           EXPECT_EQ(Lista().RowCount(), 24) << "the list was reloaded";
+                                       }}},
     };
 
     // The record commands, as they register themselves, and the toolbar's

@@ -83,17 +83,6 @@ protected:
     }
     void Ejecutar(const char* control) { comandos.Ejecutar(QString::fromLatin1(control)); }
 
-    // Runs the command expecting the not-available answer and no action.
-    void EsperarNoDisponible(const char* control)
-    {
-        testsupport::scriptedUi().queueAnswer(ui::vbOK);
-        Ejecutar(control);
-        ASSERT_FALSE(testsupport::scriptedUi().messages().isEmpty());
-        EXPECT_EQ(testsupport::scriptedUi().messages().last().text,
-                  QStringLiteral("¡Esta función no está disponible en esta instalación!"));
-        EXPECT_TRUE(ventana.acciones.llamadas.isEmpty()) << ventana.acciones.llamadas.join(u' ').toStdString();
-    }
-
     RegistroComandos comandos;
     VentanaFalsa ventana;
 };
@@ -128,21 +117,123 @@ TEST_F(ComandosRegistroTest, FileNewFollowsTheVisiblePanes)
     EXPECT_EQ(ventana.recargas, 2);
 }
 
-// The accounting structure, its accounts and companies are not part of this
-// installation yet: their commands say so and call no action.
-TEST_F(ComandosRegistroTest, AccountingRecordsAreNotAvailable)
+// The accounting commands by the pane that shows: the structure tree (its
+// selected key, null for none, and the navigation caption as the tree shows
+// it) or the account lists.
+struct CasoContable {
+    const char* control;
+    const char* caption;
+    bool estructura;
+    const char* claveEstructura;
+    const char* textoNavegacion;
+    const char* clave; // the list's current row
+    const char* llamada;
+    int recargas;
+};
+
+const CasoContable kContables[] = {
+    {"mnuArchivoNuevo", "Activo", true, "e12", "Activo", nullptr, "Nuevo(Activo|Activo)", 0},
+    {"mnuArchivoNuevo", "Activo", true, "c4300", "Activo", nullptr, nullptr, 0},
+    {"mnuArchivoNuevo", "Activo", true, nullptr, "Activo", nullptr, nullptr, 0},
+    {"mnuArchivoPropiedades", "Debe", true, "c1", "Debe", nullptr, "EditarEpigrafe(2)", 0},
+    {"mnuArchivoPropiedades", "Debe", true, nullptr, "Debe", nullptr, nullptr, 0},
+    {"mnuArchivoEliminar", "Pasivo", true, "e1", "Pasivo", nullptr, "EliminarEpigrafe(1)", 0},
+    {"mnuArchivoEliminar", "Pasivo", true, "e1", "Grupos", nullptr, nullptr, 0},
+    {"mnuArchivoPropiedades", "Cuentas", false, nullptr, "Cuentas", "40", "EditarCuenta(40)", 1},
+    {"mnuArchivoPropiedades", "SubCuentas", false, nullptr, "SubCuentas", "41", "EditarSubcuenta(41)", 1},
+    {"mnuArchivoEliminar", "Cuentas", false, nullptr, "Cuentas", "40", "Eliminar(Cuentas|40|Cuentas)", 1},
+    {"mnuEstructuraNuevo", "Haber", true, "e3", "Haber", nullptr, "NuevoEpigrafe(2|4)", 0},
+    {"mnuEstructuraNuevo", "Grupos", true, "e3", "Grupos", nullptr, nullptr, 0},
+    {"mnuEstructuraNuevo", "Cuentas", false, nullptr, "Cuentas", nullptr, "NuevaCuenta()", 1},
+    {"mnuEstructuraNuevo", "SubCuentas", false, nullptr, "SubCuentas", nullptr, "NuevaSubcuenta()", 1},
+    {"mnuEstructuraPropiedades", "Cuentas", false, nullptr, "Cuentas", nullptr, nullptr, 0},
+    {"mnuEstructuraPropiedades", "Cuentas", false, nullptr, "Cuentas", "7", "EditarCuenta(7)", 1},
+    {"mnuEstructuraPropiedades", "Activo", true, "c7", "Activo", nullptr, "EditarEpigrafe(1)", 0},
+    {"mnuEstructuraEliminar", "SubCuentas", false, nullptr, "SubCuentas", "8",
+     "Eliminar(SubCuentas|8|SubCuentas)", 1},
+    {"mnuEstructuraEliminar", "Debe", true, "c7", "Debe", nullptr, "EliminarEpigrafe(2)", 0},
+    // Assign and unassign pass the caption unchanged, whatever it is.
+    {"mnuEstructuraAsignar", "Debe", true, nullptr, "Debe", nullptr, "AsignarCuenta(Debe)", 0},
+    {"mnuEstructuraDesasignar", "Cuentas", false, nullptr, "Cuentas", nullptr, "DesasignarCuenta(Cuentas)", 0},
+    {"mnuHerramientasEnlace", "Bancos", false, nullptr, "Bancos", nullptr, "EnlaceContabilidad()", 0},
+    {"mnuHerramientasEnlaceManual", "Bancos", false, nullptr, "Bancos", nullptr, "EnlaceContabManual()", 0},
+};
+
+TEST_F(ComandosRegistroTest, AccountingCommandsFollowThePaneThatShows)
 {
-    ventana.estructura = true;
-    Seleccionar("Activo", "Activo", "3");
-    for (const char* control : {"mnuArchivoNuevo", "mnuArchivoPropiedades", "mnuArchivoEliminar"}) {
-        SCOPED_TRACE(control);
-        EsperarNoDisponible(control);
+    for (const CasoContable& c : kContables) {
+        SCOPED_TRACE(std::string(c.control) + " " + c.caption + (c.estructura ? " tree " : " list ")
+                     + (c.claveEstructura ? c.claveEstructura : "-") + " " + (c.clave ? c.clave : "-"));
+        Seleccionar(c.caption, c.caption, c.clave);
+        ventana.estructura = c.estructura;
+        ventana.lista = !c.estructura;
+        ventana.claveEstructura = c.claveEstructura ? QString::fromLatin1(c.claveEstructura) : QString();
+        ventana.textoNavegacion = QString::fromUtf8(c.textoNavegacion);
+        ventana.acciones.llamadas.clear();
+        ventana.recargas = 0;
+        Ejecutar(c.control);
+        EXPECT_EQ(ventana.acciones.llamadas, c.llamada ? QStringList{QString::fromUtf8(c.llamada)} : QStringList{});
+        EXPECT_EQ(ventana.recargas, c.recargas);
     }
-    ventana.estructura = false;
-    Seleccionar("Cuentas", "Cuentas", "3");
-    EsperarNoDisponible("mnuArchivoPropiedades");
+    EXPECT_TRUE(testsupport::scriptedUi().messages().isEmpty());
+}
+
+// New on "Empresas" makes a company and, when it is there, offers to select
+// it, whatever page of the list shows it.
+TEST_F(ComandosRegistroTest, ANewCompanyMayBecomeTheSelectedOne)
+{
+    struct Caso {
+        qint32 nueva;
+        bool existe;
+        int respuesta; // 0: no question
+        qint32 seleccionada;
+    };
+    const Caso casos[] = {{7, true, ui::vbYes, 7}, {7, true, ui::vbNo, 3}, {0, false, 0, 3}, {9, false, 0, 3}};
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nueva);
+        testsupport::scriptedUi().reset();
+        Seleccionar("Empresas", "Empresas");
+        ventana.estado.mlngCodEmpresaSeleccionada = 3;
+        ventana.empresasActualizadas.clear();
+        ventana.recargas = 0;
+        ventana.acciones.nuevaEmpresa = c.nueva;
+        ventana.empresas = c.existe ? QList<qint32>{c.nueva} : QList<qint32>{};
+        if (c.respuesta)
+            testsupport::scriptedUi().queueAnswer(c.respuesta);
+        Ejecutar("mnuSecundarioNuevo");
+        EXPECT_EQ(ventana.recargas, 1);
+        EXPECT_EQ(testsupport::scriptedUi().messages().size(), c.respuesta ? 1 : 0);
+        if (c.respuesta) {
+            EXPECT_EQ(testsupport::scriptedUi().messages().at(0).text,
+                      QStringLiteral("¿Desea seleccionar la nueva empresa?"));
+        }
+        EXPECT_EQ(ventana.estado.mlngCodEmpresaSeleccionada, c.seleccionada);
+        EXPECT_EQ(ventana.empresasActualizadas,
+                  c.seleccionada == c.nueva ? QList<qint32>{c.nueva} : QList<qint32>{});
+    }
+}
+
+// "&Seleccionar" on the companies list asks first and reloads nothing.
+TEST_F(ComandosRegistroTest, SelectingACompanyAsksAndPointsTheListsAtIt)
+{
     Seleccionar("Empresas", "Empresas");
-    EsperarNoDisponible("mnuSecundarioNuevo");
+    Ejecutar("mnuSecundarioSeleccionar");
+    EXPECT_TRUE(testsupport::scriptedUi().messages().isEmpty()) << "no row: nothing asked";
+
+    Seleccionar("Empresas", "Empresas", "5");
+    testsupport::scriptedUi().queueAnswer(ui::vbNo);
+    Ejecutar("mnuSecundarioSeleccionar");
+    EXPECT_EQ(ventana.estado.mlngCodEmpresaSeleccionada, 0);
+
+    testsupport::scriptedUi().queueAnswer(ui::vbYes);
+    Ejecutar("mnuSecundarioSeleccionar");
+    ASSERT_EQ(testsupport::scriptedUi().messages().size(), 2);
+    EXPECT_EQ(testsupport::scriptedUi().messages().at(1).text,
+              QStringLiteral("Se dispone a cambiar la empresa seleccionada.\r\n¿Desea continuar?"));
+    EXPECT_EQ(testsupport::scriptedUi().messages().at(1).buttons, ui::vbYesNo);
+    EXPECT_EQ(ventana.estado.mlngCodEmpresaSeleccionada, 5);
+    EXPECT_EQ(ventana.empresasActualizadas, QList<qint32>{5});
+    EXPECT_EQ(ventana.recargas, 0);
 }
 
 TEST_F(ComandosRegistroTest, ARowKeyThatIsNoNumberRaisesError13)
