@@ -1,10 +1,12 @@
-// The import of the older parish program's baptisms: 100,000 records of a
-// dBase table, each an entry with its child and both parents (400,000 rows
-// and the books), through ImportarLibrosKaldex, against inserting the same
+// The imports of the older parish program, each against inserting the same
 // rows, values already in memory, with statements prepared once and stepped
 // through the raw SQLite C API in one transaction on the same kind of
-// connection. Both start from a fresh copy of one database, rounds
-// interleaved, and must leave the same row counts.
+// connection: 100,000 baptism records of a dBase table, each an entry with
+// its child and both parents (400,000 rows and the books), through
+// ImportarLibrosKaldex; 100,000 donor records with 100,000 donations
+// (300,000 rows) through ImportarDonativosKaldex. Each pair starts from a
+// fresh copy of one database, rounds interleaved, and must leave the same
+// row counts.
 //
 //   bench_importacion [rondas] [registros]
 
@@ -12,6 +14,7 @@
 #include "CarpetaPrograma.h"
 #include "EscritorDbf.h"
 
+#include "import/DonativosKaldex.h"
 #include "import/LibrosKaldex.h"
 #include "platform/db/Connection.h"
 #include "platform/settings/Settings.h"
@@ -27,6 +30,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -135,10 +139,52 @@ void Crudo(sqlite3* h, const std::vector<Fila>& filas)
     Ejecutar(h, "COMMIT");
 }
 
+struct Donante {
+    std::string nombre, ap1, ap2, nif;
+    double importe = 0, euros = 0;
+};
+
+void CrudoDonantes(sqlite3* h, const std::vector<Donante>& donantes)
+{
+    Ejecutar(h, "BEGIN IMMEDIATE");
+    sqlite3_stmt* tipo = Preparar(h, "INSERT INTO Tipo_Donativo (Descripcion) VALUES ('Donativos de KALDEX')");
+    Paso(h, tipo);
+    const sqlite3_int64 idTipo = sqlite3_last_insert_rowid(h);
+    sqlite3_stmt* padron = Preparar(h, "INSERT INTO Padron (Nombre, PrimerApellido, SegundoApellido, Direccion, "
+                                       "CodMunicipio, CPostal, DNI, CodInstitucionEmpadronado) "
+                                       "VALUES (?, ?, ?, '', 0, '', ?, 0)");
+    sqlite3_stmt* rol = Preparar(h, "INSERT INTO Padron_TipoPersona (CodPadron, CodTipoPersona) VALUES (?, 1)");
+    sqlite3_stmt* donativo = Preparar(h, "INSERT INTO Donativo (CodPersonaDonativo, CodInstitucion, CodTipoDonativo, "
+                                         "Descripcion, Importe, ImporteEur, PagoBanco) VALUES (?, 1, ?, '', ?, ?, 0)");
+    std::vector<sqlite3_int64> ids;
+    ids.reserve(donantes.size());
+    for (const Donante& d : donantes) {
+        Texto(padron, 1, d.nombre);
+        Texto(padron, 2, d.ap1);
+        Texto(padron, 3, d.ap2);
+        Texto(padron, 4, d.nif);
+        Paso(h, padron);
+        ids.push_back(sqlite3_last_insert_rowid(h));
+        sqlite3_bind_int64(rol, 1, ids.back());
+        Paso(h, rol);
+    }
+    for (size_t i = 0; i < donantes.size(); ++i) {
+        sqlite3_bind_int64(donativo, 1, ids[i]);
+        sqlite3_bind_int64(donativo, 2, idTipo);
+        sqlite3_bind_double(donativo, 3, donantes[i].importe);
+        sqlite3_bind_double(donativo, 4, donantes[i].euros);
+        Paso(h, donativo);
+    }
+    for (sqlite3_stmt* st : {tipo, padron, rol, donativo})
+        sqlite3_finalize(st);
+    Ejecutar(h, "COMMIT");
+}
+
 std::string Recuento(sqlite3* h)
 {
     std::string texto;
-    for (const char* tabla : {"Libro_Bautismo", "Bautismo", "Bautismo_Hijo", "Bautismo_Padres", "Bautismo_Madres"}) {
+    for (const char* tabla : {"Libro_Bautismo", "Bautismo", "Bautismo_Hijo", "Bautismo_Padres", "Bautismo_Madres",
+                              "Padron", "Padron_TipoPersona", "Donativo"}) {
         sqlite3_stmt* st = Preparar(h, (std::string("SELECT COUNT(*) FROM ") + tabla).c_str());
         sqlite3_step(st);
         texto += std::string(tabla) + "=" + std::to_string(sqlite3_column_int64(st, 0)) + " ";
@@ -216,42 +262,86 @@ int main(int argc, char** argv)
     }
     escritor.Guardar(kaldex, QStringLiteral("Baut"));
 
+    // Donors and their donations, as dBase tables and as rows in memory.
+    const QString donativos = dir.filePath(QStringLiteral("donativos"));
+    QDir().mkpath(donativos);
+    EscritorDbf sucu({{"BANCO", 'C', 4}, {"SUCURSAL", 'C', 4}});
+    sucu.Registro({"2100", "0001"});
+    sucu.Guardar(donativos, QStringLiteral("sucu"));
+    EscritorDbf reci({{"CODIGO", 'N', 7}, {"NOMBRE", 'C', 50}, {"NIF", 'C', 10}});
+    EscritorDbf lineas({{"CODIGO", 'N', 7}, {"IMPORTE", 'N', 8}});
+    std::vector<Donante> donantes;
+    donantes.reserve(registros);
+    for (int i = 0; i < registros; ++i) {
+        Donante d{"Begoña " + std::to_string(i), "Muñoz", "Sáez", std::to_string(10000000 + i) + "Z",
+                  double(1000 + i % 5000), 0};
+        d.euros = std::round(d.importe / 166.386 * 100.0) / 100.0;
+        auto u = [](const std::string& t) { return QString::fromStdString(t); };
+        reci.Registro({QByteArray::number(i + 1), Cp850(u(d.nombre + " " + d.ap1 + " " + d.ap2)),
+                       QByteArray::fromStdString(d.nif)});
+        lineas.Registro({QByteArray::number(i + 1), QByteArray::number(qint64(d.importe))});
+        donantes.push_back(std::move(d));
+    }
+    reci.Guardar(donativos, QStringLiteral("reci"));
+    lineas.Guardar(donativos, QStringLiteral("re_l"));
+
     OpcionesLibrosKaldex opciones;
     opciones.carpetas[0] = kaldex;
     opciones.idInstitucion = 1;
-    std::vector<double> tiempos[2];
-    std::string recuentos[2];
-    for (int ronda = 0; ronda < rondas; ++ronda) {
-        for (int forma = 0; forma < 2; ++forma) {
-            QFile::remove(archivo);
-            QFile::copy(plantilla, archivo);
-            db::Connection con;
-            con.Open(CadenaConexionConPassword(archivo, d.password));
-            QElapsedTimer reloj;
-            reloj.start();
-            if (forma == 0) {
-                const ResultadoLibrosKaldex resultado = ImportarLibrosKaldex(con, opciones);
-                if (resultado.partidas[0] != registros || !resultado.incidencias.isEmpty()) {
-                    std::fprintf(stderr, "la importación no terminó: %s\n",
-                                 qPrintable(resultado.incidencias.join(QLatin1Char('\n'))));
-                    return 1;
+    OpcionesDonativosKaldex opcionesDonativos;
+    opcionesDonativos.carpeta = donativos;
+    opcionesDonativos.idInstitucion = 1;
+    const char* const nombres[2] = {"libros", "donativos"};
+    bool iguales = true;
+    for (int prueba = 0; prueba < 2; ++prueba) {
+        std::vector<double> tiempos[2];
+        std::string recuentos[2];
+        for (int ronda = 0; ronda < rondas; ++ronda) {
+            for (int forma = 0; forma < 2; ++forma) {
+                QFile::remove(archivo);
+                QFile::copy(plantilla, archivo);
+                db::Connection con;
+                con.Open(CadenaConexionConPassword(archivo, d.password));
+                QElapsedTimer reloj;
+                reloj.start();
+                if (forma == 0 && prueba == 0) {
+                    const ResultadoLibrosKaldex resultado = ImportarLibrosKaldex(con, opciones);
+                    if (resultado.partidas[0] != registros || !resultado.incidencias.isEmpty()) {
+                        std::fprintf(stderr, "la importación no terminó: %s\n",
+                                     qPrintable(resultado.incidencias.join(QLatin1Char('\n'))));
+                        return 1;
+                    }
+                } else if (forma == 0) {
+                    const ResultadoDonativosKaldex resultado = ImportarDonativosKaldex(con, opcionesDonativos);
+                    if (resultado.donativos != registros || !resultado.incidencias.isEmpty()) {
+                        std::fprintf(stderr, "la importación no terminó: %s\n",
+                                     qPrintable(resultado.incidencias.join(QLatin1Char('\n'))));
+                        return 1;
+                    }
+                } else if (prueba == 0) {
+                    Crudo(con.handle(), filas);
+                } else {
+                    // The branch the import makes from sucu.dbf.
+                    Ejecutar(con.handle(), "INSERT INTO Banco (Codigo, Nombre) VALUES ('2100', '2100')");
+                    Ejecutar(con.handle(), "INSERT INTO Sucursal (CodBanco, Codigo) VALUES (1, '0001')");
+                    CrudoDonantes(con.handle(), donantes);
                 }
-            } else {
-                Crudo(con.handle(), filas);
+                tiempos[forma].push_back(double(reloj.nsecsElapsed()) / 1e6);
+                recuentos[forma] = Recuento(con.handle());
             }
-            tiempos[forma].push_back(double(reloj.nsecsElapsed()) / 1e6);
-            recuentos[forma] = Recuento(con.handle());
+            std::printf("%s, ronda %d: importación %.0f ms, crudo %.0f ms\n", nombres[prueba], ronda + 1,
+                        tiempos[0].back(), tiempos[1].back());
         }
-        std::printf("ronda %d: importación %.0f ms, crudo %.0f ms\n", ronda + 1, tiempos[0].back(),
-                    tiempos[1].back());
+        const double importacion = Mediana(tiempos[0]);
+        const double crudo = Mediana(tiempos[1]);
+        std::printf("%s, medianas: importación %.0f ms (%.0f registros/s), crudo %.0f ms, %.2fx\n", nombres[prueba],
+                    importacion, registros / importacion * 1000, crudo, importacion / crudo);
+        std::printf("tras la importación: %s\ntras el crudo:       %s\n", recuentos[0].c_str(),
+                    recuentos[1].c_str());
+        iguales = iguales && recuentos[0] == recuentos[1];
     }
-    const double importacion = Mediana(tiempos[0]);
-    const double crudo = Mediana(tiempos[1]);
-    std::printf("medianas: importación %.0f ms (%.0f registros/s), crudo %.0f ms, %.2fx\n", importacion,
-                registros / importacion * 1000, crudo, importacion / crudo);
-    std::printf("tras la importación: %s\ntras el crudo:       %s\n", recuentos[0].c_str(), recuentos[1].c_str());
     ui::SetCurrent(nullptr);
-    if (recuentos[0] != recuentos[1]) {
+    if (!iguales) {
         std::fprintf(stderr, "¡Las dos formas no dejan lo mismo!\n");
         return 1;
     }
