@@ -215,21 +215,22 @@ void VodidazazSustituto::SelInfTotalesVodidazaz(db::Connection&, db::Connection&
     NoDisponible("SelInfTotalesVodidazaz");
 }
 
-void VodidazazSustituto::INFORMECERTIFICADORECIBOS(db::Connection&, db::Connection&, QProgressBar*,
-                                                   PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::INFORMECERTIFICADORECIBOS(db::Connection& conLocal, db::Connection& conInformes,
+                                                   QProgressBar*, PVAPI::cInfoConfiguracion& objInfoConfig)
 {
-    NoDisponible("INFORMECERTIFICADORECIBOS");
+    informes_donativos::LlenarCertificados(conLocal, conInformes, objInfoConfig.TrabajarConPesetas);
 }
 
-void VodidazazSustituto::InformeVodidazazPorDonante(db::Connection&, db::Connection&, QProgressBar*,
-                                                    PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::InformeVodidazazPorDonante(db::Connection& conLocal, db::Connection& conInformes,
+                                                    QProgressBar*, PVAPI::cInfoConfiguracion& objInfoConfig)
 {
-    NoDisponible("InformeVodidazazPorDonante");
+    informes_donativos::LlenarDonativosPorDonante(conLocal, conInformes, objInfoConfig.TrabajarConPesetas);
 }
 
-void VodidazazSustituto::InformeRemesas(db::Connection&, db::Connection&, QProgressBar*, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::InformeRemesas(db::Connection& conLocal, db::Connection& conInformes, QProgressBar*,
+                                        PVAPI::cInfoConfiguracion& objInfoConfig)
 {
-    NoDisponible("InformeRemesas");
+    informes_donativos::LlenarRemesas(conLocal, conInformes, objInfoConfig.TrabajarConPesetas);
 }
 
 void VodidazazSustituto::InformePersonas(db::Connection& conLocal, db::Connection& conInformes, QProgressBar*,
@@ -238,16 +239,16 @@ void VodidazazSustituto::InformePersonas(db::Connection& conLocal, db::Connectio
     informes_donativos::LlenarPersonas(conLocal, conInformes);
 }
 
-void VodidazazSustituto::InformeDonantesConDonativo(db::Connection&, db::Connection&, QProgressBar*,
-                                                    PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::InformeDonantesConDonativo(db::Connection& conLocal, db::Connection& conInformes,
+                                                    QProgressBar*, PVAPI::cInfoConfiguracion& objInfoConfig)
 {
-    NoDisponible("InformeDonantesConDonativo");
+    informes_donativos::LlenarDonantesConDonativo(conLocal, conInformes, objInfoConfig.TrabajarConPesetas);
 }
 
-void VodidazazSustituto::InformeVodidazazConDonante(db::Connection&, db::Connection&, QProgressBar*,
-                                                    PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::InformeVodidazazConDonante(db::Connection& conLocal, db::Connection& conInformes,
+                                                    QProgressBar*, PVAPI::cInfoConfiguracion& objInfoConfig)
 {
-    NoDisponible("InformeVodidazazConDonante");
+    informes_donativos::LlenarDonantesConDonativo(conLocal, conInformes, objInfoConfig.TrabajarConPesetas);
 }
 
 void VodidazazSustituto::InformeEtiquetas(db::Connection& conLocal, db::Connection& conInformes, QProgressBar*,

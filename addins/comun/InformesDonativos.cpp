@@ -4,6 +4,8 @@
 #include "platform/db/Recordset.h"
 #include "platform/db/Transaction.h"
 
+#include <QDate>
+#include <QHash>
 #include <QString>
 
 namespace informes_donativos {
@@ -35,7 +37,152 @@ QString NombreCompleto(const QString& nombre, const QString& primero, const QStr
     return apellidos.isEmpty() ? nombre : apellidos + QStringLiteral(", ") + nombre;
 }
 
+// The donor block of a donation report, from the donation's person.
+const char* const kDonante =
+    "Padron.Nombre, Padron.PrimerApellido, Padron.SegundoApellido, Padron.DNI, Padron.Direccion, Padron.CPostal, "
+    "Municipio.Nombre, Provincia.Nombre, Padron.Telefono";
+
+QString PersonaDesde(const db::Recordset& rs, int primero)
+{
+    return NombreCompleto(Texto(rs, primero), Texto(rs, primero + 1), Texto(rs, primero + 2));
+}
+
+QString Importe(bool pesetas, const char* tabla)
+{
+    return QString::fromLatin1(tabla) + (pesetas ? QStringLiteral(".Importe") : QStringLiteral(".ImporteEur"));
+}
+
+// Donation, its donor with town and province, institution and type.
+const char* const kDesdeDonativo =
+    "((((Donativo INNER JOIN Padron ON Padron.IDPadron = Donativo.CodPersonaDonativo) "
+    "LEFT JOIN Municipio ON Municipio.IDMunicipio = Padron.CodMunicipio) "
+    "LEFT JOIN Provincia ON Provincia.IDProvincia = Municipio.CodProvincia) "
+    "LEFT JOIN Institucion ON Institucion.IDInstitucion = Donativo.CodInstitucion) "
+    "LEFT JOIN Tipo_Donativo ON Tipo_Donativo.IDTipo_Donativo = Donativo.CodTipoDonativo";
+
 } // namespace
+
+void LlenarDonativosPorDonante(db::Connection& conLocal, db::Connection& conInformes, bool pesetas)
+{
+    db::Recordset rs = conLocal.Execute(
+        QStringLiteral("SELECT %1, Institucion.Nombre, Tipo_Donativo.Descripcion, Donativo.Descripcion, %2, "
+                       "Recibo.PagoBanco, Recibo.Fecha, Recibo.NumeroRecibo FROM Recibo INNER JOIN (%3) ON "
+                       "Donativo.IDDonativo = Recibo.CodDonativo ORDER BY Padron.PrimerApellido, "
+                       "Padron.SegundoApellido, Padron.Nombre, Padron.IDPadron, Recibo.Fecha, Recibo.IDRecibo")
+            .arg(QString::fromLatin1(kDonante), Importe(pesetas, "Recibo"), QString::fromLatin1(kDesdeDonativo)));
+    db::Transaction transaccion(conInformes);
+    Vaciar(conInformes, "Informe_Persona_Donativo");
+    const QString insertar = QStringLiteral(
+        "INSERT INTO Informe_Persona_Donativo (Orden, Persona_Nombre, Persona_NIF, Persona_Domicilio, Persona_CP, "
+        "Persona_Poblacion, Persona_Provincia, Persona_Telefono, Institucion_Nombre, TipoDonativo, Donativo, "
+        "Importe, PagoBanco, Fecha, NumeroRecibo) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    for (int orden = 1; !rs.isEOF(); rs.MoveNext(), ++orden) {
+        conInformes.Exec(insertar, {orden, PersonaDesde(rs, 0), Texto(rs, 3), Texto(rs, 4), Texto(rs, 5),
+                                    Texto(rs, 6), Texto(rs, 7), Texto(rs, 8), Texto(rs, 9), Texto(rs, 10),
+                                    Texto(rs, 11), rs.value(12).toDouble(), rs.value(13).toBool(), Texto(rs, 14),
+                                    Texto(rs, 15)});
+    }
+    transaccion.Commit();
+}
+
+void LlenarDonantesConDonativo(db::Connection& conLocal, db::Connection& conInformes, bool pesetas)
+{
+    db::Recordset rs = conLocal.Execute(
+        QStringLiteral("SELECT %1, Institucion.Nombre, Tipo_Donativo.Descripcion, Donativo.Descripcion, %2, "
+                       "Donativo.PagoBanco FROM %3 ORDER BY Padron.PrimerApellido, Padron.SegundoApellido, "
+                       "Padron.Nombre, Padron.IDPadron, Donativo.IDDonativo")
+            .arg(QString::fromLatin1(kDonante), Importe(pesetas, "Donativo"), QString::fromLatin1(kDesdeDonativo)));
+    db::Transaction transaccion(conInformes);
+    Vaciar(conInformes, "Vodidazaz_Donantes");
+    const QString insertar = QStringLiteral(
+        "INSERT INTO Vodidazaz_Donantes (Orden, Persona_Nombre, Persona_NIF, Persona_Domicilio, Persona_CP, "
+        "Persona_Poblacion, Persona_Provincia, Persona_Telefono, Institucion_Nombre, TipoDonativo, Donativo, "
+        "Importe, PagoBanco) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    for (int orden = 1; !rs.isEOF(); rs.MoveNext(), ++orden) {
+        conInformes.Exec(insertar, {orden, PersonaDesde(rs, 0), Texto(rs, 3), Texto(rs, 4), Texto(rs, 5),
+                                    Texto(rs, 6), Texto(rs, 7), Texto(rs, 8), Texto(rs, 9), Texto(rs, 10),
+                                    Texto(rs, 11), rs.value(12).toDouble(), rs.value(13).toBool()});
+    }
+    transaccion.Commit();
+}
+
+void LlenarRemesas(db::Connection& conLocal, db::Connection& conInformes, bool pesetas)
+{
+    db::Recordset rs = conLocal.Execute(
+        QStringLiteral("SELECT %1, Institucion.Nombre, Donativo.Descripcion, %2, Remesa.Fecha, Presentador.Nombre, "
+                       "Presentador.PrimerApellido, Presentador.SegundoApellido, Presentador.NIF, Recibo.NumeroRecibo, "
+                       "Recibo.Fecha, %3 FROM ((Recibo INNER JOIN Remesa ON Remesa.IDRemesa = Recibo.CodRemesa) "
+                       "LEFT JOIN Presentador ON Presentador.IDPresentador = Remesa.CodPresentador) "
+                       "INNER JOIN (%4) ON Donativo.IDDonativo = Recibo.CodDonativo "
+                       "ORDER BY Remesa.Fecha, Remesa.IDRemesa, Recibo.NumeroRecibo, Recibo.IDRecibo")
+            .arg(QString::fromLatin1(kDonante), Importe(pesetas, "Recibo"),
+                 pesetas ? QStringLiteral("Remesa.ImporteTotal") : QStringLiteral("Remesa.ImporteTotalEur"),
+                 QString::fromLatin1(kDesdeDonativo)));
+    db::Transaction transaccion(conInformes);
+    Vaciar(conInformes, "Informe_Remesa");
+    const QString insertar = QStringLiteral(
+        "INSERT INTO Informe_Remesa (Orden, Persona_Nombre, Persona_NIF, Institucion_Nombre, Donativo, Importe, "
+        "Remesa_Fecha, Presentador_Nombre, Presentador_NIF, NumeroRecibo, Recibo_Fecha, ImporteTotal) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    for (int orden = 1; !rs.isEOF(); rs.MoveNext(), ++orden) {
+        conInformes.Exec(insertar, {orden, PersonaDesde(rs, 0), Texto(rs, 3), Texto(rs, 9), Texto(rs, 10),
+                                    rs.value(11).toDouble(), Texto(rs, 12), PersonaDesde(rs, 13), Texto(rs, 16),
+                                    Texto(rs, 17), Texto(rs, 18), rs.value(19).toDouble()});
+    }
+    transaccion.Commit();
+}
+
+void LlenarCertificados(db::Connection& conLocal, db::Connection& conInformes, bool pesetas)
+{
+    db::Recordset rs = conLocal.Execute(
+        QStringLiteral("SELECT %1, Recibo.NumCertificado, Recibo.NumeroRecibo, Recibo.Fecha, Donativo.Descripcion, "
+                       "%2, Institucion.InstitucionTipo, Institucion.InstitucionNombre, Institucion.CIF, "
+                       "Institucion.Domicilio, Institucion.CP, Institucion.ResponsableNombre, "
+                       "Institucion.ResponsablePrimerApellido, Institucion.ResponsableSegundoApellido, "
+                       "Institucion.ResponsableCargo, Institucion.CodMunicipio "
+                       "FROM Recibo INNER JOIN (%3) ON Donativo.IDDonativo = Recibo.CodDonativo "
+                       "WHERE Recibo.NumCertificado <> '' ORDER BY Recibo.NumCertificado, Recibo.Fecha, "
+                       "Recibo.IDRecibo")
+            .arg(QString::fromLatin1(kDonante), Importe(pesetas, "Recibo"), QString::fromLatin1(kDesdeDonativo)));
+    // Each certificate's total goes on each of its rows.
+    QHash<QString, double> totales;
+    for (; !rs.isEOF(); rs.MoveNext())
+        totales[Texto(rs, 9)] += rs.value(13).toDouble();
+    QHash<qint64, QPair<QString, QString>> lugares;
+    for (db::Recordset m = conLocal.Execute(QStringLiteral(
+             "SELECT Municipio.IDMunicipio, Municipio.Nombre, Provincia.Nombre FROM Municipio "
+             "LEFT JOIN Provincia ON Provincia.IDProvincia = Municipio.CodProvincia"));
+         !m.isEOF(); m.MoveNext())
+        lugares.insert(m.value(0).toInt64(), {Texto(m, 1), Texto(m, 2)});
+    const QString hoy = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
+    db::Transaction transaccion(conInformes);
+    Vaciar(conInformes, "Informe_Certificado_Recibo");
+    const QString insertar = QStringLiteral(
+        "INSERT INTO Informe_Certificado_Recibo (Orden, NumCertificado, Fecha, Ejercicio, Persona_Nombre, "
+        "Persona_NIF, Persona_Domicilio, Persona_CP, Persona_Poblacion, Persona_Provincia, Persona_Telefono, "
+        "InstitucionTipo, InstitucionNombre, Institucion_CIF, Institucion_Domicilio, Institucion_CP, "
+        "Institucion_Poblacion, Institucion_Provincia, Responsable_Nombre, Responsable_Cargo, NumeroRecibo, "
+        "Fecha_Recibo, Donativo, Importe, ImporteTotal, ImporteTotal_Texto) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    int orden = 1;
+    for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext(), ++orden) {
+        const QString certificado = Texto(rs, 9);
+        const QString fechaRecibo = Texto(rs, 11);
+        const QPair<QString, QString> lugar = lugares.value(rs.value(23).toInt64());
+        const QString responsable =
+            (Texto(rs, 19) + QLatin1Char(' ') + Texto(rs, 20) + QLatin1Char(' ') + Texto(rs, 21)).simplified();
+        const double total = totales.value(certificado);
+        conInformes.Exec(insertar,
+                         {orden, certificado, hoy, fechaRecibo.left(4).toInt(), PersonaDesde(rs, 0), Texto(rs, 3),
+                          Texto(rs, 4), Texto(rs, 5), Texto(rs, 6), Texto(rs, 7), Texto(rs, 8), Texto(rs, 14),
+                          Texto(rs, 15), Texto(rs, 16), Texto(rs, 17), Texto(rs, 18), lugar.first, lugar.second,
+                          responsable, Texto(rs, 22), Texto(rs, 10), fechaRecibo, Texto(rs, 12),
+                          rs.value(13).toDouble(), total,
+                          QString::number(total, 'f', pesetas ? 0 : 2) +
+                              (pesetas ? QStringLiteral(" pesetas") : QStringLiteral(" euros"))});
+    }
+    transaccion.Commit();
+}
 
 void Vaciar(db::Connection& conInformes, const char* tabla)
 {

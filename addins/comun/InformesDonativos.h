@@ -19,6 +19,17 @@ void LlenarEtiquetas(db::Connection& conLocal, db::Connection& conInformes);
 // in all.
 void LlenarTotales(db::Connection& conLocal, db::Connection& conInformes, bool pesetas);
 
+// `Informe_Persona_Donativo`: every receipt with its donation and donor,
+// by donor and date.
+void LlenarDonativosPorDonante(db::Connection& conLocal, db::Connection& conInformes, bool pesetas);
+// `Vodidazaz_Donantes`: every donation with its donor, by donor.
+void LlenarDonantesConDonativo(db::Connection& conLocal, db::Connection& conInformes, bool pesetas);
+// `Informe_Remesa`: the receipts of every remittance, by remittance date.
+void LlenarRemesas(db::Connection& conLocal, db::Connection& conInformes, bool pesetas);
+// `Informe_Certificado_Recibo`: the receipts of every certificate number,
+// with the donor, the institution and its responsible person, dated today.
+void LlenarCertificados(db::Connection& conLocal, db::Connection& conInformes, bool pesetas);
+
 // Empties one work table of the donation reports.
 void Vaciar(db::Connection& conInformes, const char* tabla);
 

@@ -38,7 +38,9 @@ protected:
         ASSERT_TRUE(dobles::InstalarComplementos(m_carpeta->path(), {QStringLiteral("PVVodidazaz")}));
         ASSERT_TRUE(m_pdfs.isValid());
         m_destino.emplace("DUZEDIV_REPORT_PDF_DIR", m_pdfs.path().toUtf8());
-        for (const char* p : {"infDO_Persona.rpt", "infDO_Etiqueta.rpt", "infDO_TotalesVodidazaz.rpt"}) {
+        for (const char* p : {"infDO_Persona.rpt", "infDO_Etiqueta.rpt", "infDO_TotalesVodidazaz.rpt",
+                              "infDO_PersonaDonativo.rpt", "infDO_Donante.rpt", "infDO_Donativo.rpt",
+                              "infDO_Remesa.rpt", "infDO_CertificadoRecibos.rpt"}) {
             const QString nombre = QString::fromLatin1(p);
             ASSERT_TRUE(QFile::copy(QStringLiteral(DUZ_PLANTILLAS "/") + nombre,
                                     QDir(m_carpeta->path()).filePath(nombre)));
@@ -127,6 +129,51 @@ TEST_F(SustitutoDonativosTest, TotalsSplitCashAndBankInTheWorkingCurrency)
     m_config.TrabajarConPesetas = true;
     texto = Todos(QStringLiteral("Totales de donativos"));
     EXPECT_TRUE(texto.contains(QStringLiteral("173.457"))) << texto.toStdString();  // 1.042,50 € in pesetas
+}
+
+TEST_F(SustitutoDonativosTest, ReceiptsRemittancesAndCertificatesPrintTheirDonorsAndTotals)
+{
+    db::Connection& c = m_den.conLocal;
+    c.Execute(QStringLiteral("UPDATE Institucion SET InstitucionTipo = 'Parroquia', InstitucionNombre = 'San Roque', "
+                             "ResponsableNombre = 'Tomás', ResponsablePrimerApellido = 'Ruiz', "
+                             "ResponsableCargo = 'Párroco', CodMunicipio = 1"));
+    c.Execute(QStringLiteral("INSERT INTO Presentador (IDPresentador, Nombre, PrimerApellido, NIF) "
+                             "VALUES (1, 'Caja', 'Rural', 'G12345678')"));
+    c.Execute(QStringLiteral("INSERT INTO Remesa (IDRemesa, CodPresentador, Fecha, ImporteTotal, ImporteTotalEur) "
+                             "VALUES (1, 1, '20260301', 4991.58, 30)"));
+    c.Execute(QStringLiteral("INSERT INTO Recibo (CodDonativo, CodRemesa, NumeroRecibo, NumCertificado, Fecha, "
+                             "Importe, ImporteEur, PagoBanco) VALUES (2, 1, '202600000001', '202600000007', "
+                             "'20260301', 4991.58, 30, True)"));
+    c.Execute(QStringLiteral("INSERT INTO Recibo (CodDonativo, CodRemesa, NumeroRecibo, NumCertificado, Fecha, "
+                             "Importe, ImporteEur, PagoBanco) VALUES (3, 0, '202600000002', '202600000007', "
+                             "'20260410', 166386, 1000, False)"));
+
+    QString texto = Todos(QStringLiteral("Vodidazaz por donante"));
+    EXPECT_TRUE(texto.contains(QStringLiteral("García López, Ramón"))) << texto.toStdString();
+    EXPECT_TRUE(texto.contains(QStringLiteral("1.030,00")));
+
+    texto = Todos(QStringLiteral("Donantes con donativo"));
+    EXPECT_TRUE(texto.contains(QStringLiteral("Núñez Ibáñez, Begoña"))) << texto.toStdString();
+    EXPECT_TRUE(texto.contains(QStringLiteral("1.042,50")));
+
+    texto = Todos(QStringLiteral("Vodidazaz con donante"));
+    EXPECT_TRUE(texto.contains(QStringLiteral("Tipo de donativo: Cuota mensual"))) << texto.toStdString();
+
+    texto = Todos(QStringLiteral("Remesas"));
+    EXPECT_TRUE(texto.contains(QStringLiteral("Remesa del 01/03/2026"))) << texto.toStdString();
+    EXPECT_TRUE(texto.contains(QStringLiteral("202600000001")));
+    EXPECT_FALSE(texto.contains(QStringLiteral("202600000002")));
+
+    texto = Todos(QStringLiteral("Certificado-Recibos"));
+    EXPECT_TRUE(texto.contains(QStringLiteral("CERTIFICADO DE DONATIVOS"))) << texto.toStdString();
+    EXPECT_TRUE(texto.contains(QStringLiteral("202600000007")));
+    EXPECT_TRUE(texto.contains(QStringLiteral("Tomás Ruiz")));
+    EXPECT_TRUE(texto.contains(QStringLiteral("1.030,00")));
+
+    for (const char* t : {"Informe_Persona_Donativo", "Vodidazaz_Donantes", "Informe_Remesa",
+                          "Informe_Certificado_Recibo"})
+        EXPECT_EQ(Filas(QString::fromLatin1(t)), 0) << t;
+    EXPECT_TRUE(Mensajes().isEmpty()) << Mensajes().join(QLatin1Char('|')).toStdString();
 }
 
 } // namespace
