@@ -56,6 +56,25 @@ public:
     void CerrarLibrosDefuncion(QString& strTextSelect, qint32& lngID);
     void AnularDesanularPartida(qint32& lngID, QString& strTextDescription);
 
+    // Document prints of the selected book, entry or request (`lngID`, kind
+    // key `strDescripcion`), through the parish add-in; a kind the command
+    // does not print does nothing. Cash receipts of `colRecibos` (nothing
+    // when empty) and the banns exhortation report their own errors.
+    void ImprimirLibro(qint32& lngID, QString& strDescripcion);
+    void ImprimirIndiceLibro(qint32& lngID, QString& strDescripcion);
+    void ImprimirPartidaSinLibro();
+    void ImprimirPartida(qint32& lngID, QString& strDescripcion);
+    void ImprimirVolante(qint32& lngID, QString& strDescripcion);
+    void ImprimirNotificacion(qint32& lngID, QString& strDescripcion);
+    void ImprimirSolicitudPartidaDatos(qint32& lngID, QString& strDescripcion);
+    void ImprimirCertificadoPartida(qint32& lngID, QString& strDescripcion);
+    void ImprimirCertificadoLiteralPartida(qint32& lngID, QString& strDescripcion);
+    void ImprimirComunicacionMatrimonio(qint32& lngID);
+    void ImprimirRecibos(const QList<qint32>& colRecibos);
+    void ImprimirExhortoAmonestacionesMatrimonio(qint32& lngID);
+    // The margins dialog of books and entries.
+    void PrepararPagina();
+
     // The import wizard, only while no other workstation uses the parish
     // database; none may start the program while it runs.
     void ImportarTablas();

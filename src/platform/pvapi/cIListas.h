@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QString>
 #include <QtGlobal>
 
 namespace db {
@@ -24,6 +26,7 @@ public:
     // `lngIDMunicipio` the current line (none for 0 or an id not listed).
     void fillMunicipios(db::Connection& conLocal, ListaControl& lista, qint32 lngIDProvincia,
                         qint32 lngIDMunicipio, bool blnTodos);
+    static QString SQLArray(const QList<qint32>& ids, const QString& strCampo);
 };
 
 } // namespace PVAPI
