@@ -10,6 +10,9 @@
 // their accounts, donations; bad bank data turn donations into cash, and a
 // damaged table leaves nothing of the module.
 
+using ::testing::_;
+using ::testing::Invoke;
+
 namespace {
 
 QStringList Filas(db::Connection& con, const QString& sql)
@@ -106,4 +109,37 @@ TEST_F(AsistenteTest, UnaTablaDeDonativosDanadaNoDejaNada)
         EXPECT_EQ(con.Query(QStringLiteral("SELECT COUNT(*) FROM ") + QString::fromLatin1(tabla), {}).value(0).toInt64(),
                   0)
             << tabla;
+}
+
+// The donations go through the wizard to a donations add-in that imports
+// them with the institution and the order of names chosen.
+TEST_F(AsistenteTest, LosDonativosPasanPorElAsistenteHastaLaBase)
+{
+    EscribirTablas(origen.path());
+    ResultadoDonativosKaldex resultado;
+    EXPECT_CALL(vodidazaz, ImportarKaldex(_, _, _, _, _, _, _, _))
+        .WillOnce(Invoke([&](db::Connection& conLocal, qint32& id, const QString& carpeta, QProgressBar*, QLabel*,
+                             QLabel*, quint8& orden, PVAPI::cInfoConfiguracion&) {
+            OpcionesDonativosKaldex opciones;
+            opciones.carpeta = carpeta;
+            opciones.idInstitucion = id;
+            opciones.ordenNombres = orden;
+            resultado = ImportarDonativosKaldex(conLocal, opciones);
+        }));
+    Abrir();
+    PasarPagina0(0);
+    Marcar(a->lstImportar[0], {QStringLiteral("Vodidazaz")});
+    Siguiente();
+    a->lstImportar[1].setSelected(a->lstImportar[1].IndiceDe(idOtraSanJuan), true);
+    Siguiente();
+    Siguiente();
+    ASSERT_EQ(a->mintPaso, 3);
+    Finalizar();
+
+    EXPECT_TRUE(a->Descargado());
+    EXPECT_TRUE(resultado.importado);
+    EXPECT_EQ(Filas(con, QStringLiteral("SELECT p.Nombre, p.SegundoApellido, d.CodInstitucion FROM Donativo d, "
+                                        "Padron p WHERE p.IDPadron = d.CodPersonaDonativo ORDER BY d.IDDonativo")),
+              (QStringList{QStringLiteral("Begoña|Sáez|%1").arg(idOtraSanJuan),
+                           QStringLiteral("José|Ruiz|%1").arg(idOtraSanJuan)}));
 }
