@@ -2,9 +2,6 @@
 
 #include <QString>
 
-#include <functional>
-
-class QUrl;
 class QWidget;
 namespace db {
 class Connection;
@@ -14,8 +11,9 @@ struct cInfoConfiguracion;
 }
 
 // Small commands of the window that open what lies outside it: the printer
-// set-up, the two web pages of the Help menu, the change of the Model 182
-// deductions by a new object of the donations add-in.
+// set-up, the two web pages of the Help menu, the program's help, the
+// change of the Model 182 deductions by a new object of the donations
+// add-in.
 namespace ComandosVentana {
 
 // The maker's home page and the page of the O.R.B.E. diocesan information
@@ -25,16 +23,11 @@ QString PaginaOrbe();
 
 // The print dialog with its collate box checked; cancelling it ends the
 // command.
-void ConfigurarImpresora(QWidget* propietario);
+void ConfigurarImpresora();
 
 // Opens the page in the user's web browser; when no browser opens it, the
 // user is told the address to type.
 void AbrirPaginaWeb(const QString& direccion);
-
-// What opens a page (QDesktopServices::openUrl unless replaced; tests
-// record instead of starting a browser). Returns the one set before.
-using AbridorPaginas = std::function<bool(const QUrl&)>;
-AbridorPaginas EstablecerAbridorPaginas(AbridorPaginas abridor);
 
 // Makes a new object of the donations add-in by its class name (not the
 // shared one), has it change the deductions and lets it go.

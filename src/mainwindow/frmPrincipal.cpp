@@ -285,7 +285,7 @@ void frmPrincipal::RegistrarComandos()
     m_comandos.Registrar(QStringLiteral("mnuVerBarraHerramientas"), [this] { mnuVerBarraHerramientas_Click(); });
     m_comandos.Registrar(QStringLiteral("mnuArchivoSalir"), [this] { mnuArchivoSalir_Click(); });
     m_comandos.Registrar(QStringLiteral("mnuArchivoConfigurarImpresora"),
-                         [this] { ComandosVentana::ConfigurarImpresora(this); });
+                         [] { ComandosVentana::ConfigurarImpresora(); });
     m_comandos.Registrar(QStringLiteral("mnuAyudaWebPrincipal"),
                          [] { ComandosVentana::AbrirPaginaWeb(ComandosVentana::PaginaPrincipal()); });
     m_comandos.Registrar(QStringLiteral("mnuAyudaORBE"),

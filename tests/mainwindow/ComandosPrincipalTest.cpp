@@ -10,7 +10,6 @@
 #include "addin_doubles/RegistroMock.h"
 #include "core/RegistroComandos.h"
 #include "mainwindow/ComandosVentana.h"
-#include "platform/widgets/DialogoRegistroEjecutor.h"
 #include "navigation/ArbolNodos.h"
 #include "navigation/BarraBotones.h"
 #include "platform/ui/AvisoNoDisponible.h"
@@ -20,8 +19,6 @@
 #include "support/TestEnvironment.h"
 
 #include <QAction>
-#include <QDialog>
-#include <QUrl>
 #include <QApplication>
 #include <QMenu>
 #include <QSet>
@@ -146,18 +143,7 @@ TEST_F(ComandosPrincipal, EveryCommandRunsOrSaysItIsNotAvailable)
             EXPECT_EQ(v.TextoPanel(2), QString::fromLatin1(rango));
         };
     };
-    // Dialogs and web pages are recorded, never shown; the deductions are
-    // changed by a new object of the donations add-in.
-    QStringList dialogos;
-    const auto runner = widgets::DialogoRegistroEjecutor::Establecer([&](QDialog& d) {
-        dialogos << QString::fromLatin1(d.metaObject()->className());
-        return int(QDialog::Rejected);
-    });
-    QStringList paginas;
-    const auto abridor = ComandosVentana::EstablecerAbridorPaginas([&](const QUrl& url) {
-        paginas << url.toString();
-        return true;
-    });
+    // The deductions are changed by a new object of the donations add-in.
     dobles::RegistroMock<testing::StrictMock<dobles::MockVodidazaz>> vodidazaz(
         [](dobles::MockVodidazaz& m) { EXPECT_CALL(m, CambiarDeduccionComAut).Times(1); });
     dobles::RegistroMock<testing::NiceMock<dobles::MockContabilidad>> contabilidad;
@@ -181,9 +167,11 @@ TEST_F(ComandosPrincipal, EveryCommandRunsOrSaysItIsNotAvailable)
                         EXPECT_EQ(Lista().RowCount(), 60);
                     }}},
         {"mnuArchivoSalir", {{}, [&] { EXPECT_EQ(liberaciones, 1) << "the window unloaded"; }}},
-        {"mnuArchivoConfigurarImpresora", {{}, [&] { EXPECT_EQ(dialogos.takeLast(), "QPrintDialog"); }}},
-        {"mnuAyudaWebPrincipal", {{}, [&] { EXPECT_EQ(paginas.takeLast(), ComandosVentana::PaginaPrincipal()); }}},
-        {"mnuAyudaORBE", {{}, [&] { EXPECT_EQ(paginas.takeLast(), ComandosVentana::PaginaOrbe()); }}},
+        {"mnuArchivoConfigurarImpresora", {{}, [] { EXPECT_EQ(testsupport::scriptedUi().printerSetupCount(), 1); }}},
+        {"mnuAyudaWebPrincipal",
+         {{}, [] { EXPECT_EQ(testsupport::scriptedUi().openedUrls().last(), ComandosVentana::PaginaPrincipal()); }}},
+        {"mnuAyudaORBE",
+         {{}, [] { EXPECT_EQ(testsupport::scriptedUi().openedUrls().last(), ComandosVentana::PaginaOrbe()); }}},
         {"mnuHerrMod182CambiarDeduciones", {{}, [&] { EXPECT_EQ(vodidazaz.ObjetosCreados(), 1); }}},
         // Without a selected company the company tools do nothing; the
         // consolidation makes its own accounting object.
@@ -241,8 +229,6 @@ TEST_F(ComandosPrincipal, EveryCommandRunsOrSaysItIsNotAvailable)
         << acciones->llamadas.join(u' ').toStdString();
     EXPECT_GE(acciones->llamadas.count(QStringLiteral("Nuevo(Bancos|)")), 1);
     EXPECT_TRUE(informes.isEmpty()) << informes.join(u'\n').toStdString();
-    widgets::DialogoRegistroEjecutor::Establecer(runner);
-    ComandosVentana::EstablecerAbridorPaginas(abridor);
 }
 
 // The selected row of the bank list is the record the record commands act
