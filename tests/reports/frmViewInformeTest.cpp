@@ -48,6 +48,20 @@ TEST_F(frmViewInformeTest, OpensWithItsCaptionTheDesignButtonsAndTheArrowPointer
     EXPECT_FALSE(frm.nvbpInformes()->isVisibleTo(&frm));
 }
 
+TEST_F(frmViewInformeTest, AFailedLoadIsReportedAndTheWindowStillOpensWithTheArrow)
+{
+    m_den.conLocal.Execute(QStringLiteral("DROP TABLE Informe"));
+    testsupport::scriptedUi().setMousePointer(ui::vbHourglass);
+    testsupport::scriptedUi().queueAnswer(ui::vbOK);
+    frmViewInforme frm(Contexto());
+    ASSERT_EQ(Mensajes().size(), 1);
+    EXPECT_TRUE(Mensajes()[0].contains(QStringLiteral("Form_Load()")));
+    EXPECT_TRUE(Mensajes()[0].contains(QStringLiteral("frmViewInforme ")));
+    EXPECT_EQ(frm.windowTitle(), QStringLiteral("Ver Informes"));
+    EXPECT_EQ(frm.trvCliente()->Count(), 0);
+    EXPECT_EQ(testsupport::scriptedUi().mousePointer(), ui::vbDefault);
+}
+
 TEST_F(frmViewInformeTest, TheBranchOfEveryAbsentAddInIsLeftOut)
 {
     m_config.VodidazazDLL = false;
