@@ -153,7 +153,7 @@ std::shared_ptr<const DefinicionRegistro> TablasRegistroContabilidad::Cuenta(qin
     d->tituloNuevo = subcuenta ? L("Nueva subcuenta") : L("Nueva cuenta");
     d->titulo = subcuenta ? L("Subcuenta") : L("Cuenta");
     d->nombre = subcuenta ? L("la subcuenta") : L("la cuenta");
-    d->secciones = {SeccionPrincipal(L("Cuenta"), L("IDCuenta"))};
+    d->secciones = {SeccionPrincipal(L("Cuenta"), L("IDCuenta")).Leyendo({L("CodEmpresa"), L("CodTipo_Cuenta")})};
     d->campos = {
         CampoTexto(L("Código"), L("Codigo"), 12).Obligatorio(),
         CampoTexto(L("Descripción"), L("Descripcion"), 100).Obligatorio(),
@@ -196,7 +196,8 @@ std::shared_ptr<const DefinicionRegistro> TablasRegistroContabilidad::Epigrafe(q
     d->tituloNuevo = L("Nuevo epígrafe");
     d->titulo = L("Epígrafe");
     d->nombre = L("el epígrafe");
-    d->secciones = {SeccionPrincipal(L("Estructura"), L("IDEstructura"))};
+    d->secciones = {SeccionPrincipal(L("Estructura"), L("IDEstructura"))
+                       .Leyendo({L("codEmpresa"), L("codDocumento"), L("codNaturaleza")})};
     d->campos = {
         CampoTexto(L("Código"), L("CodigoEpigrafe"), 10).Obligatorio().SoloAlCrear(),
         CampoTexto(L("Descripción"), L("Descripcion"), 100).Obligatorio(),
@@ -252,7 +253,7 @@ std::shared_ptr<const DefinicionRegistro> TablasRegistroContabilidad::Asiento(qi
     d->tituloNuevo = L("Nuevo asiento");
     d->titulo = L("Asiento");
     d->nombre = L("el asiento");
-    d->secciones = {SeccionPrincipal(L("Asiento"), L("IDAsiento"))};
+    d->secciones = {SeccionPrincipal(L("Asiento"), L("IDAsiento")).Leyendo({L("CodEmpresa")})};
     d->campos = {
         CampoEntero(L("Número"), L("Numero"), 1, 2147483647).Obligatorio(),
         CampoFecha(L("Fecha"), L("Fecha")).Obligatorio(),
@@ -284,7 +285,7 @@ std::shared_ptr<const DefinicionRegistro> TablasRegistroContabilidad::AsientoPre
     d->tituloNuevo = L("Nuevo asiento predefinido");
     d->titulo = L("Asiento predefinido");
     d->nombre = L("el asiento predefinido");
-    d->secciones = {SeccionPrincipal(L("AsientoPredefinido"), L("IDAsientoPredefinido"))};
+    d->secciones = {SeccionPrincipal(L("AsientoPredefinido"), L("IDAsientoPredefinido")).Leyendo({L("codEmpresa")})};
     d->campos = {CampoTexto(L("Nombre"), L("Nombre"), 50).Obligatorio()};
     d->detalles = {Detalle(L("Apuntes"), Linea(L("ApuntePredefinido"), L("IDApuntePredefinido"), empresa),
                            L("CodAsientoPredefinido"), {L("CodCuenta"), L("Concepto"), L("CtdadDebe"), L("CtdadHaber")})};

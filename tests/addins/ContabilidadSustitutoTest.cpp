@@ -8,6 +8,10 @@
 #include "platform/db/Connection.h"
 #include "platform/ui/UiConstants.h"
 #include "platform/vb/VbError.h"
+#include "platform/widgets/DialogoRegistroCombo.h"
+#include "platform/widgets/DialogoRegistroDatos.h"
+#include "platform/widgets/DialogoRegistroDetalle.h"
+#include "platform/widgets/DialogoRegistroEleccion.h"
 #include "support/TestEnvironment.h"
 
 #include <QFile>
@@ -88,6 +92,58 @@ protected:
     {
         return {Numero("SELECT COUNT(*) FROM Predet_Cuenta"), Numero("SELECT COUNT(*) FROM Predet_Estructura"),
                 Numero("SELECT COUNT(*) FROM Predet_Rel_Estructura_Cuenta")};
+    }
+
+    // A sub-account made through its dialog; its id.
+    qint64 NuevaSubcuenta(qint32 empresa, const char* codigo, const char* descripcion)
+    {
+        dialogos.Aceptar([=](DialogoRegistro& d) {
+            d.Rellenar(QStringLiteral("Codigo"), QString::fromUtf8(codigo));
+            d.Rellenar(QStringLiteral("Descripcion"), QString::fromUtf8(descripcion));
+        });
+        bool cancelar = true;
+        contabilidad->NuevaSubcuenta(config, con, empresa, cancelar);
+        EXPECT_FALSE(cancelar);
+        return Numero("SELECT IDCuenta FROM Cuenta WHERE CodEmpresa = ? AND Codigo = ?", {empresa, QString::fromUtf8(codigo)});
+    }
+
+    // Queues an entry line's dialog and opens it from the entry's list.
+    void Apunte(DialogoRegistro& asiento, const char* subcuenta, const char* debe, const char* haber)
+    {
+        dialogos.Aceptar([=](DialogoRegistro& d) {
+            d.Rellenar(QStringLiteral("CodCuenta"), QString::fromUtf8(subcuenta));
+            d.Rellenar(QStringLiteral("Concepto"), QStringLiteral("Colecta"));
+            if (*debe)
+                d.Rellenar(QStringLiteral("CtdadDebe"), QString::fromUtf8(debe));
+            if (*haber)
+                d.Rellenar(QStringLiteral("CtdadHaber"), QString::fromUtf8(haber));
+        });
+        asiento.Detalle(0)->Nuevo();
+    }
+
+    QTreeWidgetItem* Nodo(QTreeWidget& arbol, const QString& clave)
+    {
+        for (QTreeWidgetItemIterator it(&arbol); *it; ++it) {
+            if ((*it)->data(0, Qt::UserRole).toString() == clave)
+                return *it;
+        }
+        return nullptr;
+    }
+
+    QString ClaveEpigrafe(qint32 empresa, const char* codigo)
+    {
+        return QStringLiteral("e")
+            + QString::number(Numero("SELECT IDEstructura FROM Estructura WHERE codEmpresa = ? AND CodigoEpigrafe = ?",
+                                     {empresa, QString::fromUtf8(codigo)}));
+    }
+
+    void Seleccionar(QTreeWidget& arbol, const QString& clave)
+    {
+        QTreeWidgetItem* nodo = Nodo(arbol, clave);
+        ASSERT_TRUE(nodo) << clave.toStdString();
+        arbol.clearSelection();
+        arbol.setCurrentItem(nodo);
+        nodo->setSelected(true);
     }
 
 public:
@@ -392,6 +448,337 @@ TEST_F(ContabilidadSustitutoTest, RecalculatingTotalsWorksTheOtherCurrencyOutFro
                   .toString(),
               QStringLiteral("120,20"));
     EXPECT_FALSE(con.InTransaction());
+}
+
+// ---- Chart: accounts and headings ------------------------------------------------
+
+TEST_F(ContabilidadSustitutoTest, AccountsAreWrittenWithTheirKindAndLevelAndACodeIsNeverRepeated)
+{
+    qint32 empresa = NuevaEmpresa();
+    dialogos.Aceptar([](DialogoRegistro& d) {
+        d.Rellenar(QStringLiteral("Codigo"), QStringLiteral("6290"));
+        d.Rellenar(QStringLiteral("Descripcion"), QStringLiteral("Culto"));
+    });
+    bool cancelar = true;
+    contabilidad->NuevaCuenta(config, con, empresa, cancelar);
+    EXPECT_FALSE(cancelar);
+    db::Recordset rs = con.Query(QStringLiteral("SELECT CodTipo_Cuenta, Nivel, PresupuestoTotal FROM Cuenta "
+                                                "WHERE CodEmpresa = ? AND Codigo = '6290'"),
+                                 {empresa});
+    ASSERT_FALSE(rs.isEOF());
+    EXPECT_EQ(rs.value(0).toInt64(), 1);
+    EXPECT_EQ(rs.value(1).toInt64(), 4);
+    EXPECT_EQ(rs.value(2).toString(), QStringLiteral("0"));
+    const qint64 banco = NuevaSubcuenta(empresa, "5720001", "Banco");
+    EXPECT_EQ(Numero("SELECT CodTipo_Cuenta FROM Cuenta WHERE IDCuenta = ?", {banco}), 2);
+
+    // A code the company has (here one of the default chart), or one with
+    // letters, is refused naming the field; the user then cancels.
+    const struct {
+        const char* codigo;
+        const char* mensaje;
+    } rechazos[] = {{"10", "¡Ya hay una cuenta con el código 10 en esta empresa!"},
+                    {"57A", "¡«Código» sólo admite cifras!"}};
+    for (const auto& r : rechazos) {
+        dialogos.Anadir([&r](QDialog& dialogo) {
+            auto& d = dynamic_cast<DialogoRegistro&>(dialogo);
+            d.Rellenar(QStringLiteral("Codigo"), QString::fromUtf8(r.codigo));
+            d.Rellenar(QStringLiteral("Descripcion"), QStringLiteral("Otra"));
+            scriptedUi().queueAnswer(ui::vbOK);
+            EXPECT_FALSE(d.Aceptar());
+            EXPECT_EQ(scriptedUi().lastMessage().text, QString::fromUtf8(r.mensaje));
+            return int(QDialog::Rejected);
+        });
+        contabilidad->NuevaSubcuenta(config, con, empresa, cancelar);
+        EXPECT_TRUE(cancelar);
+    }
+    EXPECT_EQ(Numero("SELECT COUNT(*) FROM Cuenta WHERE CodEmpresa = ? AND Codigo = '10'", {empresa}), 1);
+
+    // An account with entry lines stays; one without goes.
+    Sql("INSERT INTO Asiento (CodEmpresa, Numero, Fecha) VALUES (1, 1, '20240105')");
+    con.Exec(QStringLiteral("INSERT INTO Apunte (CodAsiento, CodCuenta, CtdadDebe) VALUES (1, ?, 100)"), {banco});
+    qint32 id = qint32(banco);
+    scriptedUi().queueAnswers({ui::vbYes, ui::vbOK});
+    contabilidad->EliminarSubcuenta(config, con, empresa, id);
+    EXPECT_EQ(scriptedUi().lastMessage().text, QStringLiteral("¡La cuenta 5720001 no se puede eliminar: tiene apuntes!"));
+    EXPECT_EQ(Numero("SELECT COUNT(*) FROM Cuenta WHERE IDCuenta = ?", {banco}), 1);
+    Sql("DELETE FROM Apunte");
+    scriptedUi().queueAnswer(ui::vbYes);
+    contabilidad->EliminarSubcuenta(config, con, empresa, id);
+    EXPECT_EQ(Numero("SELECT COUNT(*) FROM Cuenta WHERE IDCuenta = ?", {banco}), 0);
+}
+
+TEST_F(ContabilidadSustitutoTest, HeadingsAreMadeUnderTheSelectedOneEditedAndDeletedInTheTree)
+{
+    qint32 empresa = NuevaEmpresa();
+    QTreeWidget arbol;
+    contabilidad->CargarArbol(con, arbol, {}, 1, empresa);
+    Seleccionar(arbol, ClaveEpigrafe(empresa, "AB3"));
+
+    // The new heading's code starts as the selected one's.
+    dialogos.Aceptar([](DialogoRegistro& d) {
+        EXPECT_EQ(d.Datos().Valor(QStringLiteral("CodigoEpigrafe")).toString(), QStringLiteral("AB3"));
+        d.Rellenar(QStringLiteral("CodigoEpigrafe"), QStringLiteral("AB39"));
+        d.Rellenar(QStringLiteral("Descripcion"), QStringLiteral("9. Templos"));
+    });
+    qint32 documento = 1;
+    qint32 naturaleza = 1;
+    bool cancelar = true;
+    contabilidad->NuevoEpigrafe(config, arbol, con, empresa, documento, naturaleza, cancelar);
+    EXPECT_FALSE(cancelar);
+    db::Recordset rs = con.Query(QStringLiteral("SELECT IDEstructura, codDocumento, codNaturaleza, OrdenEpigrafe "
+                                                "FROM Estructura WHERE codEmpresa = ? AND CodigoEpigrafe = 'AB39'"),
+                                 {empresa});
+    ASSERT_FALSE(rs.isEOF());
+    EXPECT_EQ(rs.value(1).toInt64(), 1);
+    EXPECT_EQ(rs.value(2).toInt64(), 1);
+    EXPECT_EQ(rs.value(3).toString(), QStringLiteral("3"));
+    const QString clave = QStringLiteral("e") + rs.value(0).toString();
+    QTreeWidgetItem* nodo = Nodo(arbol, clave);
+    ASSERT_TRUE(nodo);
+    EXPECT_EQ(nodo->parent()->data(0, Qt::UserRole).toString(), ClaveEpigrafe(empresa, "AB3"));
+    EXPECT_TRUE(nodo->isSelected());
+
+    // Assigning an account to it, then taking it away.
+    dialogos.Anadir([](QDialog& d) {
+        auto& eleccion = dynamic_cast<widgets::DialogoRegistroEleccion&>(d);
+        EXPECT_TRUE(eleccion.Lista()->ElegirTexto(QStringLiteral("10 - CAPITAL")));
+        eleccion.Usar();
+        return eleccion.result();
+    });
+    contabilidad->AsignarCuenta(config, arbol, con, empresa, 1, cancelar);
+    EXPECT_FALSE(cancelar);
+    QTreeWidgetItem* cuenta = Nodo(arbol, QStringLiteral("c10"));
+    ASSERT_TRUE(cuenta);
+    EXPECT_EQ(cuenta->parent()->data(0, Qt::UserRole).toString(), clave);
+    EXPECT_TRUE(cuenta->isSelected());
+    scriptedUi().queueAnswer(ui::vbYes);
+    contabilidad->DesasignarCuenta(config, arbol, con, empresa, 1);
+    EXPECT_EQ(Nodo(arbol, clave)->childCount(), 0);
+    EXPECT_EQ(Numero("SELECT COUNT(*) FROM Rel_Estructura_Cuenta WHERE codEstructura = ?", {clave.mid(1).toLongLong()}),
+              0);
+
+    // Edited: the tree shows the new text.
+    dialogos.Aceptar([](DialogoRegistro& d) { d.Rellenar(QStringLiteral("Descripcion"), QStringLiteral("9. Iglesias")); });
+    contabilidad->EditarEpigrafe(config, arbol, con, empresa, documento, cancelar);
+    EXPECT_FALSE(cancelar);
+    EXPECT_EQ(Nodo(arbol, clave)->text(0), QStringLiteral("9. Iglesias"));
+
+    // A heading with headings under it stays; a leaf goes with its links.
+    Seleccionar(arbol, ClaveEpigrafe(empresa, "AB3"));
+    scriptedUi().queueAnswers({ui::vbYes, ui::vbOK});
+    contabilidad->EliminarEpigrafe(config, arbol, con, empresa);
+    EXPECT_EQ(scriptedUi().lastMessage().text,
+              QStringLiteral("¡El epígrafe AB3 no se puede eliminar: tiene otros epígrafes debajo!"));
+    const QString conCuentas = ClaveEpigrafe(empresa, "AB32");
+    Seleccionar(arbol, conCuentas);
+    ASSERT_GT(Nodo(arbol, conCuentas)->childCount(), 0);
+    scriptedUi().queueAnswer(ui::vbYes);
+    contabilidad->EliminarEpigrafe(config, arbol, con, empresa);
+    EXPECT_EQ(Nodo(arbol, conCuentas), nullptr);
+    EXPECT_EQ(Numero("SELECT COUNT(*) FROM Rel_Estructura_Cuenta WHERE codEstructura = ?", {conCuentas.mid(1).toLongLong()}),
+              0);
+    EXPECT_TRUE(Nodo(arbol, ClaveEpigrafe(empresa, "AB3"))->isSelected());
+
+    // An account deleted from the tree leaves it.
+    QStringList cuentas;
+    for (QTreeWidgetItemIterator it(&arbol); *it; ++it) {
+        if ((*it)->data(0, Qt::UserRole).toString().startsWith(QLatin1Char('c')))
+            cuentas << (*it)->data(0, Qt::UserRole).toString();
+    }
+    ASSERT_GE(cuentas.size(), 2);
+    Seleccionar(arbol, cuentas[0]);
+    qint32 idCuenta =
+        qint32(Numero("SELECT IDCuenta FROM Cuenta WHERE CodEmpresa = ? AND Codigo = ?", {empresa, cuentas[0].mid(1)}));
+    scriptedUi().queueAnswer(ui::vbYes);
+    contabilidad->EliminarCuenta(config, con, empresa, idCuenta, &arbol);
+    EXPECT_EQ(Nodo(arbol, cuentas[0]), nullptr);
+    EXPECT_EQ(Numero("SELECT COUNT(*) FROM Cuenta WHERE IDCuenta = ?", {idCuenta}), 0);
+
+    // Commands on a heading with an account selected say what to select.
+    Seleccionar(arbol, cuentas[1]);
+    scriptedUi().queueAnswer(ui::vbOK);
+    contabilidad->EditarEpigrafe(config, arbol, con, empresa, documento, cancelar);
+    EXPECT_TRUE(cancelar);
+    EXPECT_EQ(scriptedUi().lastMessage().text, QStringLiteral("¡Seleccione un epígrafe en el árbol!"));
+}
+
+// ---- Journal entries, predefined entries, budgets ------------------------------------
+
+TEST_F(ContabilidadSustitutoTest, AnEntryIsWrittenWithItsLinesInBothCurrenciesAndNeverWithoutLines)
+{
+    qint32 empresa = NuevaEmpresa();
+    NuevaSubcuenta(empresa, "5700001", "Caja");
+    NuevaSubcuenta(empresa, "7800001", "Colectas");
+
+    // No lines: said, and the dialog comes back; then cancelled.
+    dialogos.Aceptar([](DialogoRegistro& d) { d.Rellenar(QStringLiteral("Fecha"), QStringLiteral("05/01/2024")); });
+    dialogos.Cancelar();
+    scriptedUi().queueAnswer(ui::vbOK);
+    contabilidad->NuevoAsiento(config, con, empresa);
+    EXPECT_EQ(scriptedUi().lastMessage().text, QStringLiteral("¡El asiento debe tener al menos un apunte!"));
+    EXPECT_EQ(Numero("SELECT COUNT(*) FROM Asiento"), 0);
+
+    // Out of balance: asked; No goes back to the dialog, which keeps what was typed.
+    dialogos.Aceptar([this](DialogoRegistro& d) {
+        d.Rellenar(QStringLiteral("Fecha"), QStringLiteral("05/01/2024"));
+        Apunte(d, "5700001 - Caja", "1000", "");
+        Apunte(d, "7800001 - Colectas", "", "900");
+        dialogos.Aceptar([](DialogoRegistro& otra) { EXPECT_EQ(otra.Datos().Filas(0), 2); });
+    });
+    scriptedUi().queueAnswers({ui::vbNo, ui::vbYes});
+    contabilidad->NuevoAsiento(config, con, empresa);
+    EXPECT_TRUE(scriptedUi().messages().at(scriptedUi().messages().size() - 2).text.startsWith(
+        QStringLiteral("El asiento está descuadrado: el Debe suma 1.000 y el Haber 900 pesetas.")));
+
+    db::Recordset asiento = con.Execute(QStringLiteral("SELECT IDAsiento, Numero, Fecha, ConceptoAsiento FROM Asiento"));
+    ASSERT_FALSE(asiento.isEOF());
+    EXPECT_EQ(asiento.value(1).toInt64(), 1);
+    EXPECT_EQ(asiento.value(2).toString(), QStringLiteral("20240105"));
+    EXPECT_EQ(asiento.value(3).toString(), QStringLiteral("Colecta"));
+    db::Recordset lineas = con.Query(QStringLiteral("SELECT CtdadDebe, CtdadHaber, CtdadDebeEuros, CtdadHaberEuros "
+                                                    "FROM Apunte WHERE CodAsiento = ? ORDER BY IDApunte"),
+                                     {asiento.value(0)});
+    ASSERT_FALSE(lineas.isEOF());
+    EXPECT_DOUBLE_EQ(lineas.value(0).toDouble(), 1000);
+    EXPECT_DOUBLE_EQ(lineas.value(1).toDouble(), 0);
+    EXPECT_DOUBLE_EQ(lineas.value(2).toDouble(), 6.01);
+    EXPECT_DOUBLE_EQ(lineas.value(3).toDouble(), 0);
+    lineas.MoveNext();
+    EXPECT_DOUBLE_EQ(lineas.value(1).toDouble(), 900);
+    EXPECT_DOUBLE_EQ(lineas.value(3).toDouble(), 5.41);
+
+    // A balanced one in euros asks nothing; its number follows.
+    config.SetTrabajarConPesetas(false);
+    dialogos.Aceptar([this](DialogoRegistro& d) {
+        Apunte(d, "5700001 - Caja", "12,5", "");
+        Apunte(d, "7800001 - Colectas", "", "12,50");
+    });
+    contabilidad->NuevoAsiento(config, con, empresa);
+    EXPECT_EQ(Numero("SELECT MAX(Numero) FROM Asiento"), 2);
+    EXPECT_EQ(Numero("SELECT COUNT(*) FROM Apunte"), 4);
+    EXPECT_EQ(Numero("SELECT SUM(CtdadDebe) FROM Apunte INNER JOIN Asiento ON CodAsiento = IDAsiento WHERE Numero = 2"),
+              2080);
+}
+
+TEST_F(ContabilidadSustitutoTest, AClosedYearShowsItsEntriesAndRefusesEveryChange)
+{
+    qint32 empresa = NuevaEmpresa();
+    NuevaSubcuenta(empresa, "5700001", "Caja");
+    dialogos.Aceptar([this](DialogoRegistro& d) {
+        Apunte(d, "5700001 - Caja", "100", "");
+        Apunte(d, "5700001 - Caja", "", "100");
+    });
+    contabilidad->NuevoAsiento(config, con, empresa);
+    qint32 id = qint32(Numero("SELECT IDAsiento FROM Asiento"));
+    con.Exec(QStringLiteral("UPDATE Empresa SET EjercicioCerrado = True WHERE IDEmpresa = ?"), {empresa});
+    const QByteArray antes = Bytes();
+    const QString cerrado = QStringLiteral(
+        "¡El ejercicio de esta empresa está cerrado: sus asientos no se pueden crear, cambiar ni eliminar!");
+
+    scriptedUi().queueAnswer(ui::vbOK);
+    contabilidad->NuevoAsiento(config, con, empresa);
+    EXPECT_EQ(scriptedUi().lastMessage().text, cerrado);
+    scriptedUi().queueAnswer(ui::vbOK);
+    contabilidad->EliminarAsiento(config, con, id);
+    EXPECT_EQ(scriptedUi().lastMessage().text, cerrado);
+    dialogos.Anadir([](QDialog& d) {
+        auto& registro = dynamic_cast<DialogoRegistro&>(d);
+        EXPECT_EQ(registro.BotonAceptar(), nullptr);
+        EXPECT_EQ(registro.Datos().Filas(0), 2);
+        return int(QDialog::Rejected);
+    });
+    contabilidad->EditarAsiento(config, con, id);
+    EXPECT_EQ(Bytes(), antes);
+
+    // Closed by another workstation while the dialog was open: refused at the write.
+    con.Exec(QStringLiteral("UPDATE Empresa SET EjercicioCerrado = False WHERE IDEmpresa = ?"), {empresa});
+    dialogos.Aceptar([this, empresa](DialogoRegistro& d) {
+        d.Rellenar(QStringLiteral("ConceptoAsiento"), QStringLiteral("Cambiado"));
+        con.Exec(QStringLiteral("UPDATE Empresa SET EjercicioCerrado = True WHERE IDEmpresa = ?"), {empresa});
+    });
+    dialogos.Cancelar();
+    scriptedUi().queueAnswer(ui::vbOK);
+    contabilidad->EditarAsiento(config, con, id);
+    EXPECT_EQ(scriptedUi().lastMessage().text, cerrado);
+    EXPECT_EQ(Numero("SELECT COUNT(*) FROM Asiento WHERE ConceptoAsiento = 'Cambiado'"), 0);
+}
+
+TEST_F(ContabilidadSustitutoTest, APredefinedEntryNeedsALine)
+{
+    qint32 empresa = NuevaEmpresa();
+    NuevaSubcuenta(empresa, "5700001", "Caja");
+    dialogos.Anadir([](QDialog& dialogo) {
+        auto& d = dynamic_cast<DialogoRegistro&>(dialogo);
+        d.Rellenar(QStringLiteral("Nombre"), QStringLiteral("Colecta dominical"));
+        scriptedUi().queueAnswer(ui::vbOK);
+        EXPECT_FALSE(d.Aceptar());
+        EXPECT_EQ(scriptedUi().lastMessage().text, QStringLiteral("¡El asiento predefinido debe tener al menos un apunte!"));
+        return int(QDialog::Rejected);
+    });
+    contabilidad->NuevoAsientoPredefinido(config, con, empresa);
+    EXPECT_EQ(Numero("SELECT COUNT(*) FROM AsientoPredefinido"), 0);
+
+    dialogos.Aceptar([this](DialogoRegistro& d) {
+        d.Rellenar(QStringLiteral("Nombre"), QStringLiteral("Colecta dominical"));
+        Apunte(d, "5700001 - Caja", "100", "");
+    });
+    contabilidad->NuevoAsientoPredefinido(config, con, empresa);
+    EXPECT_EQ(Numero("SELECT COUNT(*) FROM AsientoPredefinido INNER JOIN ApuntePredefinido "
+                     "ON IDAsientoPredefinido = CodAsientoPredefinido WHERE codEmpresa = ?",
+                     {empresa}),
+              1);
+}
+
+TEST_F(ContabilidadSustitutoTest, ABudgetIsStoredAsTextInBothCurrenciesAndZeroMeansNone)
+{
+    qint32 empresa = NuevaEmpresa();
+    const qint64 caja = NuevaSubcuenta(empresa, "5700001", "Caja");
+    const qint64 banco = NuevaSubcuenta(empresa, "5720001", "Banco");
+    const struct {
+        bool pesetas;
+        qint64 subcuenta;
+        const char* elegida;
+        const char* tecleado;
+        const char* pesetasGuardadas;
+        const char* eurosGuardados;
+    } casos[] = {{true, caja, "5700001 - Caja", "1250", "1250", "7,51"},
+                 {false, banco, "5720001 - Banco", "10,5", "1747", "10,50"}};
+    for (const auto& c : casos) {
+        config.SetTrabajarConPesetas(c.pesetas);
+        dialogos.Anadir([&c](QDialog& d) {
+            auto& eleccion = dynamic_cast<widgets::DialogoRegistroEleccion&>(d);
+            EXPECT_TRUE(eleccion.Lista()->ElegirTexto(QString::fromUtf8(c.elegida)));
+            eleccion.Usar();
+            return eleccion.result();
+        });
+        dialogos.Aceptar([&c](DialogoRegistro& d) {
+            d.Rellenar(QStringLiteral("PresupuestoTotal"), QString::fromUtf8(c.tecleado));
+        });
+        contabilidad->NuevoPresupuesto(config, con, empresa);
+        db::Recordset rs = con.Query(
+            QStringLiteral("SELECT PresupuestoTotal, PresupuestoTotalEuros FROM Cuenta WHERE IDCuenta = ?"), {c.subcuenta});
+        EXPECT_EQ(rs.value(0).toString(), QString::fromUtf8(c.pesetasGuardadas));
+        EXPECT_EQ(rs.value(1).toString(), QString::fromUtf8(c.eurosGuardados));
+    }
+    // The budget list's filter sees both.
+    EXPECT_EQ(Numero("SELECT COUNT(*) FROM Cuenta WHERE CodTipo_Cuenta=2 AND CodEmpresa = ? AND PresupuestoTotal <> '0' "
+                     "AND CCur(PresupuestoTotalEuros) > 0",
+                     {empresa}),
+              2);
+
+    // Every sub-account has one now.
+    scriptedUi().queueAnswer(ui::vbOK);
+    contabilidad->NuevoPresupuesto(config, con, empresa);
+    EXPECT_EQ(scriptedUi().lastMessage().text, QStringLiteral("¡No hay ninguna subcuenta sin presupuesto en esta empresa!"));
+
+    qint32 id = qint32(caja);
+    scriptedUi().queueAnswer(ui::vbYes);
+    contabilidad->EliminarPresupuesto(config, con, id);
+    EXPECT_EQ(Numero("SELECT COUNT(*) FROM Cuenta WHERE IDCuenta = ? AND PresupuestoTotal = '0' "
+                     "AND PresupuestoTotalEuros = '0'",
+                     {caja}),
+              1);
 }
 
 } // namespace
