@@ -97,7 +97,8 @@ void frmViewInforme::Form_Load()
         const AjustesUsuario ajustes{estado.appTitle, estado.gobjInfoConfig->Usuario, estado.gobjInfoConfig->idioma};
         m_arbol = std::make_unique<ArbolInformes>(estado.den->conLocal, ajustes, m_ctx.rutaImagenes);
         m_arbol->Cargar(*m_trvCliente, m_imlCliente);
-        const CcNodos& n = cConstante(m_ctx.edicion).nodo();
+        const cConstante constantes(m_ctx.edicion);
+        const CcNodos& n = constantes.nodo();
         if (!estado.gobjInfoConfig->VodidazazDLL)
             cIPrincipal::EliminarNodo(*m_trvCliente, n.VODIDAZAZ());
         if (!estado.gobjInfoConfig->GestionParroquialDLL)
