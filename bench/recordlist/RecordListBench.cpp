@@ -1,8 +1,12 @@
 // The record list of the census node ("Padrón") with 1,000,000 persons: the
 // node click that shows its first page, the "next page" button from the
-// first page, the "last page" button and a filter on a surname, each timed
-// against the same page query run through the raw SQLite C API on the same
-// connection. Prints the medians and their ratios.
+// first page, "previous page" from the third, the "last page" button, a
+// reload in the middle and a filter on a surname, each timed against the
+// best raw way to the same rows through the SQLite C API on the same
+// connection, its statement prepared once: the first page by its order
+// with LIMIT, next and previous by the order values of the page's edge
+// row, the last page by the opposite order with LIMIT (it needs no count),
+// the middle page by OFFSET. Prints the medians and their ratios.
 //
 //   bench_recordlist [persons]     (default 1000000)
 
@@ -17,7 +21,6 @@
 #include "navigation/ClavesNodo.h"
 #include "core/cPropiedadesNodo.h"
 #include "platform/db/Connection.h"
-#include "platform/db/JetSql.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
 #include "platform/settings/Settings.h"
 #include "platform/ui/Ui.h"
@@ -131,35 +134,81 @@ void LlenarPadron(sqlite3* h, int personas)
     Exec(h, "COMMIT");
 }
 
-// The raw counterpart of a page: prepare, bind, step through the rows
-// reading every column as text, finalize.
-long Crudo(sqlite3* h, const std::string& sql, const std::vector<std::string>& textos)
-{
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(h, sql.c_str(), int(sql.size()), &st, nullptr) != SQLITE_OK) {
-        std::fprintf(stderr, "%s\n", sqlite3_errmsg(h));
-        std::exit(1);
-    }
-    for (std::size_t i = 0; i < textos.size(); ++i)
-        sqlite3_bind_text(st, int(i + 1), textos[i].c_str(), -1, SQLITE_TRANSIENT);
-    long filas = 0;
-    std::size_t bytes = 0;
-    while (sqlite3_step(st) == SQLITE_ROW) {
-        ++filas;
-        for (int c = 0; c < sqlite3_column_count(st); ++c) {
-            sqlite3_column_text(st, c);
-            bytes += std::size_t(sqlite3_column_bytes(st, c));
+// The census node's query as a raw program writes it, its order ending in
+// the row id as the list's does.
+const char kBaseCruda[] =
+    "SELECT Institucion.Nombre, Padron.Nombre, Padron.PrimerApellido, Padron.SegundoApellido, Padron.DNI, "
+    "Padron.Telefono, Padron.IDPadron FROM Institucion, Padron, Padron_TipoPersona "
+    "WHERE Padron_TipoPersona.CodTipoPersona = 2 AND Padron.IDPadron = Padron_TipoPersona.CodPadron "
+    "AND Institucion.IDInstitucion = Padron.CodInstitucionEmpadronado";
+const char kClaves[] = "(Institucion.Nombre, Padron.PrimerApellido, Padron.SegundoApellido, Padron.Nombre, Padron.IDPadron)";
+const char kOrden[] =
+    " ORDER BY Institucion.Nombre, Padron.PrimerApellido, Padron.SegundoApellido, Padron.Nombre, Padron.IDPadron";
+const char kOrdenInverso[] = " ORDER BY Institucion.Nombre DESC, Padron.PrimerApellido DESC, "
+                             "Padron.SegundoApellido DESC, Padron.Nombre DESC, Padron.IDPadron DESC";
+
+// The order values of a page's row: institution, surnames, name, id.
+struct Claves {
+    std::string institucion, apellido1, apellido2, nombre;
+    sqlite3_int64 id = 0;
+};
+
+// A raw page: one statement prepared once and reused, its values bound,
+// its rows stepped through reading every column as text.
+class Crudo {
+public:
+    Crudo(sqlite3* h, const std::string& sql) : m_h(h)
+    {
+        if (sqlite3_prepare_v2(h, sql.c_str(), int(sql.size()), &m_st, nullptr) != SQLITE_OK) {
+            std::fprintf(stderr, "%s\n", sqlite3_errmsg(h));
+            std::exit(1);
         }
     }
-    sqlite3_finalize(st);
-    return filas + long(bytes % 2);
-}
+    ~Crudo() { sqlite3_finalize(m_st); }
+    void Textos(const std::vector<std::string>& textos)
+    {
+        for (std::size_t i = 0; i < textos.size(); ++i)
+            sqlite3_bind_text(m_st, int(i + 1), textos[i].c_str(), -1, SQLITE_TRANSIENT);
+    }
+    void ClavesDe(const Claves& k)
+    {
+        Textos({k.institucion, k.apellido1, k.apellido2, k.nombre});
+        sqlite3_bind_int64(m_st, 5, k.id);
+    }
+    // Steps through the rows; the order values of the last one to `ultima`.
+    long Leer(Claves* ultima = nullptr)
+    {
+        long filas = 0;
+        std::size_t bytes = 0;
+        while (sqlite3_step(m_st) == SQLITE_ROW) {
+            ++filas;
+            for (int c = 0; c < sqlite3_column_count(m_st); ++c) {
+                sqlite3_column_text(m_st, c);
+                bytes += std::size_t(sqlite3_column_bytes(m_st, c));
+            }
+            if (ultima) {
+                const auto texto = [&](int c) { return std::string(reinterpret_cast<const char*>(sqlite3_column_text(m_st, c))); };
+                *ultima = {texto(0), texto(2), texto(3), texto(1), sqlite3_column_int64(m_st, 6)};
+            }
+        }
+        sqlite3_reset(m_st);
+        return filas + long(bytes % 2);
+    }
 
-double Mediana(const std::function<void()>& f)
+private:
+    sqlite3* m_h;
+    sqlite3_stmt* m_st = nullptr;
+};
+
+double Mediana(const std::function<void()>& f, const std::function<void()>& antes = {})
 {
+    if (antes)
+        antes();
     f();  // warm the page cache
     std::vector<double> t;
     for (int i = 0; i < kRepeticiones; ++i) {
+        if (antes)
+            antes();
         QElapsedTimer reloj;
         reloj.start();
         f();
@@ -223,45 +272,75 @@ int main(int argc, char** argv)
     const QString consulta = nodo->SQLSelect();
     const long total = conLocal.Execute(QStringLiteral("SELECT COUNT(*) FROM (") + consulta + u')').value(0).toInt64();
 
-    const std::string primera = db::TranslateJetSql(consulta + QStringLiteral(" LIMIT 24 OFFSET 0"));
+    const std::string base(kBaseCruda);
+    Crudo primera(h, base + kOrden + " LIMIT 24");
     const double clicNuestro = Mediana([&] { lista.tvTreeView_NodeClick(padron); });
-    const double clicCrudo = Mediana([&] { Crudo(h, primera, {}); });
+    const double clicCrudo = Mediana([&] { primera.Leer(); });
     const QString textoPrimera = ventana.TextoPanel(2);
 
-    // From the first page each time, as the first press after a click.
+    // From the first page shown each time, as the first press after a click;
+    // raw, after the last row of the first page.
     cPropiedadesNodo& registro = *estado.gcolRegistroDB.Item(nodo->Path());
-    const std::string segunda = db::TranslateJetSql(consulta + QStringLiteral(" LIMIT 24 OFFSET 24"));
-    const double siguienteNuestra = Mediana([&] {
-        registro.SetPosInicial(1);
-        lista.tbPrincipal_ButtonClick(QStringLiteral("nextReg"));
-    });
-    const double siguienteCruda = Mediana([&] { Crudo(h, segunda, {}); });
+    Claves fin1;
+    primera.Leer(&fin1);
+    Crudo segunda(h, base + " AND " + kClaves + " > (?, ?, ?, ?, ?)" + kOrden + " LIMIT 24");
+    segunda.ClavesDe(fin1);
+    const double siguienteNuestra = Mediana([&] { lista.tbPrincipal_ButtonClick(QStringLiteral("nextReg")); },
+                                            [&] { lista.tvTreeView_NodeClick(padron); });
+    const double siguienteCruda = Mediana([&] { segunda.Leer(); });
     const QString textoSiguiente = ventana.TextoPanel(2);
 
-    const std::string ultima =
-        db::TranslateJetSql(consulta + QStringLiteral(" LIMIT 24 OFFSET %1").arg(std::max(0L, total - 24)));
+    // From the third page back to the second; raw, before the first row of
+    // the third page.
+    Claves fin2;
+    segunda.Leer(&fin2);
+    Crudo tercera(h, base + " AND " + kClaves + " > (?, ?, ?, ?, ?)" + kOrden + " LIMIT 1");
+    tercera.ClavesDe(fin2);
+    Claves inicio3;
+    tercera.Leer(&inicio3);
+    Crudo anterior(h, base + " AND " + kClaves + " < (?, ?, ?, ?, ?)" + kOrdenInverso + " LIMIT 24");
+    anterior.ClavesDe(inicio3);
+    const double anteriorNuestra = Mediana([&] { lista.tbPrincipal_ButtonClick(QStringLiteral("prevReg")); },
+                                           [&] {
+                                               lista.tvTreeView_NodeClick(padron);
+                                               lista.tbPrincipal_ButtonClick(QStringLiteral("nextReg"));
+                                               lista.tbPrincipal_ButtonClick(QStringLiteral("nextReg"));
+                                           });
+    const double anteriorCruda = Mediana([&] { anterior.Leer(); });
+    const QString textoAnterior = ventana.TextoPanel(2);
+
+    Crudo ultima(h, base + kOrdenInverso + " LIMIT 24");
     const double ultimaNuestra = Mediana([&] { lista.tbPrincipal_ButtonClick(QStringLiteral("lastReg")); });
-    const double ultimaCruda = Mediana([&] { Crudo(h, ultima, {}); });
+    const double ultimaCruda = Mediana([&] { ultima.Leer(); });
     const QString textoUltima = ventana.TextoPanel(2);
+
+    // A reload of the page in the middle; raw, the same OFFSET.
+    const long medio = total / 2;
+    Crudo centro(h, base + kOrden + " LIMIT 24 OFFSET " + std::to_string(medio));
+    const double medioNuestro = Mediana([&] { lista.mnuVerActualizarLista_Click(); },
+                                        [&] { registro.SetPosInicial(qint32(medio + 1)); });
+    const double medioCrudo = Mediana([&] { centro.Leer(); });
+    const QString textoMedio = ventana.TextoPanel(2);
 
     // "1º Apellido" is the third column of the census list.
     lista.tvTreeView_NodeClick(padron);
     ventana.lista.SetFilterText(2, kApellido);
-    QString sql = consulta.trimmed();
-    QString condiciones = QStringLiteral("AND Padron.PrimerApellido LIKE ?");
-    const std::string filtrada = db::TranslateJetSql(cListaPrincipal::TratarSentenciaSQL(sql, condiciones));
-    const std::vector<std::string> patron{("%" + kApellido + "%").toStdString()};
+    Crudo filtrada(h, base + " AND Padron.PrimerApellido LIKE ?" + kOrden + " LIMIT 32769");
+    filtrada.Textos({("%" + kApellido + "%").toStdString()});
     const double filtroNuestro = Mediana([&] { lista.FiltrarNvList(); });
-    const double filtroCrudo = Mediana([&] { Crudo(h, filtrada, patron); });
+    const double filtroCrudo = Mediana([&] { filtrada.Leer(); });
     const int filasFiltro = ventana.lista.RowCount();
 
     std::printf("\n%-34s %13s %13s %9s\n", "", "lista", "sqlite3", "razón");
     Informe("Clic en Padrón (primera página)", clicNuestro, clicCrudo);
     Informe("Página siguiente", siguienteNuestra, siguienteCruda);
+    Informe("Página anterior", anteriorNuestra, anteriorCruda);
     Informe("Página última", ultimaNuestra, ultimaCruda);
+    Informe("Página del medio (recarga)", medioNuestro, medioCrudo);
     Informe("Filtro por primer apellido", filtroNuestro, filtroCrudo);
-    std::printf("\n%ld filas; primera: %s; siguiente: %s; última: %s; filtro: %d filas%s\n", total,
-                qPrintable(textoPrimera), qPrintable(textoSiguiente), qPrintable(textoUltima), filasFiltro,
+    std::printf("\n%ld filas; primera: %s; siguiente: %s; anterior: %s; última: %s; medio: %s; filtro: %d filas%s\n",
+                total, qPrintable(textoPrimera), qPrintable(textoSiguiente), qPrintable(textoAnterior),
+                qPrintable(textoUltima), qPrintable(textoMedio), filasFiltro,
                 estado.mblnFiltrado ? "" : " (¡sin filtrar!)");
     ui::SetCurrent(nullptr);
     return silenciosa.mensajes == 0 && estado.mblnFiltrado ? 0 : 1;

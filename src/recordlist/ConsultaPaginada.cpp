@@ -2,40 +2,23 @@
 
 #include "platform/db/Connection.h"
 
-#include <QRegularExpression>
 #include <algorithm>
+#include <vector>
 
-namespace {
-
-// The statement without the blanks, line ends and ";" that may close it, so
-// that it can be wrapped or extended.
-QString SinCierre(const QString& sql)
-{
-    QString s = sql.trimmed();
-    while (s.endsWith(u';'))
-        s = s.chopped(1).trimmed();
-    return s;
-}
-
-// TOP n becomes a LIMIT of its own, which a second LIMIT cannot follow.
-bool TieneTop(const QString& sql)
-{
-    static const QRegularExpression top(QStringLiteral("\\bTOP\\s+\\d"), QRegularExpression::CaseInsensitiveOption);
-    return top.match(sql).hasMatch();
-}
-
-} // namespace
-
-ConsultaPaginada::ConsultaPaginada(db::Connection& con, QString jetSql, QList<db::Value> params)
-    : m_con(con), m_sql(std::move(jetSql)), m_params(std::move(params))
+ConsultaPaginada::ConsultaPaginada(db::Connection& con, QString jetSql, QList<db::Value> params, BordesPagina* bordes)
+    : m_con(con), m_sql(std::move(jetSql)), m_params(std::move(params)), m_orden(m_sql), m_bordes(bordes)
 {
 }
 
 long ConsultaPaginada::RecordCount()
 {
     if (!m_total) {
-        const QString cuenta = QStringLiteral("SELECT COUNT(*) FROM (") + SinCierre(m_sql) + QStringLiteral(")");
-        m_total = long(m_con.Query(cuenta, m_params).value(0).toInt64());
+        // The order changes no count, but SQLite would still sort for it;
+        // with TOP it decides which rows there are.
+        const QString& base = m_orden.TieneTop() ? m_orden.Sentencia() : m_orden.SinOrden();
+        m_total = long(m_con.Query(QStringLiteral("SELECT COUNT(*) FROM (") + base + QStringLiteral(")"), m_params)
+                           .value(0)
+                           .toInt64());
     }
     return *m_total;
 }
@@ -44,20 +27,27 @@ db::RowBlock ConsultaPaginada::LeerPagina(long inicio, long filas)
 {
     filas = std::max(0L, filas);
     if (!EnCache(inicio, filas)) {
-        QList<db::Value> params = m_params;
-        params << db::Value(qint64(filas)) << db::Value(qint64(std::max(0L, inicio - 1)));
-        m_pagina = m_con.Query(SentenciaPagina(), params);
+        Leer(inicio, filas);
+        m_leida = true;
         m_inicio = inicio;
         m_pedidas = filas;
         // A short read reached the end: the row count is known.
         const long leidas = m_pagina.RecordCount();
         if (!m_total && leidas < filas && (leidas > 0 || inicio == 1))
-            m_total = inicio - 1 + leidas;
+            m_total = std::max(1L, inicio) - 1 + leidas;
     }
-    const long n = std::min(filas, m_pagina.RecordCount());
+    const long n = std::min(filas, long(m_pagina.RecordCount()));
     if (n <= 0)
         return {};
-    return m_pagina.GetRows(n, 1);
+    if (n == m_pagina.RecordCount())
+        return m_pagina;
+    const int campos = m_pagina.FieldCount();
+    std::vector<db::Value> valores;
+    valores.reserve(std::size_t(n) * campos);
+    for (long r = 0; r < n; ++r)
+        for (int f = 0; f < campos; ++f)
+            valores.push_back(m_pagina(f, int(r)));
+    return db::RowBlock(campos, std::move(valores));
 }
 
 bool ConsultaPaginada::HayFila(long posicion, long filas)
@@ -71,13 +61,91 @@ bool ConsultaPaginada::HayFila(long posicion, long filas)
 
 bool ConsultaPaginada::EnCache(long inicio, long filas) const
 {
-    return m_pagina.isOpen() && inicio == m_inicio && (filas <= m_pedidas || m_pagina.RecordCount() < m_pedidas);
+    return m_leida && inicio == m_inicio && (filas <= m_pedidas || m_pagina.RecordCount() < m_pedidas);
 }
 
-QString ConsultaPaginada::SentenciaPagina() const
+bool ConsultaPaginada::BordesDeEstaConsulta() const
 {
-    const QString base = SinCierre(m_sql);
-    if (TieneTop(base))
-        return QStringLiteral("SELECT * FROM (") + base + QStringLiteral(") LIMIT ? OFFSET ?");
-    return base + QStringLiteral(" LIMIT ? OFFSET ?");
+    return m_bordes && m_bordes->leidas > 0 && m_bordes->sql == m_sql && m_bordes->params == m_params;
+}
+
+void ConsultaPaginada::Leer(long inicio, long filas)
+{
+    const long desde = std::max(0L, inicio - 1);
+    if (!m_orden.Simple()) {
+        // TOP becomes a LIMIT of its own, which a second LIMIT cannot follow.
+        const QString sentencia = m_orden.TieneTop()
+            ? QStringLiteral("SELECT * FROM (") + m_orden.Sentencia() + QStringLiteral(") LIMIT ? OFFSET ?")
+            : m_orden.Sentencia() + QStringLiteral(" LIMIT ? OFFSET ?");
+        QList<db::Value> params = m_params;
+        params << db::Value(qint64(filas)) << db::Value(qint64(desde));
+        db::Recordset rs = m_con.Query(sentencia, params);
+        m_pagina = rs.RecordCount() > 0 ? rs.GetRows(-1, 1) : db::RowBlock();
+        return;
+    }
+    if (desde > 0 && BordesDeEstaConsulta()) {
+        if (inicio == m_bordes->inicio + m_bordes->leidas) {
+            LeerPorOrden(m_bordes->ultima, filas, 0, false, inicio);
+            return;
+        }
+        if (inicio + filas == m_bordes->inicio) {
+            LeerPorOrden(m_bordes->primera, filas, 0, true, inicio);
+            return;
+        }
+    }
+    if (desde > 0 && m_total) {
+        // Nearer the end than the start: counted from the end.
+        const long fin = std::min<long>(*m_total, desde + filas);
+        const long desdeElFinal = *m_total - fin;
+        if (fin <= desde) {
+            m_pagina = {};
+            return;
+        }
+        if (desdeElFinal < desde) {
+            LeerPorOrden({}, fin - desde, desdeElFinal, true, inicio);
+            return;
+        }
+    }
+    LeerPorOrden({}, filas, desde, false, inicio);
+}
+
+void ConsultaPaginada::LeerPorOrden(const QList<db::Value>& claves, long limite, long desplazamiento, bool inversa,
+                                    long inicio)
+{
+    QList<db::Value> params = m_params;
+    QString condicion;
+    if (!claves.isEmpty())
+        condicion = m_orden.Siguientes(claves, inversa, params);
+    params << db::Value(qint64(limite)) << db::Value(qint64(desplazamiento));
+    db::Recordset rs = m_con.Query(m_orden.Pagina(m_bordes != nullptr, condicion, inversa), params);
+    const int n = int(rs.RecordCount());
+    if (n == 0) {
+        m_pagina = {};
+        return;
+    }
+    const db::RowBlock todo = rs.GetRows(-1, 1);
+    const int columnasClave = m_bordes ? int(m_orden.Orden().size()) : 0;
+    const int campos = todo.FieldCount() - columnasClave;
+    std::vector<db::Value> valores;
+    valores.reserve(std::size_t(n) * campos);
+    for (int i = 0; i < n; ++i) {
+        const int r = inversa ? n - 1 - i : i;
+        for (int f = 0; f < campos; ++f)
+            valores.push_back(todo(f, r));
+    }
+    m_pagina = db::RowBlock(campos, std::move(valores));
+    if (!m_bordes)
+        return;
+    const auto clavesDe = [&](int r) {
+        QList<db::Value> k;
+        for (int f = campos; f < todo.FieldCount(); ++f)
+            k << todo(f, r);
+        return k;
+    };
+    m_bordes->sql = m_sql;
+    m_bordes->params = m_params;
+    m_bordes->inicio = inicio;
+    m_bordes->leidas = n;
+    m_bordes->primera = clavesDe(inversa ? n - 1 : 0);
+    m_bordes->ultima = clavesDe(inversa ? 0 : n - 1);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/db/Recordset.h"
 #include "platform/db/Value.h"
+#include "recordlist/OrdenConsulta.h"
 
 #include <QList>
 #include <QString>
@@ -11,15 +12,35 @@ namespace db {
 class Connection;
 }
 
+// The first and last rows of the page a list showed last, by the values of
+// their query's order: the next or previous page is read from them instead
+// of counting rows up to it. Its owner keeps it from one command to the next.
+struct BordesPagina {
+    QString sql;
+    QList<db::Value> params;
+    long inicio = 0;
+    long leidas = 0;
+    QList<db::Value> primera;
+    QList<db::Value> ultima;
+};
+
 // A node's list query read one page at a time: a page comes from the query
-// limited to it, and the number of rows from a count of the query, run only
-// when a caller needs it and a read has not already told it. A page of a
-// long list so costs the database's work for that page, never the reading
-// of every row into memory. The statement is Jet SQL, as the node stores
-// it; `params` are bound to its "?" in order.
+// limited to it, and the number of rows from a count of the query without
+// its order, run only when a caller needs it and a read has not already
+// told it. A page of a long list so costs the database's work for that
+// page, never the reading of every row into memory. The statement is Jet
+// SQL, as the node stores it; `params` are bound to its "?" in order.
+//
+// A plain query (OrdenConsulta) is ordered with its row id last, so pages
+// never overlap or skip a row among equal keys, and a page is read the
+// cheapest way that gives the rows at its positions: the first one from
+// the start, one next to the page in `bordes` from that page's edge row,
+// one nearer the end than the start (the last one) in the opposite order
+// once the count is known, any other with OFFSET.
 class ConsultaPaginada {
 public:
-    ConsultaPaginada(db::Connection& con, QString jetSql, QList<db::Value> params = {});
+    ConsultaPaginada(db::Connection& con, QString jetSql, QList<db::Value> params = {},
+                     BordesPagina* bordes = nullptr);
 
     // The exact number of rows of the query. A read that came back short
     // already gives it; otherwise the query is counted, once.
@@ -37,15 +58,25 @@ public:
     bool HayFila(long posicion, long filas);
 
 private:
-    QString SentenciaPagina() const;
+    void Leer(long inicio, long filas);
+    // Reads `limite` rows of a plain query after `desplazamiento` rows,
+    // going the opposite way when `inversa`, and only those after the row
+    // whose order values are `claves` (before it when `inversa`) when given.
+    // The rows are kept in the query's order, without the order values,
+    // which go to the edges of the page starting at `inicio`.
+    void LeerPorOrden(const QList<db::Value>& claves, long limite, long desplazamiento, bool inversa, long inicio);
     bool EnCache(long inicio, long filas) const;
+    bool BordesDeEstaConsulta() const;
 
     db::Connection& m_con;
     QString m_sql;
     QList<db::Value> m_params;
+    OrdenConsulta m_orden;
+    BordesPagina* m_bordes;
     std::optional<long> m_total;
 
-    db::Recordset m_pagina;
+    bool m_leida = false;
+    db::RowBlock m_pagina;
     long m_inicio = 0;
     long m_pedidas = 0;
 };

@@ -217,7 +217,7 @@ void cListaPrincipal::MostrarPagina(widgets::NvList& lista, const cNodo& nodo)
     configGridPrincipal(lista, nodo);
     if (vb::Trim(nodo.SQLSelect()).isEmpty())
         return;
-    ConsultaPaginada consulta(ConexionDe(nodo), nodo.SQLSelect());
+    ConsultaPaginada consulta(ConexionDe(nodo), nodo.SQLSelect(), {}, &m_bordes);
     cPropiedadesNodo& registro = *m_datos.gcolRegistroDB.Item(m_datos.mstrPathNodo);
     // Rows deleted since the page was shown may leave its start past the
     // end: the last page is shown instead of an empty list. The page read
@@ -324,7 +324,7 @@ void cListaPrincipal::Paginar(const QString& clave)
     // A node without columns has no paging record: nothing to move.
     if (!m_datos.gcolRegistroDB.Contiene(nodo->Path()))
         return;
-    ConsultaPaginada consulta(ConexionDe(*nodo), nodo->SQLSelect());
+    ConsultaPaginada consulta(ConexionDe(*nodo), nodo->SQLSelect(), {}, &m_bordes);
     cPropiedadesNodo& registro = *m_datos.gcolRegistroDB.Item(nodo->Path());
     const qint32 n = m_datos.gintNRegMax;
     // The next page is read to learn whether it exists, and fillGrid shows

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "recordlist/ConsultaPaginada.h"
 #include "recordlist/IVentanaLista.h"
 #include "recordlist/PaginaLista.h"
 
@@ -82,4 +83,7 @@ private:
     IVentanaLista& m_ventana;
     RegistroComandos& m_comandos;
     PaginaLista m_pagina;
+    // The edges of the last page shown, from which the next and the
+    // previous one are read.
+    BordesPagina m_bordes;
 };

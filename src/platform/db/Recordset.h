@@ -17,6 +17,10 @@ class RecordsetData;
 // two-dimensional array was.
 class RowBlock {
 public:
+    RowBlock() = default;
+    // `values` record by record, `fields` values each.
+    RowBlock(int fields, std::vector<Value> values) : m_fields(fields), m_values(std::move(values)) {}
+
     int FieldCount() const { return m_fields; }
     int RecordCount() const { return m_fields ? int(m_values.size() / m_fields) : 0; }
     const Value& operator()(int field, int record) const { return m_values[std::size_t(record) * m_fields + field]; }

@@ -1,0 +1,221 @@
+#include "recordlist/OrdenConsulta.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+// A word or a comma outside literals, brackets and parentheses.
+struct Pieza {
+    qsizetype inicio;
+    qsizetype fin;
+    QString palabra;  // upper case; empty for a comma
+};
+
+bool EsLetra(QChar c)
+{
+    return c.isLetterOrNumber() || c == u'_';
+}
+
+// The words and commas of the statement's own level: what lies inside
+// quotes, brackets, dates or parentheses is skipped.
+QList<Pieza> PiezasDeNivel(const QString& s)
+{
+    QList<Pieza> piezas;
+    int nivel = 0;
+    for (qsizetype i = 0; i < s.size();) {
+        const QChar c = s.at(i);
+        if (c == u'\'' || c == u'"' || c == u'[' || c == u'#') {
+            const QChar cierre = c == u'[' ? QChar(u']') : c;
+            qsizetype j = i + 1;
+            while (j < s.size() && s.at(j) != cierre)
+                ++j;
+            i = j + 1;
+        } else if (c == u'(') {
+            ++nivel;
+            ++i;
+        } else if (c == u')') {
+            --nivel;
+            ++i;
+        } else if (nivel == 0 && c == u',') {
+            piezas.append({i, i + 1, QString()});
+            ++i;
+        } else if (EsLetra(c)) {
+            qsizetype j = i;
+            while (j < s.size() && EsLetra(s.at(j)))
+                ++j;
+            if (nivel == 0)
+                piezas.append({i, j, s.mid(i, j - i).toUpper()});
+            i = j;
+        } else {
+            ++i;
+        }
+    }
+    return piezas;
+}
+
+// "Tabla.Campo", "Campo", "[Tabla].[Campo]".
+bool EsColumna(const QString& texto)
+{
+    static const QRegularExpression columna(
+        QStringLiteral("^(\\[[^\\]]+\\]|\\w+)(\\.(\\[[^\\]]+\\]|\\w+))?$"),
+        QRegularExpression::UseUnicodePropertiesOption);
+    return columna.match(texto).hasMatch();
+}
+
+QString SinCierre(const QString& sql)
+{
+    QString s = sql.trimmed();
+    while (s.endsWith(u';'))
+        s = s.chopped(1).trimmed();
+    return s;
+}
+
+// The texts between the commas of [desde, hasta).
+QStringList Partes(const QString& s, const QList<Pieza>& piezas, qsizetype desde, qsizetype hasta)
+{
+    QStringList partes;
+    qsizetype inicio = desde;
+    for (const Pieza& p : piezas) {
+        if (p.inicio < desde || p.inicio >= hasta || !p.palabra.isEmpty())
+            continue;
+        partes << s.mid(inicio, p.inicio - inicio).trimmed();
+        inicio = p.fin;
+    }
+    partes << s.mid(inicio, hasta - inicio).trimmed();
+    return partes;
+}
+
+} // namespace
+
+OrdenConsulta::OrdenConsulta(const QString& jetSql) : m_sentencia(SinCierre(jetSql)), m_sinOrden(m_sentencia)
+{
+    const QList<Pieza> piezas = PiezasDeNivel(m_sentencia);
+    qsizetype orden = -1;
+    qsizetype porOrden = -1;
+    bool otras = false;
+    for (qsizetype k = 0; k < piezas.size(); ++k) {
+        const QString& w = piezas.at(k).palabra;
+        if (w == u"TOP")
+            m_top = true;
+        else if (w == u"DISTINCT" || w == u"DISTINCTROW" || w == u"GROUP" || w == u"HAVING" || w == u"UNION")
+            otras = true;
+        else if (w == u"ORDER" && k + 1 < piezas.size() && piezas.at(k + 1).palabra == u"BY") {
+            orden = piezas.at(k).inicio;
+            porOrden = piezas.at(k + 1).fin;
+        }
+    }
+    if (orden < 0)
+        return;
+    m_sinOrden = m_sentencia.left(orden).trimmed();
+    if (m_top || otras || piezas.isEmpty() || piezas.first().palabra != u"SELECT")
+        return;
+
+    // The fields run from SELECT to the first FROM, the WHERE condition from
+    // the WHERE after it to the ORDER BY.
+    qsizetype desde = piezas.first().fin;
+    if (piezas.size() > 1 && piezas.at(1).palabra == u"ALL")
+        desde = piezas.at(1).fin;
+    for (const Pieza& p : piezas) {
+        if (p.palabra == u"FROM" && m_from < 0)
+            m_from = p.inicio;
+        else if (p.palabra == u"WHERE" && m_from >= 0 && m_where < 0) {
+            m_where = p.inicio;
+            m_condicion = p.fin;
+        }
+    }
+    if (m_from < 0)
+        return;
+    QString id = Partes(m_sentencia, piezas, desde, m_from).constLast();
+    static const QRegularExpression alias(QStringLiteral("^(.*\\S)\\s+AS\\s+\\S+$"),
+                                          QRegularExpression::CaseInsensitiveOption
+                                              | QRegularExpression::DotMatchesEverythingOption);
+    if (const QRegularExpressionMatch m = alias.match(id); m.hasMatch())
+        id = m.captured(1).trimmed();
+    if (!EsColumna(id))
+        return;
+
+    bool conId = false;
+    for (QString t : Partes(m_sentencia, piezas, porOrden, m_sentencia.size())) {
+        Termino termino;
+        static const QRegularExpression sentido(QStringLiteral("\\s+(ASC|DESC)$"),
+                                                QRegularExpression::CaseInsensitiveOption);
+        if (const QRegularExpressionMatch m = sentido.match(t); m.hasMatch()) {
+            termino.descendente = m.captured(1).compare(u"DESC", Qt::CaseInsensitive) == 0;
+            t = t.left(m.capturedStart()).trimmed();
+        }
+        if (!EsColumna(t))
+            return;
+        termino.columna = t;
+        conId = conId || t.compare(id, Qt::CaseInsensitive) == 0;
+        m_orden.append(termino);
+    }
+    if (!conId)
+        m_orden.append({id, false});
+    m_simple = true;
+}
+
+QString OrdenConsulta::Pagina(bool conClaves, const QString& condicion, bool inversa) const
+{
+    QString s = m_sinOrden;
+    if (!condicion.isEmpty()) {
+        if (m_where >= 0)
+            s = s.left(m_condicion) + QStringLiteral(" (") + s.mid(m_condicion).trimmed() + QStringLiteral(") AND (")
+                + condicion + u')';
+        else
+            s += QStringLiteral(" WHERE ") + condicion;
+    }
+    if (conClaves) {
+        QString claves;
+        for (const Termino& t : m_orden)
+            claves += QStringLiteral(", ") + t.columna;
+        s.insert(m_from, claves + u' ');
+    }
+    QString orden;
+    for (const Termino& t : m_orden) {
+        if (!orden.isEmpty())
+            orden += QStringLiteral(", ");
+        orden += t.columna + (t.descendente != inversa ? QStringLiteral(" DESC") : QString());
+    }
+    return s + QStringLiteral(" ORDER BY ") + orden + QStringLiteral(" LIMIT ? OFFSET ?");
+}
+
+QString OrdenConsulta::Siguientes(const QList<db::Value>& claves, bool antes, QList<db::Value>& params) const
+{
+    // Nested from the first column: after the key in it, or equal to it and
+    // after the row in the columns that follow. Each column is compared at
+    // most twice per row.
+    QString condicion;
+    int abiertos = 0;
+    for (qsizetype i = 0; i < m_orden.size() && i < claves.size(); ++i) {
+        const QString& c = m_orden.at(i).columna;
+        const db::Value& k = claves.at(i);
+        const bool baja = m_orden.at(i).descendente != antes;
+        const bool ultima = i + 1 == m_orden.size() || i + 1 == claves.size();
+        QString despues;
+        if (k.isNull()) {
+            if (!baja)
+                despues = c + QStringLiteral(" IS NOT NULL");
+        } else {
+            despues = baja ? QStringLiteral("(") + c + QStringLiteral(" < ? OR ") + c + QStringLiteral(" IS NULL)")
+                           : c + QStringLiteral(" > ?");
+            params << k;
+        }
+        if (ultima) {
+            condicion += despues.isEmpty() ? QStringLiteral("0 = 1") : despues;
+            break;
+        }
+        if (!despues.isEmpty())
+            condicion += u'(' + despues + QStringLiteral(" OR ");
+        else
+            condicion += u'(';
+        ++abiertos;
+        if (k.isNull()) {
+            condicion += c + QStringLiteral(" IS NULL AND ");
+        } else {
+            condicion += c + QStringLiteral(" = ? AND ");
+            params << k;
+        }
+    }
+    condicion += QString(abiertos, u')');
+    return condicion.isEmpty() ? QStringLiteral("0 = 1") : condicion;
+}
