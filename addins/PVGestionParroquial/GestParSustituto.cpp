@@ -1,5 +1,6 @@
 #include "PVGestionParroquial/GestParSustituto.h"
 
+#include "PVGestionParroquial/DocumentosParroquia.h"
 #include "comun/InformesParroquia.h"
 #include "comun/AvisoNoDisponible.h"
 #include "comun/LibrosParroquiales.h"
@@ -233,14 +234,16 @@ void GestParSustituto::AnularPartidas(db::Connection& conLocal, qint32& lngID, P
         LibrosParroquiales::AnularOValidar(conLocal, *s, lngID);
 }
 
-void GestParSustituto::InformeLibroBautismo(db::Connection&, db::Connection&, qint32&)
+void GestParSustituto::InformeLibroBautismo(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID)
 {
-    NoDisponible("InformeLibroBautismo");
+    documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Bautismo,
+                                 documentos_parroquia::Alcance::Libro, lngID);
 }
 
-void GestParSustituto::InformeLibroConfirmacion(db::Connection&, db::Connection&, qint32&)
+void GestParSustituto::InformeLibroConfirmacion(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID)
 {
-    NoDisponible("InformeLibroConfirmacion");
+    documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Confirmacion,
+                                 documentos_parroquia::Alcance::Libro, lngID);
 }
 
 void GestParSustituto::InformeLibroMatrimonio(db::Connection&, db::Connection&, qint32&)
@@ -248,19 +251,22 @@ void GestParSustituto::InformeLibroMatrimonio(db::Connection&, db::Connection&, 
     NoDisponible("InformeLibroMatrimonio");
 }
 
-void GestParSustituto::InformeLibroDefuncion(db::Connection&, db::Connection&, qint32&)
+void GestParSustituto::InformeLibroDefuncion(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID)
 {
-    NoDisponible("InformeLibroDefuncion");
+    documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Defuncion,
+                                 documentos_parroquia::Alcance::Libro, lngID);
 }
 
-void GestParSustituto::InformeIndiceLibroBautismo(db::Connection&, db::Connection&, qint32&)
+void GestParSustituto::InformeIndiceLibroBautismo(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID)
 {
-    NoDisponible("InformeIndiceLibroBautismo");
+    documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Bautismo,
+                                 documentos_parroquia::Alcance::Libro, lngID);
 }
 
-void GestParSustituto::InformeIndiceLibroConfirmacion(db::Connection&, db::Connection&, qint32&)
+void GestParSustituto::InformeIndiceLibroConfirmacion(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID)
 {
-    NoDisponible("InformeIndiceLibroConfirmacion");
+    documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Confirmacion,
+                                 documentos_parroquia::Alcance::Libro, lngID);
 }
 
 void GestParSustituto::InformeIndiceLibroMatrimonio(db::Connection&, db::Connection&, qint32&)
@@ -268,19 +274,22 @@ void GestParSustituto::InformeIndiceLibroMatrimonio(db::Connection&, db::Connect
     NoDisponible("InformeIndiceLibroMatrimonio");
 }
 
-void GestParSustituto::InformeIndiceLibroDefuncion(db::Connection&, db::Connection&, qint32&)
+void GestParSustituto::InformeIndiceLibroDefuncion(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID)
 {
-    NoDisponible("InformeIndiceLibroDefuncion");
+    documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Defuncion,
+                                 documentos_parroquia::Alcance::Libro, lngID);
 }
 
-void GestParSustituto::InformePartidaBautismo(db::Connection&, db::Connection&, qint32&)
+void GestParSustituto::InformePartidaBautismo(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID)
 {
-    NoDisponible("InformePartidaBautismo");
+    documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Bautismo,
+                                 documentos_parroquia::Alcance::Partida, lngID);
 }
 
-void GestParSustituto::InformePartidaConfirmacion(db::Connection&, db::Connection&, qint32&)
+void GestParSustituto::InformePartidaConfirmacion(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID)
 {
-    NoDisponible("InformePartidaConfirmacion");
+    documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Confirmacion,
+                                 documentos_parroquia::Alcance::Partida, lngID);
 }
 
 void GestParSustituto::InformePartidaMatrimonio(db::Connection&, db::Connection&, qint32&)
@@ -288,14 +297,16 @@ void GestParSustituto::InformePartidaMatrimonio(db::Connection&, db::Connection&
     NoDisponible("InformePartidaMatrimonio");
 }
 
-void GestParSustituto::InformePartidaDefuncion(db::Connection&, db::Connection&, qint32&)
+void GestParSustituto::InformePartidaDefuncion(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID)
 {
-    NoDisponible("InformePartidaDefuncion");
+    documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Defuncion,
+                                 documentos_parroquia::Alcance::Partida, lngID);
 }
 
-void GestParSustituto::InformeVolanteBautismo(db::Connection&, db::Connection&, qint32&)
+void GestParSustituto::InformeVolanteBautismo(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID)
 {
-    NoDisponible("InformeVolanteBautismo");
+    documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Bautismo,
+                                 documentos_parroquia::Alcance::Partida, lngID);
 }
 
 void GestParSustituto::InformeVolanteMatrimonio(db::Connection&, db::Connection&, qint32&)
@@ -303,9 +314,10 @@ void GestParSustituto::InformeVolanteMatrimonio(db::Connection&, db::Connection&
     NoDisponible("InformeVolanteMatrimonio");
 }
 
-void GestParSustituto::InformeNotificacionConfirmacion(db::Connection&, db::Connection&, qint32&)
+void GestParSustituto::InformeNotificacionConfirmacion(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID)
 {
-    NoDisponible("InformeNotificacionConfirmacion");
+    documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Confirmacion,
+                                 documentos_parroquia::Alcance::Partida, lngID);
 }
 
 void GestParSustituto::InformeNotificacionMatrimonio(db::Connection&, db::Connection&, qint32&)
@@ -313,9 +325,10 @@ void GestParSustituto::InformeNotificacionMatrimonio(db::Connection&, db::Connec
     NoDisponible("InformeNotificacionMatrimonio");
 }
 
-void GestParSustituto::InformeSolicitudPartidaBautismoDatos(db::Connection&, db::Connection&, qint32&)
+void GestParSustituto::InformeSolicitudPartidaBautismoDatos(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID)
 {
-    NoDisponible("InformeSolicitudPartidaBautismoDatos");
+    documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Bautismo,
+                                 documentos_parroquia::Alcance::Partida, lngID);
 }
 
 void GestParSustituto::InformeComunicacionMatrimonio(db::Connection&, db::Connection&, qint32&)
@@ -328,28 +341,35 @@ void GestParSustituto::InformeExhortoMatrimonio(db::Connection&, db::Connection&
     NoDisponible("InformeExhortoMatrimonio");
 }
 
-QString GestParSustituto::selecencargado(db::Connection&, const QString&, qint32&, QString&)
+QString GestParSustituto::selecencargado(db::Connection& conLocal, const QString& strSacramento, qint32& lngID,
+                                          QString& strCargo)
 {
-    NoDisponible("selecencargado");
-    return {};
+    using documentos_parroquia::Sacramento;
+    const Sacramento s = strSacramento == QStringLiteral("Confirmacion") ? Sacramento::Confirmacion
+                         : strSacramento == QStringLiteral("Defuncion")  ? Sacramento::Defuncion
+                                                                          : Sacramento::Bautismo;
+    return documentos_parroquia::Encargado(conLocal, s, lngID, strCargo);
 }
 
-void GestParSustituto::InformeCertificadoPartidaBautismo(db::Connection&, db::Connection&, qint32&, QString&,
-                                                         QString&)
+void GestParSustituto::InformeCertificadoPartidaBautismo(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID,
+                                                         QString& strFirmante, QString& strCargo)
 {
-    NoDisponible("InformeCertificadoPartidaBautismo");
+    documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Bautismo,
+                                 documentos_parroquia::Alcance::Partida, lngID, strFirmante, strCargo);
 }
 
-void GestParSustituto::InformeCertificadoPartidaConfirmacion(db::Connection&, db::Connection&, qint32&, QString&,
-                                                             QString&)
+void GestParSustituto::InformeCertificadoPartidaConfirmacion(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID,
+                                                             QString& strFirmante, QString& strCargo)
 {
-    NoDisponible("InformeCertificadoPartidaConfirmacion");
+    documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Confirmacion,
+                                 documentos_parroquia::Alcance::Partida, lngID, strFirmante, strCargo);
 }
 
-void GestParSustituto::InformeCertificadoPartidaDefuncion(db::Connection&, db::Connection&, qint32&, QString&,
-                                                          QString&)
+void GestParSustituto::InformeCertificadoPartidaDefuncion(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID,
+                                                          QString& strFirmante, QString& strCargo)
 {
-    NoDisponible("InformeCertificadoPartidaDefuncion");
+    documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Defuncion,
+                                 documentos_parroquia::Alcance::Partida, lngID, strFirmante, strCargo);
 }
 
 void GestParSustituto::InformeCertificadoPartidaMatrimonio(db::Connection&, db::Connection&, qint32&)
@@ -357,22 +377,25 @@ void GestParSustituto::InformeCertificadoPartidaMatrimonio(db::Connection&, db::
     NoDisponible("InformeCertificadoPartidaMatrimonio");
 }
 
-void GestParSustituto::InformeCertificadoLiteralPartidaBautismo(db::Connection&, db::Connection&, qint32&, QString&,
-                                                                QString&)
+void GestParSustituto::InformeCertificadoLiteralPartidaBautismo(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID,
+                                                                QString& strFirmante, QString& strCargo)
 {
-    NoDisponible("InformeCertificadoLiteralPartidaBautismo");
+    documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Bautismo,
+                                 documentos_parroquia::Alcance::Partida, lngID, strFirmante, strCargo);
 }
 
-void GestParSustituto::InformeCertificadoLiteralPartidaConfirmacion(db::Connection&, db::Connection&, qint32&,
-                                                                    QString&, QString&)
+void GestParSustituto::InformeCertificadoLiteralPartidaConfirmacion(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID,
+                                                                    QString& strFirmante, QString& strCargo)
 {
-    NoDisponible("InformeCertificadoLiteralPartidaConfirmacion");
+    documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Confirmacion,
+                                 documentos_parroquia::Alcance::Partida, lngID, strFirmante, strCargo);
 }
 
-void GestParSustituto::InformeCertificadoLiteralPartidaDefuncion(db::Connection&, db::Connection&, qint32&, QString&,
-                                                                 QString&)
+void GestParSustituto::InformeCertificadoLiteralPartidaDefuncion(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID,
+                                                                 QString& strFirmante, QString& strCargo)
 {
-    NoDisponible("InformeCertificadoLiteralPartidaDefuncion");
+    documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Defuncion,
+                                 documentos_parroquia::Alcance::Partida, lngID, strFirmante, strCargo);
 }
 
 void GestParSustituto::InformeCertificadoLiteralPartidaMatrimonio(db::Connection&, db::Connection&, qint32&)

@@ -5,9 +5,10 @@
 namespace addins {
 
 // Stand-in of the parish-management add-in. It sets up its data at start-up
-// (the institutions it works on must be readable) and answers every other
-// command with the "not available" message, doing nothing: no signer, no
-// document data, no format-3 answer, no sort fields.
+// (the institutions it works on must be readable), prepares the documents
+// of baptism, confirmation and death books and entries and their signer
+// (DocumentosParroquia.h), and answers the commands it does not carry out
+// with the "not available" message, doing nothing.
 class GestParSustituto : public cGestPar {
 public:
     bool DatosSetup(db::Connection& conLocal) override;

@@ -1,0 +1,209 @@
+#include "PVGestionParroquial/DocumentosParroquia.h"
+
+#include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
+#include "platform/db/Transaction.h"
+#include "platform/ui/Ui.h"
+#include "platform/vb/Fechas.h"
+
+#include <QDate>
+#include <QStringList>
+
+namespace documentos_parroquia {
+
+namespace {
+
+QString L(const char* texto)
+{
+    return QString::fromUtf8(texto);
+}
+
+QString Texto(const db::Recordset& rs, const QString& campo)
+{
+    const db::Value v = rs.value(campo);
+    return v.isNull() ? QString() : v.toString();
+}
+
+QString NombreCompleto(const db::Recordset& rs, const QString& prefijo)
+{
+    QStringList partes;
+    for (const char* c : {"Nombre", "PrimerApellido", "SegundoApellido"}) {
+        const QString t = Texto(rs, prefijo + QString::fromLatin1(c)).trimmed();
+        if (!t.isEmpty())
+            partes << t;
+    }
+    return partes.join(QLatin1Char(' '));
+}
+
+// The index letter of a surname: its first letter without accent ("Í" is
+// "I"), so a surname files with its letter; "Ñ" keeps its own.
+QString Inicial(const QString& apellido)
+{
+    const QString primera = apellido.left(1).toUpper();
+    if (primera == QStringLiteral("Ñ"))
+        return primera;
+    return primera.normalized(QString::NormalizationForm_D).left(1);
+}
+
+struct Definicion {
+    QString tablaPartida;  // "Bautismo"
+    QString clave;         // "IDBautismo"
+    QString tablaLibro;    // "Libro_Bautismo"
+    QString claveLibro;    // "IDLibroBautismo"
+    QString trabajo;       // "Documentos_Bautismo"
+    QString fecha;         // column of the sacrament's date, or ""
+    // Joins and columns of the person and the entry's own data.
+    QString columnas;
+    QString uniones;
+};
+
+Definicion De(Sacramento s)
+{
+    switch (s) {
+    case Sacramento::Bautismo:
+        return {L("Bautismo"), L("IDBautismo"), L("Libro_Bautismo"), L("IDLibroBautismo"), L("Documentos_Bautismo"),
+                L("FechaBautismo"),
+                L("P.FechaBautismo AS FechaSacramento, P.Padrino, P.Madrina, P.Ministro, H.Nombre AS Nombre, "
+                  "H.PrimerApellido AS PrimerApellido, H.SegundoApellido AS SegundoApellido, "
+                  "PA.Nombre AS PadreNombre, PA.PrimerApellido AS PadrePrimerApellido, "
+                  "PA.SegundoApellido AS PadreSegundoApellido, PA.Abuelo AS AbueloPaterno, "
+                  "PA.Abuela AS AbuelaPaterna, MA.Nombre AS MadreNombre, MA.PrimerApellido AS MadrePrimerApellido, "
+                  "MA.SegundoApellido AS MadreSegundoApellido, MA.Abuelo AS AbueloMaterno, "
+                  "MA.Abuela AS AbuelaMaterna"),
+                L("LEFT JOIN Bautismo_Hijo AS H ON H.CodBautismo = P.IDBautismo "
+                  "LEFT JOIN Bautismo_Padres AS PA ON PA.IDPadres = P.CodPadres "
+                  "LEFT JOIN Bautismo_Madres AS MA ON MA.IDMadres = P.CodMadres ")};
+    case Sacramento::Confirmacion:
+        return {L("Confirmacion"), L("IDConfirmacion"), L("Libro_Confirmacion"), L("IDLibroConfirmacion"),
+                L("Documentos_Confirmacion"), QString(),
+                L("P.Nombre AS Nombre, P.PrimerApellido AS PrimerApellido, P.SegundoApellido AS SegundoApellido, "
+                  "P.NombrePadre AS NombrePadre, P.NombreMadre AS NombreMadre"),
+                QString()};
+    case Sacramento::Defuncion:
+        return {L("Defuncion"), L("IDDifunto"), L("Libro_Defuncion"), L("IDLibroDefuncion"),
+                L("Documentos_Defuncion"), QString(),
+                L("P.Nombre AS Nombre, P.PrimerApellido AS PrimerApellido, P.SegundoApellido AS SegundoApellido, "
+                  "P.NombrePadre AS NombrePadre, P.NombreMadre AS NombreMadre, P.Consorte, P.NombresHijos, "
+                  "P.Parroco"),
+                QString()};
+    }
+    return {};
+}
+
+QString Consulta(const Definicion& d, Alcance alcance)
+{
+    return L("SELECT L.Nombre AS Libro, L.Nuevo AS LibroNuevo, P.Folio, P.Numero, P.Anulada, P.NotasMarginales, "
+             "P.Observaciones, I.InstitucionTipo, I.InstitucionNombre, I.Domicilio AS Institucion_Domicilio, "
+             "I.CP AS Institucion_CP, M.Nombre AS Institucion_Poblacion, PR.Nombre AS Institucion_Provincia, "
+             "I.Diocesis AS Institucion_Diocesis, I.Parroco AS Institucion_Parroco, ") +
+           d.columnas + L(" FROM ") + d.tablaPartida + L(" AS P INNER JOIN ") + d.tablaLibro + L(" AS L ON L.") +
+           d.claveLibro + L(" = P.CodLibro ") + d.uniones +
+           L("LEFT JOIN Institucion AS I ON I.IDInstitucion = L.CodInstitucion "
+             "LEFT JOIN Municipio AS M ON M.IDMunicipio = I.CodMunicipio "
+             "LEFT JOIN Provincia AS PR ON PR.IDProvincia = M.CodProvincia WHERE ") +
+           (alcance == Alcance::Libro ? L("P.CodLibro = ?") : L("P.") + d.clave + L(" = ?")) +
+           L(" ORDER BY P.Folio, P.Numero, P.") + d.clave;
+}
+
+} // namespace
+
+void Llenar(db::Connection& conLocal, db::Connection& conInformes, Sacramento s, Alcance alcance, qint32 id,
+            const QString& firmante, const QString& cargo)
+{
+    const Definicion d = De(s);
+    db::Recordset rs = conLocal.Query(Consulta(d, alcance), {id});
+    const QString hoy = vb::DateAFechaTexto(QDate::currentDate());
+    QStringList columnas{L("Orden"), L("Libro"), L("LibroNuevo"), L("Folio"), L("Numero"), L("año"), L("letra"),
+                         L("Anulada"), L("NotasMarginales"), L("Observaciones"), L("InstitucionTipo"),
+                         L("InstitucionNombre"), L("Institucion_Domicilio"), L("Institucion_CP"),
+                         L("Institucion_Poblacion"), L("Institucion_Provincia"), L("Institucion_Diocesis"),
+                         L("Institucion_Parroco"), L("Nombre"), L("PrimerApellido"), L("SegundoApellido"),
+                         L("NombrePadre"), L("NombreMadre"), L("Firmante"), L("CargoFirmante"),
+                         L("FechaExpedicion")};
+    switch (s) {
+    case Sacramento::Bautismo:
+        columnas << L("FechaBautismo") << L("Padrino") << L("Madrina") << L("Ministro") << L("AbueloPaterno")
+                 << L("AbuelaPaterna") << L("AbueloMaterno") << L("AbuelaMaterna");
+        break;
+    case Sacramento::Confirmacion:
+        break;
+    case Sacramento::Defuncion:
+        columnas << L("Consorte") << L("NombresHijos") << L("Parroco");
+        break;
+    }
+    QStringList marcas;
+    for (int i = 0; i < columnas.size(); ++i)
+        marcas << L("?");
+    const QString insertar = L("INSERT INTO ") + d.trabajo + L(" (") + columnas.join(L(", ")) + L(") VALUES (") +
+                             marcas.join(L(", ")) + L(")");
+
+    db::Transaction transaccion(conInformes);
+    for (int orden = 1; !rs.isEOF(); rs.MoveNext(), ++orden) {
+        const QString primer = Texto(rs, L("PrimerApellido")).trimmed();
+        const QString fecha = s == Sacramento::Bautismo ? Texto(rs, L("FechaSacramento")) : QString();
+        QList<db::Value> valores{orden,
+                                 Texto(rs, L("Libro")),
+                                 rs.value(L("LibroNuevo")).isNull() ? false : rs.value(L("LibroNuevo")).toBool(),
+                                 rs.value(L("Folio")),
+                                 Texto(rs, L("Numero")),
+                                 fecha.left(4),
+                                 Inicial(primer),
+                                 rs.value(L("Anulada")).isNull() ? false : rs.value(L("Anulada")).toBool(),
+                                 Texto(rs, L("NotasMarginales")),
+                                 Texto(rs, L("Observaciones")),
+                                 Texto(rs, L("InstitucionTipo")),
+                                 Texto(rs, L("InstitucionNombre")),
+                                 Texto(rs, L("Institucion_Domicilio")),
+                                 Texto(rs, L("Institucion_CP")),
+                                 Texto(rs, L("Institucion_Poblacion")),
+                                 Texto(rs, L("Institucion_Provincia")),
+                                 Texto(rs, L("Institucion_Diocesis")),
+                                 Texto(rs, L("Institucion_Parroco")),
+                                 Texto(rs, L("Nombre")),
+                                 Texto(rs, L("PrimerApellido")),
+                                 Texto(rs, L("SegundoApellido"))};
+        if (s == Sacramento::Bautismo)
+            valores << NombreCompleto(rs, L("Padre")) << NombreCompleto(rs, L("Madre"));
+        else
+            valores << Texto(rs, L("NombrePadre")) << Texto(rs, L("NombreMadre"));
+        valores << firmante << cargo << hoy;
+        if (s == Sacramento::Bautismo) {
+            valores << fecha << Texto(rs, L("Padrino")) << Texto(rs, L("Madrina")) << Texto(rs, L("Ministro"))
+                    << Texto(rs, L("AbueloPaterno")) << Texto(rs, L("AbuelaPaterna")) << Texto(rs, L("AbueloMaterno"))
+                    << Texto(rs, L("AbuelaMaterna"));
+        } else if (s == Sacramento::Defuncion) {
+            valores << Texto(rs, L("Consorte")) << Texto(rs, L("NombresHijos")) << Texto(rs, L("Parroco"));
+        }
+        conInformes.Exec(insertar, valores);
+    }
+    transaccion.Commit();
+}
+
+QString Encargado(db::Connection& conLocal, Sacramento s, qint32 id, QString& cargo)
+{
+    const Definicion d = De(s);
+    db::Recordset rs = conLocal.Query(L("SELECT I.Parroco, I.EncargadoArchivo FROM ") + d.tablaPartida +
+                                          L(" AS P INNER JOIN ") + d.tablaLibro + L(" AS L ON L.") + d.claveLibro +
+                                          L(" = P.CodLibro INNER JOIN Institucion AS I ON I.IDInstitucion = "
+                                            "L.CodInstitucion WHERE P.") +
+                                          d.clave + L(" = ?"),
+                                      {id});
+    if (!rs.isEOF()) {
+        const QString parroco = Texto(rs, L("Parroco")).trimmed();
+        if (!parroco.isEmpty()) {
+            cargo = L("Párroco");
+            return parroco;
+        }
+        const QString archivo = Texto(rs, L("EncargadoArchivo")).trimmed();
+        if (!archivo.isEmpty()) {
+            cargo = L("Encargado del archivo");
+            return archivo;
+        }
+    }
+    ui::MsgBox(L("¡La parroquia de esta partida no tiene párroco ni encargado del archivo que firme el "
+                 "certificado! Anótelos en las propiedades de la institución."),
+               ui::vbOKOnly + ui::vbExclamation);
+    return {};
+}
+
+} // namespace documentos_parroquia

@@ -1,0 +1,134 @@
+// Documents through the parish stand-in and the real engine, read back from
+// the PDF: a baptism certificate, a book index and a page of cash receipts.
+
+#include "FixtureImpresion.h"
+
+#include "addin_doubles/InstalarComplementos.h"
+#include "platform/addins/HostComplementos.h"
+#include "platform/report/ControlInforme.h"
+#include "printing/ImpresionesPartidas.h"
+#include "printing/cInformes.h"
+#include "support/ScopedEnv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <optional>
+
+namespace {
+
+class DocumentosPdfTest : public FixtureImpresion {
+protected:
+    void SetUp() override
+    {
+        FixtureImpresion::SetUp();
+        ASSERT_TRUE(dobles::InstalarComplementos(m_carpeta->path(), {QStringLiteral("PVGestionParroquial")}));
+        ASSERT_TRUE(m_pdfs.isValid());
+        m_destino.emplace("DUZEDIV_REPORT_PDF_DIR", m_pdfs.path().toUtf8());
+        for (const QString& nombre : QDir(QStringLiteral(DUZ_PLANTILLAS)).entryList({QStringLiteral("*.rpt")})) {
+            const QString destino = QDir(m_carpeta->path()).filePath(nombre);
+            if (!QFile::exists(destino)) {
+                ASSERT_TRUE(QFile::copy(QStringLiteral(DUZ_PLANTILLAS "/") + nombre, destino));
+            }
+        }
+        m_motor = &m_real;
+        m_complemento = addins::CrearObjeto<addins::cGestPar>(QString::fromLatin1(addins::cGestPar::NombreClase));
+        ASSERT_TRUE(m_complemento);
+        Local({
+            QStringLiteral("INSERT INTO Provincia (IDProvincia, Nombre) VALUES (1, 'Zaragoza')"),
+            QStringLiteral("INSERT INTO Municipio (IDMunicipio, Nombre, CodProvincia) VALUES (10, 'Calatayud', 1)"),
+            QStringLiteral("INSERT INTO Institucion (IDInstitucion, Nombre, InstitucionTipo, InstitucionNombre, "
+                           "Domicilio, CP, CodMunicipio, CIF, Parroco, Diocesis) VALUES (3, 'Santa María', "
+                           "'Parroquia', 'Santa María la Mayor', 'Plaza de España 1', '50300', 10, 'R5000001A', "
+                           "'D. Tomás Ruiz Pardo', 'Tarazona')"),
+            QStringLiteral("INSERT INTO Libro_Bautismo (IDLibroBautismo, CodInstitucion, Nombre, Nuevo) "
+                           "VALUES (5, 3, 'Cuarto', True)"),
+            QStringLiteral("INSERT INTO Bautismo_Padres (IDPadres, Nombre, PrimerApellido, SegundoApellido, Abuelo, "
+                           "Abuela) VALUES (1, 'Andrés', 'Íñiguez', 'Lahoz', 'Pedro Íñiguez', 'Rosa Lahoz')"),
+            QStringLiteral("INSERT INTO Bautismo_Madres (IDMadres, Nombre, PrimerApellido, SegundoApellido, Abuelo, "
+                           "Abuela) VALUES (1, 'Pilar', 'Muñoz', 'Sanz', 'Luis Muñoz', 'Carmen Sanz')"),
+            QStringLiteral("INSERT INTO Bautismo (IDBautismo, CodLibro, Folio, Numero, FechaBautismo, CodPadres, "
+                           "CodMadres, Padrino, Madrina, Ministro, NotasMarginales) VALUES (70, 5, 12, '34', "
+                           "'20240420', 1, 1, 'Jorge Lahoz', 'Ana Sanz', 'D. Tomás Ruiz Pardo', "
+                           "'Contrajo matrimonio canónico en esta parroquia.')"),
+            QStringLiteral("INSERT INTO Bautismo_Hijo (CodBautismo, Nombre, PrimerApellido, SegundoApellido) "
+                           "VALUES (70, 'Lucía', 'Íñiguez', 'Muñoz')"),
+            QStringLiteral("INSERT INTO Bautismo (IDBautismo, CodLibro, Folio, Numero, FechaBautismo) "
+                           "VALUES (71, 5, 3, '7', '20230105')"),
+            QStringLiteral("INSERT INTO Bautismo_Hijo (CodBautismo, Nombre, PrimerApellido, SegundoApellido) "
+                           "VALUES (71, 'Mateo', 'Abad', 'Royo')"),
+        });
+    }
+
+    ContextoImpresion ContextoReal()
+    {
+        ContextoImpresion ctx = Contexto();
+        ctx.gestPar = m_complemento.get();
+        return ctx;
+    }
+
+    QString Texto()
+    {
+        EXPECT_EQ(m_real.LastErrorNumber(), 0) << m_real.LastErrorString().toStdString();
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), m_real.UltimoPdf(), QStringLiteral("-")});
+        EXPECT_TRUE(p.waitForFinished(60000) && p.exitCode() == 0);
+        return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+    }
+
+    QTemporaryDir m_pdfs;
+    std::optional<testsupport::ScopedEnv> m_destino;
+    report::ControlInforme m_real;
+    std::unique_ptr<addins::cGestPar> m_complemento;
+};
+
+TEST_F(DocumentosPdfTest, CertificadoDeBautismo)
+{
+    qint32 id = 70;
+    ImpresionesPartidas(ContextoReal()).ImprimirCertificadoPartida(id, QStringLiteral("PartidasBautismo"));
+    const QString texto = Texto();
+    for (const char* esperado :
+         {"DIÓCESIS DE Tarazona", "Parroquia Santa María la Mayor", "CERTIFICADO DE BAUTISMO",
+          "Libro Cuarto · Folio 12 · Número 34", "Lucía Íñiguez Muñoz", "20 de abril de 2024",
+          "Andrés Íñiguez Lahoz y Pilar Muñoz Sanz", "Contrajo matrimonio canónico", "D. Tomás Ruiz Pardo",
+          "Párroco", "expido el presente certificado en Calatayud"})
+        EXPECT_TRUE(texto.contains(QString::fromUtf8(esperado))) << esperado << "\n" << texto.toStdString();
+    EXPECT_EQ(FilasDocumentos(), 0);
+}
+
+TEST_F(DocumentosPdfTest, IndiceDelLibroPorApellidos)
+{
+    qint32 id = 5;
+    ImpresionesPartidas(ContextoReal()).ImprimirIndiceLibro(id, QStringLiteral("LibrosBautismo"));
+    const QString texto = Texto();
+    EXPECT_TRUE(texto.contains(QStringLiteral("Índice del libro de bautismo Cuarto"))) << texto.toStdString();
+    const qsizetype abad = texto.indexOf(QStringLiteral("Abad Royo, Mateo"));
+    const qsizetype iniguez = texto.indexOf(QStringLiteral("Íñiguez Muñoz, Lucía"));
+    EXPECT_GE(abad, 0) << texto.toStdString();
+    EXPECT_GT(iniguez, abad);
+    EXPECT_TRUE(texto.contains(QStringLiteral("20/04/2024 12 34"))) << texto.toStdString();
+    EXPECT_EQ(FilasDocumentos(), 0);
+}
+
+TEST_F(DocumentosPdfTest, PaginaDeRecibosConElImporteEnLetras)
+{
+    Local({
+        QStringLiteral("INSERT INTO Padron (IDPadron, Nombre, PrimerApellido, SegundoApellido, Direccion, "
+                       "CodMunicipio, CPostal, DNI) VALUES (1, 'Begoña', 'Núñez', 'Ibáñez', 'Calle Real 2', 10, "
+                       "'50300', '17000001A')"),
+        QStringLiteral("INSERT INTO Donativo (IDDonativo, CodPersonaDonativo, CodInstitucion, Descripcion) "
+                       "VALUES (1, 1, 3, 'Obras del templo')"),
+        QStringLiteral("INSERT INTO Recibo (IDRecibo, CodDonativo, NumeroRecibo, Fecha, ImporteEur, PagoBanco) "
+                       "VALUES (100, 1, 'R-0100', '20240315', 1021.5, False)"),
+    });
+    cInformes(ContextoReal()).ImprimirRecibos({100});
+    const QString texto = Texto();
+    for (const char* esperado : {"RECIBO Nº R-0100", "Núñez Ibáñez, Begoña", "Obras del templo", "1.021,50",
+                                 "Mil veintiún euros con cincuenta centimos de euro.", "15/03/2024"})
+        EXPECT_TRUE(texto.contains(QString::fromUtf8(esperado))) << esperado << "\n" << texto.toStdString();
+    EXPECT_EQ(Filas(QStringLiteral("Recibos")), 0);
+}
+
+} // namespace
