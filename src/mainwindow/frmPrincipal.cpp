@@ -50,6 +50,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTreeWidget>
 
@@ -306,12 +307,16 @@ void frmPrincipal::ConectarComandos()
     }
     connect(tbPrincipal, &BarraBotones::ButtonClick, this,
             [this](const QString& clave) { EjecutarComando("tbPrincipal_ButtonClick", clave); });
+    auto* ayuda = new QShortcut(QKeySequence::HelpContents, this);
+    connect(ayuda, &QShortcut::activated, this, [this] { Manejar("MostrarAyuda", [this] { MostrarAyuda(); }); });
     // Each entry of the New button's list runs the File > New item of its
     // kind, named in the entry itself.
     connect(tbPrincipal, &BarraBotones::ButtonMenuClick, this, [this](int posicion, int indice) {
         EjecutarComando("tbPrincipal_ButtonMenuClick", tbPrincipal->Entrada(posicion, indice)->data().toString());
     });
 }
+
+void frmPrincipal::MostrarAyuda() { ui::Current().ShowHelp(m_ctx.helpPath, 0); }
 
 void frmPrincipal::EjecutarComando(const char* procedimiento, const QString& nombre)
 {

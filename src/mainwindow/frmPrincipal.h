@@ -130,6 +130,9 @@ public:
     bool ExisteEmpresa(qint32 lngID) const override;
     IAccionesRegistro& Acciones() override;
 
+    // The program's help (F1 on the window).
+    void MostrarAyuda();
+
     // Every command of the window by control name. Features replace the
     // entries they carry out.
     RegistroComandos& Comandos() { return m_comandos; }

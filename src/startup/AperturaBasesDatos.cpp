@@ -213,7 +213,7 @@ AperturaBasesDatos::Resultado AperturaBasesDatos::Ejecutar()
             respuesta =
                 ui::MsgBox(QStringLiteral("No se pudieron encontrar las bases de datos corporativas de:") + lista,
                            ui::vbOKCancel + ui::vbExclamation + ui::vbMsgBoxHelpButton, App::Title(),
-                           os::AppFile(QStringLiteral("duzediv.chm")), kAyudaBasesDatos);
+                           os::AppFile(QStringLiteral("Duzediv.html")), kAyudaBasesDatos);
         }
         if (respuesta == ui::vbCancel) {
             resultado.ok = false;

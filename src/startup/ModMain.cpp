@@ -39,7 +39,7 @@ constexpr int kCodigoError = 1;
 // The data files made writable at start, in this order.
 const char* const kArchivosDatos[] = {
     "duzediv.udl", "Informes.udl", "Contabilidad.udl", "duzediv.mdb", "Informes.mdb",
-    "Contabilidad.mdb", "Imagenes.img", "duzediv.chm", "---",
+    "Contabilidad.mdb", "Imagenes.img", "Duzediv.html", "---",
 };
 
 } // namespace
@@ -141,7 +141,7 @@ void ModMain::CrearObjetosCompartidos()
     m_app.gobjDuzediv->RegistrarComoInformador();
 
     pantalla.setMousePointer(ui::vbHourglass);
-    m_app.HelpFile = os::AppFile(QStringLiteral("Duzediv.chm"));
+    m_app.HelpFile = os::AppFile(QStringLiteral("Duzediv.html"));
     if (m_servicios.establecerDirectorioActual)
         m_servicios.establecerDirectorioActual(App::Path());
 

@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QSet>
+#include <QShortcut>
 #include <QStatusBar>
 #include <functional>
 #include <gtest/gtest.h>
@@ -254,6 +255,18 @@ TEST_F(ComandosPrincipal, RecordCommandsActOnTheSelectedRow)
     EXPECT_EQ(acciones->llamadas, (QStringList{QStringLiteral("Editar(Bancos|%1|Banco)").arg(segundo),
                                                QStringLiteral("Eliminar(Bancos|%1|)").arg(segundo)}));
     EXPECT_TRUE(informes.isEmpty()) << informes.join(u'\n').toStdString();
+}
+
+TEST_F(ComandosPrincipal, F1OpensTheProgramsHelp)
+{
+    frmPrincipal& v = Cargada();
+    const QList<QShortcut*> atajos = v.findChildren<QShortcut*>();
+    const auto f1 = std::find_if(atajos.begin(), atajos.end(),
+                                 [](const QShortcut* a) { return a->key() == QKeySequence(Qt::Key_F1); });
+    ASSERT_NE(f1, atajos.end());
+    emit(*f1)->activated();
+    EXPECT_EQ(testsupport::scriptedUi().helpShown(),
+              (QList<QPair<QString, int>>{{carpeta.path() + QStringLiteral("/Duzediv.html"), 0}}));
 }
 
 TEST_F(ComandosPrincipal, AnUnknownNameRaisesError5)

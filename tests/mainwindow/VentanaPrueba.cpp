@@ -39,7 +39,7 @@ frmPrincipal& VentanaPrueba::Ventana(long edicion)
     ctx.den = &den;
     ctx.appPath = carpeta.path();
     ctx.appTitle = QStringLiteral("Norvia Parvanta 2000");
-    ctx.helpPath = carpeta.path() + QStringLiteral("/Duzediv.chm");
+    ctx.helpPath = carpeta.path() + QStringLiteral("/Duzediv.html");
     ctx.edicion = edicion;
     ctx.liberarObjetos = [this] { ++liberaciones; };
     ctx.accionesRegistro = acciones;

@@ -184,15 +184,19 @@ TEST_F(VentanaConLista, ADoubleClickRunsTheRecordPropertiesThroughTheRegistry)
     EXPECT_TRUE(informes.isEmpty());
 }
 
-TEST_F(VentanaConLista, EveryEntryOfTheNewDropDownRunsTheContextNew)
+// Each entry creates the kind it names, whatever node the list shows.
+TEST_F(VentanaConLista, EveryEntryOfTheNewDropDownRunsTheNewItemOfItsKind)
 {
     frmPrincipal& v = Abrir();
-    int nuevos = 0;
-    v.Comandos().Registrar(QStringLiteral("mnuSecundarioNuevo"), [&] { ++nuevos; });
+    QStringList nuevos;
+    for (const char* item : {"mnuArchivoNuevoRecibosCaja", "mnuArchivoNuevoCaritativo", "mnuArchivoNuevoBanco",
+                             "mnuArchivoNuevoInstitucion"})
+        v.Comandos().Registrar(QString::fromLatin1(item), [&nuevos, item] { nuevos << QString::fromLatin1(item); });
     auto& barra = Control<BarraBotones>(v, "tbPrincipal");
     for (const int entrada : {1, 4, 6, 8})
         barra.Entrada(1, entrada)->trigger();
-    EXPECT_EQ(nuevos, 4);
+    EXPECT_EQ(nuevos, (QStringList{"mnuArchivoNuevoRecibosCaja", "mnuArchivoNuevoCaritativo", "mnuArchivoNuevoBanco",
+                                   "mnuArchivoNuevoInstitucion"}));
 }
 
 TEST_F(VentanaConLista, TheFilterReadsTheTypedCells)

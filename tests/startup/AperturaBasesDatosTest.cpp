@@ -54,7 +54,7 @@ TEST_F(AperturaTest, SinEnlaceDeDatosYCancelar)
     EXPECT_EQ(mensaje.icon, ui::vbExclamation);
     EXPECT_TRUE(mensaje.helpButton);
     EXPECT_EQ(mensaje.helpContext, 25);
-    EXPECT_TRUE(mensaje.helpFile.endsWith(QStringLiteral("duzediv.chm"), Qt::CaseInsensitive));
+    EXPECT_TRUE(mensaje.helpFile.endsWith(QStringLiteral("Duzediv.html")));
     EXPECT_EQ(pantalla().beepCount(), 1);
     EXPECT_TRUE(dialogos.Mostrados().isEmpty());
     EXPECT_EQ(ventana.mostrada, 0);

@@ -52,7 +52,7 @@ TEST_F(ArranqueTest, ConTodoEnOrdenMuestraLaVentanaPrincipal)
     EXPECT_TRUE(app.den.conContabilidad.isOpen());
     EXPECT_EQ(info.Usuario, QStringLiteral("Administrador"));
     EXPECT_EQ(info.idioma, 3082);
-    EXPECT_EQ(app.HelpFile, carpeta.file(QStringLiteral("Duzediv.chm")));
+    EXPECT_EQ(app.HelpFile, carpeta.file(QStringLiteral("Duzediv.html")));
     EXPECT_EQ(App::Actual(), &app);
 }
 
