@@ -4,8 +4,11 @@
 
 namespace addins {
 
-// Stand-in of the accounting-reports add-in: every report answers with the
-// "not available" message and prints nothing.
+// Stand-in of the accounting-reports add-in: each report of the company is
+// worked out from "Contabilidad.mdb" into a work table of its own and printed
+// through the one template "infCO_Contabilidad.rpt" (headings, up to three
+// amounts in the working currency). The accounting database keeps no
+// invoices, so the two invoice registers answer "not available".
 class InformesContabilidadSustituto : public cInformes {
 public:
     void ImprimirBalanceSumasySaldos(PVAPI::IControlInforme& crptInformes, const cConfigContabilidad& objConfig,

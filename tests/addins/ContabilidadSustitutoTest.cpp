@@ -5,6 +5,10 @@
 #include "fixtures/TempProgramFolder.h"
 #include "platform/addins/HostComplementos.h"
 #include "platform/addins/cContabilidad.h"
+#include "platform/addins/cInformes.h"
+#include "platform/report/ControlInforme.h"
+#include "platform/report/DobleControlInforme.h"
+#include "support/ScopedEnv.h"
 #include "platform/db/Connection.h"
 #include "platform/ui/UiConstants.h"
 #include "platform/vb/VbError.h"
@@ -14,7 +18,9 @@
 #include "platform/widgets/DialogoRegistroEleccion.h"
 #include "support/TestEnvironment.h"
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QIcon>
 #include <QPixmap>
 #include <QTreeWidget>
@@ -34,7 +40,7 @@ class ContabilidadSustitutoTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dobles::InstalarComplementos(carpeta.path(), {"NvContabilidad"}));
+        ASSERT_TRUE(dobles::InstalarComplementos(carpeta.path(), {"NvContabilidad", "NvContabilidadInf"}));
         con = carpeta.abrir(BaseDatosPrograma::Contabilidad);
         contabilidad = addins::CrearObjeto<addins::cContabilidad>(addins::cContabilidad::NombreClase);
         config.SetTrabajarConPesetas(true);
@@ -779,6 +785,138 @@ TEST_F(ContabilidadSustitutoTest, ABudgetIsStoredAsTextInBothCurrenciesAndZeroMe
                      "AND PresupuestoTotalEuros = '0'",
                      {caja}),
               1);
+}
+
+// ---- Accounting reports ------------------------------------------------------------
+
+class InformesContabilidadTest : public ContabilidadSustitutoTest {
+protected:
+    void SetUp() override
+    {
+        ContabilidadSustitutoTest::SetUp();
+        informes = addins::CrearObjeto<addins::cInformes>(addins::cInformes::NombreClase);
+        empresa = NuevaEmpresa();
+        caja = NuevaSubcuenta(empresa, "5700001", "Caja");
+        colectas = NuevaSubcuenta(empresa, "7800001", "Colectas");
+        Asiento(1, "20240105", caja, 1000, colectas, 1000);
+        Asiento(2, "20240112", caja, 500, colectas, 500);
+        con.Exec(QStringLiteral("UPDATE Cuenta SET PresupuestoTotal = '3000', PresupuestoTotalEuros = '18,03' "
+                                "WHERE IDCuenta = ?"),
+                 {colectas});
+    }
+
+    void Asiento(int numero, const char* fecha, qint64 debe, double importeDebe, qint64 haber, double importeHaber)
+    {
+        con.Exec(QStringLiteral("INSERT INTO Asiento (CodEmpresa, Numero, Fecha, ConceptoAsiento) VALUES (?, ?, ?, 'Colecta')"),
+                 {empresa, numero, QString::fromUtf8(fecha)});
+        const qint64 id = con.LastInsertId();
+        con.Exec(QStringLiteral("INSERT INTO Apunte (CodAsiento, CodCuenta, Concepto, CtdadDebe, CtdadHaber) "
+                                "VALUES (?, ?, 'Colecta', ?, 0)"),
+                 {id, debe, importeDebe});
+        con.Exec(QStringLiteral("INSERT INTO Apunte (CodAsiento, CodCuenta, Concepto, CtdadDebe, CtdadHaber) "
+                                "VALUES (?, ?, 'Colecta', 0, ?)"),
+                 {id, haber, importeHaber});
+    }
+
+    // The work table's rows of the last print: kind, code, description and amounts joined by "|".
+    QStringList Filas()
+    {
+        QStringList filas;
+        for (const auto& fila : control.ultima().filas(QStringLiteral("InformeContabilidad"))) {
+            QStringList valores;
+            for (const char* c : {"Tipo", "Codigo", "Descripcion", "Importe1", "Importe2", "Importe3"})
+                valores << fila.value(QString::fromUtf8(c)).toString();
+            filas << valores.join(QLatin1Char('|'));
+        }
+        return filas;
+    }
+
+public:
+    std::unique_ptr<addins::cInformes> informes;
+    dobles::DobleControlInforme control;
+    db::Connection conInformes;
+    qint32 empresa = 0;
+    qint64 caja = 0;
+    qint64 colectas = 0;
+};
+
+TEST_F(InformesContabilidadTest, TheJournalTheLedgerAndTheBalancesAreWorkedOutFromTheEntries)
+{
+    informes->ImprimirLibroDiario(control, config, con, conInformes, empresa);
+    EXPECT_EQ(control.ultima().plantilla, QStringLiteral("\\infCO_Contabilidad.rpt"));
+    EXPECT_TRUE(control.ultima().formulas.values().contains(QStringLiteral("Titulo='Libro diario'")));
+    EXPECT_TRUE(control.ultima().formulas.values().contains(QStringLiteral("PtsEur=0")));
+    EXPECT_EQ(Filas(), (QStringList{QStringLiteral("1||Asiento nº 1 - 05/01/2024 - Colecta|||"),
+                                    QStringLiteral("0|5700001|Colecta|1000|0|"),
+                                    QStringLiteral("0|7800001|Colecta|0|1000|"),
+                                    QStringLiteral("1||Asiento nº 2 - 12/01/2024 - Colecta|||"),
+                                    QStringLiteral("0|5700001|Colecta|500|0|"),
+                                    QStringLiteral("0|7800001|Colecta|0|500|")}));
+
+    informes->ImprimirLibroMayor(control, config, con, conInformes, empresa);
+    EXPECT_EQ(Filas().mid(0, 3), (QStringList{QStringLiteral("1||5700001 - Caja|||"), QStringLiteral("0|1|Colecta|1000|0|1000"),
+                                              QStringLiteral("0|2|Colecta|500|0|1500")}));
+
+    informes->ImprimirBalanceSumasySaldos(control, config, con, conInformes, empresa);
+    EXPECT_EQ(Filas(), (QStringList{QStringLiteral("0|5700001|Caja|1500|0|1500"),
+                                    QStringLiteral("0|7800001|Colectas|0|1500|-1500")}));
+
+    informes->ImprimirPresupuestoAnual(control, config, con, conInformes, empresa);
+    EXPECT_EQ(Filas(), QStringList{QStringLiteral("0|7800001|Colectas|3000|1500|1500")});
+
+    // The balance sheet adds each heading's accounts and sub-headings; totals follow their formulas.
+    informes->ImprimirBalanceSituacion(control, config, con, conInformes, empresa);
+    QHash<QString, QString> importes;
+    for (const QString& fila : Filas())
+        importes.insert(fila.section(QLatin1Char('|'), 1, 1), fila.section(QLatin1Char('|'), 3, 3));
+    EXPECT_EQ(importes.value(QStringLiteral("AD6")), QStringLiteral("1500"));
+    EXPECT_EQ(importes.value(QStringLiteral("AD")), QStringLiteral("1500"));
+    EXPECT_EQ(importes.value(QStringLiteral("AE")), QStringLiteral("1500"));
+    EXPECT_EQ(importes.value(QStringLiteral("AB")), QStringLiteral("0"));
+
+    // In euros the euro columns are read.
+    config.SetTrabajarConPesetas(false);
+    con.Exec(QStringLiteral("UPDATE Apunte SET CtdadDebeEuros = CtdadDebe / 100, CtdadHaberEuros = CtdadHaber / 100"));
+    informes->ImprimirBalanceSumasySaldos(control, config, con, conInformes, empresa);
+    EXPECT_EQ(Filas().first(), QStringLiteral("0|5700001|Caja|15|0|15"));
+    EXPECT_TRUE(control.ultima().formulas.values().contains(QStringLiteral("PtsEur=2")));
+}
+
+TEST_F(InformesContabilidadTest, AReportWithoutACompanyOrInvoicesSaysSoAndPrintsNothing)
+{
+    qint32 ninguna = 0;
+    scriptedUi().queueAnswer(ui::vbOK);
+    informes->ImprimirSubcuentas(control, config, con, conInformes, ninguna);
+    EXPECT_EQ(scriptedUi().lastMessage().text, QStringLiteral("¡No hay ninguna empresa seleccionada!"));
+    scriptedUi().queueAnswer(ui::vbOK);
+    informes->ImprimirFacturasEmitidas(control, config, con, conInformes, empresa);
+    EXPECT_TRUE(scriptedUi().lastMessage().text.contains(QStringLiteral("ImprimirFacturasEmitidas")));
+    EXPECT_TRUE(control.impresiones().isEmpty());
+}
+
+// The template the stand-in ships, printed by the engine itself.
+TEST_F(InformesContabilidadTest, TheEnginePrintsEveryReportThroughTheShippedTemplate)
+{
+    ASSERT_TRUE(QFile::copy(qEnvironmentVariable("DUZ_TEST_BINARY_DIR") + QStringLiteral("/app/infCO_Contabilidad.rpt"),
+                            carpeta.file(QStringLiteral("infCO_Contabilidad.rpt"))));
+    QTemporaryDir pdfs;
+    testsupport::ScopedEnv destino("DUZEDIV_REPORT_PDF_DIR", pdfs.path().toUtf8());
+    report::ControlInforme motor;
+    using Miembro = void (addins::cInformes::*)(PVAPI::IControlInforme&, const cConfigContabilidad&, db::Connection&,
+                                               db::Connection&, qint32);
+    const Miembro miembros[] = {
+        &addins::cInformes::ImprimirBalanceSumasySaldos, &addins::cInformes::ImprimirBalanceSituacion,
+        &addins::cInformes::ImprimirBalanceSituacionComp, &addins::cInformes::ImprimirBalancePYG,
+        &addins::cInformes::ImprimirBalancePYGComp, &addins::cInformes::ImprimirLibroDiario,
+        &addins::cInformes::ImprimirLibroMayor, &addins::cInformes::ImprimirSubcuentas,
+        &addins::cInformes::ImprimirEpigrafes, &addins::cInformes::ImprimirPresupuestoAnual,
+        &addins::cInformes::ImprimirPresupuesto,
+    };
+    for (Miembro m : miembros) {
+        (informes.get()->*m)(motor, config, con, conInformes, empresa);
+        EXPECT_EQ(motor.LastErrorNumber(), 0) << motor.LastErrorString().toStdString();
+    }
+    EXPECT_EQ(QDir(pdfs.path()).entryList({QStringLiteral("*.pdf")}).size(), 11);
 }
 
 } // namespace
