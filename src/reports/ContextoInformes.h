@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 
+class QDialog;
 struct EstadoPrincipal;
 namespace PVAPI {
 class IControlInforme;
@@ -22,4 +23,7 @@ struct ContextoInformes {
     QString rutaImagenes;
     // The main window's report control (`crptInformes`), made on first use.
     std::function<PVAPI::IControlInforme&()> crptInformes;
+    // Shows a modal dialog the viewer opens (the options window of
+    // "&Márgenes"); exec() when empty. Tests answer it instead.
+    std::function<int(QDialog&)> ejecutarDialogo;
 };

@@ -5,10 +5,10 @@
 #include "core/EstadoPrincipal.h"
 #include "core/cConstante.h"
 #include "core/denDuzediv.h"
+#include "dialogs/frmOpciones.h"
 #include "navigation/ArbolNodos.h"
 #include "navigation/cIPrincipal.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
-#include "platform/ui/AvisoNoDisponible.h"
 #include "platform/ui/EnabledStateGuard.h"
 #include "platform/ui/ErrorReporting.h"
 #include "platform/ui/RunHandler.h"
@@ -203,7 +203,13 @@ void frmViewInforme::cmdBotonera_Click(int indice)
 
 void frmViewInforme::cmdMargenes_Click()
 {
-    // The documents page of the options window, where the margins are set,
-    // is not part of this installation yet.
-    ui::RunHandler("cmdMargenes_Click", kModulo, kProyecto, [] { ui::AvisoNoDisponible(); });
+    // The options window on its documents page, without the general and
+    // password pages; it has no owner, as the viewer itself.
+    ui::RunHandler("cmdMargenes_Click", kModulo, kProyecto, [this] {
+        EstadoPrincipal& estado = *m_ctx.estado;
+        ServiciosOpciones servicios;
+        servicios.ejecutarDialogo = m_ctx.ejecutarDialogo;
+        MostrarOpcionesVisor(ContextoOpciones{estado, *estado.gobjInfoConfig, estado.den->conLocal, estado.appTitle, {}},
+                             std::move(servicios));
+    });
 }

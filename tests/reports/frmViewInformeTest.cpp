@@ -4,6 +4,7 @@
 #include "addin_doubles/RegistroMock.h"
 #include "core/AjustesUsuario.h"
 #include "core/RegistroComandos.h"
+#include "dialogs/frmOpciones.h"
 #include "navigation/ArbolNodos.h"
 #include "reports/ComandosInformes.h"
 #include "reports/FixtureInformes.h"
@@ -11,6 +12,7 @@
 
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTest>
 
 using ::testing::_;
@@ -108,14 +110,24 @@ TEST_F(frmViewInformeTest, APrintPressBeforeAnyReportWasChosenSaysSoAndLeavesThe
     EXPECT_TRUE(m_control.impresiones().isEmpty());
 }
 
-TEST_F(frmViewInformeTest, EscPressesMarginsWhichSaysItIsNotAvailableYet)
+TEST_F(frmViewInformeTest, EscOpensTheOptionsOnTheDocumentsPageWithTwoTabs)
 {
-    frmViewInforme frm(Contexto());
-    testsupport::scriptedUi().queueAnswer(ui::vbOK);
+    QStringList pestanas;
+    int seleccionada = -1;
+    ContextoInformes ctx = Contexto();
+    ctx.ejecutarDialogo = [&](QDialog& dialogo) {
+        auto& opciones = static_cast<frmOpciones&>(dialogo);
+        for (int i = 0; i < opciones.tbsOptions()->count(); ++i)
+            pestanas << opciones.tbsOptions()->tabText(i);
+        seleccionada = opciones.tbsOptions()->currentIndex();
+        return int(QDialog::Rejected);
+    };
+    frmViewInforme frm(ctx);
     QTest::keyClick(&frm, Qt::Key_Escape);
-    ASSERT_EQ(Mensajes().size(), 1);
-    EXPECT_TRUE(Mensajes()[0].contains(QStringLiteral("no está disponible")));
+    EXPECT_EQ(pestanas, (QStringList{QStringLiteral("Documentos"), QStringLiteral("Deducciones Modelo 182")}));
+    EXPECT_EQ(seleccionada, 0);
     EXPECT_EQ(frm.result(), 0);
+    EXPECT_TRUE(Mensajes().isEmpty()) << Mensajes().join(QLatin1Char('|')).toStdString();
 }
 
 TEST_F(frmViewInformeTest, EnterOnTheTreePressesTheFirstButtonUnderItsCaption)
