@@ -287,6 +287,7 @@ ResultadoDonativosKaldex ImportarDonativosKaldex(db::Connection& conLocal, const
                                                  const std::function<void(int, qint64, qint64)>& progreso)
 {
     ResultadoDonativosKaldex resultado;
+    resultado.incidencias = TablasKaldexSinImportar(opciones.carpeta);
     QString fallo;
     try {
         Transaccion transaccion(conLocal);

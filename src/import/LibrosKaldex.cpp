@@ -6,6 +6,7 @@
 #include "platform/os/Paths.h"
 
 #include <QDate>
+#include <QDir>
 #include <QHash>
 #include <QRegularExpression>
 
@@ -387,10 +388,32 @@ QString FechaKaldex(const QString& texto, const QString& siglo)
     return fecha.isValid() ? fecha.toString(QStringLiteral("yyyyMMdd")) : QString();
 }
 
+QStringList TablasKaldexSinImportar(const QString& carpeta)
+{
+    static const QStringList conocidas = {"baut.dbf", "conf.dbf", "matr.dbf", "defu.dbf",
+                                          "sucu.dbf", "reci.dbf", "re_l.dbf"};
+    QStringList incidencias;
+    // Name filters ignore letter case unless told otherwise.
+    const QStringList archivos =
+        QDir(os::NormalizeSeparators(carpeta)).entryList({QStringLiteral("*.dbf")}, QDir::Files, QDir::Name);
+    for (const QString& archivo : archivos) {
+        if (!conocidas.contains(archivo.toLower()))
+            incidencias << archivo + QStringLiteral(": la tabla no se importa");
+    }
+    return incidencias;
+}
+
 ResultadoLibrosKaldex ImportarLibrosKaldex(db::Connection& conLocal, const OpcionesLibrosKaldex& opciones,
                                            const std::function<void(int, qint64, qint64)>& progreso)
 {
     ResultadoLibrosKaldex resultado;
+    QStringList carpetas;
+    for (const QString& carpeta : opciones.carpetas) {
+        if (!carpeta.isEmpty() && !carpetas.contains(carpeta)) {
+            carpetas << carpeta;
+            resultado.incidencias += TablasKaldexSinImportar(carpeta);
+        }
+    }
     for (int s = 0; s < 4; ++s) {
         if (opciones.carpetas[s].isEmpty())
             continue;

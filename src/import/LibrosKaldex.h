@@ -53,3 +53,8 @@ NombreKaldex DividirNombreKaldex(const QString& completo, quint8 ordenNombres);
 // A date "dd/mm/yy" as "yyyymmdd": a year "00" takes `siglo`, any other the
 // 1900s. Empty when it is no date.
 QString FechaKaldex(const QString& texto, const QString& siglo);
+
+// The dBase tables of a folder of the older program that no import of this
+// program reads (neither the books' nor the donations'), one incidence
+// each: "HIST.DBF: la tabla no se importa".
+QStringList TablasKaldexSinImportar(const QString& carpeta);

@@ -98,6 +98,7 @@ TEST_F(AsistenteTest, LosLibrosSeImportanPorSacramento)
     EscritorDbf defu({{"LIBRO", 'C', 10}, {"NUMERO", 'C', 6}});
     defu.Registro({"1", "1"});
     defu.Guardar(origen.path(), QStringLiteral("Defu"));
+    EscritorDbf({{"X", 'C', 1}}).Guardar(origen.path(), QStringLiteral("HIST"));
 
     OpcionesLibrosKaldex opciones;
     opciones.carpetas = {origen.path(), origen.path(), QString(), origen.path()};
@@ -109,6 +110,7 @@ TEST_F(AsistenteTest, LosLibrosSeImportanPorSacramento)
     EXPECT_EQ(resultado.importado, (std::array<bool, 4>{true, false, false, false}));
     EXPECT_EQ(resultado.incidencias,
               (QStringList{
+                  "HIST.dbf: la tabla no se importa",
                   "Baut.dbf: el campo SEXO no se importa",
                   "Baut.dbf: registro 3, no importado: FECHA: '31/02/58' no es una fecha",
                   "Conf.dbf: no se ha importado ningún dato: El archivo 'Conf.dbf' está dañado o truncado: su "
