@@ -136,4 +136,36 @@ TEST_F(PlantillasVisorTest, DonorsLabelsAndTotalsPrintTheFixturesNamesAndSums)
     EXPECT_TRUE(Mensajes().isEmpty()) << Mensajes().join(QLatin1Char('|')).toStdString();
 }
 
+TEST_F(PlantillasVisorTest, DuplicateBooksPrintEachEntryUnderItsBook)
+{
+    Informes({QStringLiteral("INSERT INTO Documentos_Bautismo (Orden, Libro, Folio, Numero, Nombre, PrimerApellido, "
+                             "SegundoApellido, FechaBautismo, NotasMarginales) VALUES (1, '7', 12, '34', 'Íñigo', "
+                             "'Peña', 'Muñoz', '20070305', 'Casado en Valdena')"),
+              QStringLiteral("INSERT INTO Documentos_Matrimonio (IDDocumentos_Matrimonio, Orden, Libro, Folio, Numero, "
+                             "FechaMatrimonio) VALUES (5, 1, '3', 8, '21', '20150620')"),
+              QStringLiteral("INSERT INTO Documentos_Matrimonio_Novios (CodDocumentos_Matrimonio, Nombre, "
+                             "PrimerApellido) VALUES (5, 'Raúl', 'Sánchez')"),
+              QStringLiteral("INSERT INTO Documentos_Matrimonio_Novias (CodDocumentos_Matrimonio, Nombre, "
+                             "PrimerApellido) VALUES (5, 'Lucía', 'Álvarez')")});
+    const struct {
+        const char* plantilla;
+        QStringList textos;
+    } casos[] = {
+        {"infGP_DuplicadasBautismo.rpt",
+         {"Libro 7", "Folio 12 · Número 34", "Íñigo Peña Muñoz", "5 de marzo de 2007", "Casado en Valdena"}},
+        {"infGP_DuplicadasMatrimonio.rpt", {"Libro 3", "Raúl Sánchez", "Lucía Álvarez", "20 de junio de 2015"}},
+    };
+    for (const auto& c : casos) {
+        m_real.setReportFileName(QDir(m_carpeta->path()).filePath(QString::fromLatin1(c.plantilla)));
+        m_real.setDataFiles(0, QDir(m_carpeta->path()).filePath(QStringLiteral("Informes.mdb")));
+        m_real.setPassword(QStringLiteral("\nNvP2000#Informes"));
+        m_real.setWindowTitle(QStringLiteral("Duplicadas"));
+        m_real.PrintReport();
+        ASSERT_EQ(m_real.LastErrorNumber(), 0) << m_real.LastErrorString().toStdString();
+        const QString texto = TextoPdf(m_real.UltimoPdf()).simplified();
+        for (const QString& t : c.textos)
+            EXPECT_TRUE(texto.contains(t)) << c.plantilla << ": " << t.toStdString() << "\n" << texto.toStdString();
+    }
+}
+
 } // namespace
