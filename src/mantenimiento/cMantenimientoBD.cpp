@@ -317,6 +317,16 @@ void cMantenimientoBD::RealizarCopiaSeg(ColeccionConexiones& colConexiones, QStr
     const QString destino = Dialogos().ArchivoCopiaNuevo(sugerido);
     if (destino.isEmpty())
         return;
+    // The archive takes its name by a rename: over a database it would
+    // replace the data it copies.
+    for (const Base& b : bases) {
+        if (QFileInfo(destino).canonicalFilePath() == QFileInfo(b.ruta).canonicalFilePath()) {
+            Avisar(QStringLiteral("¡No se puede guardar la copia de seguridad en '%1', que es una de las bases de datos "
+                                  "que se copian! Elija otro nombre.")
+                       .arg(destino));
+            return;
+        }
+    }
 
     std::optional<Aviso> aviso;
     {

@@ -93,6 +93,23 @@ TEST(CopiaSeguridad, RestaurarDevuelveLosDatosDeLaCopia)
     EXPECT_EQ(Restos(e.fuera.path()), QStringList());
 }
 
+TEST(CopiaSeguridad, SinElComplementoDeContabilidadSoloVuelveLaParroquia)
+{
+    EntornoMantenimiento e;
+    const QString archivo = e.fuera.filePath(QStringLiteral("copia.copiabd"));
+    scriptedUi().queueAnswer(ui::vbOK);
+    e.RealizarCopia(archivo);
+    e.conLocal.Execute(QStringLiteral("INSERT INTO Municipio (Nombre, CodProvincia) VALUES ('Después', 0)"));
+    const QByteArray contabilidad = e.Huella(QStringLiteral("Contabilidad.mdb"));
+
+    e.contabilidad = false;
+    scriptedUi().queueAnswers({ui::vbYes, ui::vbOK});
+    EXPECT_TRUE(e.Restaurar(archivo));
+    EXPECT_TRUE(scriptedUi().messages().at(1).text.contains(QStringLiteral("(Datos de DUZEDIV)")));
+    EXPECT_EQ(e.conLocal.Execute(QStringLiteral("SELECT Count(*) FROM Municipio WHERE Nombre = 'Después'")).value(0).toInt64(), 0);
+    EXPECT_EQ(e.Huella(QStringLiteral("Contabilidad.mdb")), contabilidad);
+}
+
 struct CasoMalo {
     const char* nombre;
     // Makes the bad archive from a good one.
@@ -209,6 +226,16 @@ TEST(CopiaSeguridad, DiscoLlenoDuranteLaCopia)
     EXPECT_TRUE(scriptedUi().lastMessage().text.contains(QStringLiteral("No queda espacio en el disco")));
     EXPECT_EQ(Leer(archivo), QByteArray("copia anterior"));
     EXPECT_EQ(Restos(e.fuera.path()), QStringList());
+    EXPECT_EQ(e.HuellasDatos(), huellas);
+}
+
+TEST(CopiaSeguridad, LaCopiaNoSeGuardaSobreUnaBaseDeDatos)
+{
+    EntornoMantenimiento e;
+    const QList<QByteArray> huellas = e.HuellasDatos();
+    scriptedUi().queueAnswer(ui::vbOK);
+    e.RealizarCopia(e.carpeta.file(QStringLiteral("Contabilidad.mdb")));
+    EXPECT_TRUE(scriptedUi().lastMessage().text.contains(QStringLiteral("que es una de las bases de datos")));
     EXPECT_EQ(e.HuellasDatos(), huellas);
 }
 

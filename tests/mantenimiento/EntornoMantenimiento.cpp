@@ -46,7 +46,8 @@ ColeccionConexiones EntornoMantenimiento::Conexiones(bool conInformesBD)
     anadir(conexion::Parroquia, conLocal, "Datos de DUZEDIV");
     if (conInformesBD)
         anadir(conexion::Informes, conInformes, "Datos de INFORMES Y LISTADOS");
-    anadir(conexion::Contabilidad, conContabilidad, "Datos de CONTABILIDAD");
+    if (contabilidad)
+        anadir(conexion::Contabilidad, conContabilidad, "Datos de CONTABILIDAD");
     return col;
 }
 

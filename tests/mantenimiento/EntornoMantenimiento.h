@@ -87,6 +87,8 @@ public:
     std::shared_ptr<DialogosRespondidos> dialogos = std::make_shared<DialogosRespondidos>();
     std::shared_ptr<QStringList> llamadasAcceso = std::make_shared<QStringList>();
     bool exclusivo = true;
+    // Descriptor 3 in the lists (the accounting add-in is present).
+    bool contabilidad = true;
     bool accesoReal = false;
     FuncionEscritura escribir;
     std::unique_ptr<cMantenimientoBD> mantenimiento;
