@@ -200,23 +200,22 @@ const NoDisponible kNoDisponibles[] = {
      }},
     {"PVMensajeria", "EnviarRecibirMensajes",
      [](SustitutosTest& t) { t.mensajeria->EnviarRecibirMensajes(t.conLocal, 1); }},
-    {"NvContabilidad", "NuevaEmpresa",
-     [](SustitutosTest& t) {
-         qint32 nueva = 7;
-         t.contabilidad->NuevaEmpresa(t.configContab, t.conContabilidad, nueva);
-         EXPECT_EQ(nueva, 0);
-     }},
-    {"NvContabilidad", "EliminaEmpresa",
-     [](SustitutosTest& t) {
-         qint32 id = 2;
-         bool eliminada = true;
-         t.contabilidad->EliminaEmpresa(t.configContab, t.conContabilidad, id, eliminada);
-         EXPECT_FALSE(eliminada);
-     }},
-    {"NvContabilidad", "CerrarEjercicio",
+    {"NvContabilidad", "RenumerarAsientos",
      [](SustitutosTest& t) {
          qint32 empresa = 2;
-         EXPECT_FALSE(t.contabilidad->CerrarEjercicio(t.configContab, t.conContabilidad, empresa));
+         t.contabilidad->RenumerarAsientos(t.configContab, t.conContabilidad, empresa);
+         EXPECT_EQ(empresa, 2);
+     }},
+    {"NvContabilidad", "ConsolidarEmpresas",
+     [](SustitutosTest& t) {
+         bool cancelar = false;
+         t.contabilidad->ConsolidarEmpresas(t.configContab, t.conContabilidad, cancelar);
+         EXPECT_TRUE(cancelar);
+     }},
+    {"NvContabilidad", "MoverSubctaDiario",
+     [](SustitutosTest& t) {
+         qint32 empresa = 2;
+         t.contabilidad->MoverSubctaDiario(t.configContab, t.conContabilidad, empresa);
          EXPECT_EQ(empresa, 2);
      }},
     {"NvContabilidad", "AsistenteCopiarDatos",
@@ -226,17 +225,15 @@ const NoDisponible kNoDisponibles[] = {
          t.contabilidad->AsistenteCopiarDatos(t.configContab, t.conContabilidad, cancelar, empresa);
          EXPECT_TRUE(cancelar);
      }},
-    {"NvContabilidad", "CargarArbol",
+    {"NvContabilidad", "AsistenteExportar",
      [](SustitutosTest& t) {
-         QTreeWidget arbol;
-         qint32 empresa = 1;
-         t.contabilidad->CargarArbol(t.conContabilidad, arbol, {}, 1, empresa);
-         EXPECT_EQ(arbol.topLevelItemCount(), 0);
+         bool cancelar = false;
+         t.contabilidad->AsistenteExportar(t.configContab, t.conContabilidad, cancelar);
+         EXPECT_TRUE(cancelar);
      }},
-    {"NvContabilidadInf", "ImprimirLibroMayor",
+    {"NvContabilidadInf", "ImprimirFacturasEmitidas",
      [](SustitutosTest& t) {
-         t.informes->ImprimirLibroMayor(t.control, t.configContab, t.conContabilidad,
-                                            t.conInformes, 1);
+         t.informes->ImprimirFacturasEmitidas(t.control, t.configContab, t.conContabilidad, t.conInformes, 1);
      }},
 };
 
