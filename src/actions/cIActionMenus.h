@@ -72,6 +72,13 @@ public:
     void ImprimirComunicacionMatrimonio(qint32& lngID);
     void ImprimirRecibos(const QList<qint32>& colRecibos);
     void ImprimirExhortoAmonestacionesMatrimonio(qint32& lngID);
+    // The marriage file (formats 1 to 3) and the two summary pages of the
+    // marriage request with the list row's key `strClave` (nothing for "").
+    void ImprimirExpedienteFormato1(const QString& strClave);
+    void ImprimirExpedienteFormato2(const QString& strClave);
+    void ImprimirExpedienteFormato3(const QString& strClave);
+    void ImprimirResumenMatrimonio(const QString& strClave);
+    void ImprimirResumenMatrimonio2(const QString& strClave);
     // The margins dialog of books and entries.
     void PrepararPagina();
 

@@ -6,6 +6,7 @@
 #include "actions/cIActionMenus.h"
 
 #include "platform/pvapi/cInfoConfiguracion.h"
+#include "printing/ExpedientesMatrimonio.h"
 #include "printing/ImpresionesPartidas.h"
 #include "printing/PrepararPagina.h"
 #include "printing/cInformes.h"
@@ -90,6 +91,36 @@ void cIActionMenus::ImprimirRecibos(const QList<qint32>& colRecibos)
 void cIActionMenus::ImprimirExhortoAmonestacionesMatrimonio(qint32& lngID)
 {
     cInformes(Contexto(m_app, Ventana())).ImprimirExhortoAmonestacionesMatrimonio(lngID);
+}
+
+void cIActionMenus::ImprimirExpedienteFormato1(const QString& strClave)
+{
+    expedientes::ImprimirExpediente(Contexto(m_app, Ventana()), expedientes::Documento::Formato1, strClave,
+                                    m_app.gobjConstante().Aplicacion());
+}
+
+void cIActionMenus::ImprimirExpedienteFormato2(const QString& strClave)
+{
+    expedientes::ImprimirExpediente(Contexto(m_app, Ventana()), expedientes::Documento::Formato2, strClave,
+                                    m_app.gobjConstante().Aplicacion());
+}
+
+void cIActionMenus::ImprimirExpedienteFormato3(const QString& strClave)
+{
+    expedientes::ImprimirExpediente(Contexto(m_app, Ventana()), expedientes::Documento::Formato3, strClave,
+                                    m_app.gobjConstante().Aplicacion());
+}
+
+void cIActionMenus::ImprimirResumenMatrimonio(const QString& strClave)
+{
+    expedientes::ImprimirExpediente(Contexto(m_app, Ventana()), expedientes::Documento::Resumen1, strClave,
+                                    m_app.gobjConstante().Aplicacion());
+}
+
+void cIActionMenus::ImprimirResumenMatrimonio2(const QString& strClave)
+{
+    expedientes::ImprimirExpediente(Contexto(m_app, Ventana()), expedientes::Documento::Resumen2, strClave,
+                                    m_app.gobjConstante().Aplicacion());
 }
 
 void cIActionMenus::PrepararPagina()
