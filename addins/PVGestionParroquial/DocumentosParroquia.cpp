@@ -179,6 +179,90 @@ void Llenar(db::Connection& conLocal, db::Connection& conInformes, Sacramento s,
     transaccion.Commit();
 }
 
+namespace {
+
+// One spouse: name, nationality, civil register and baptism.
+void LlenarContrayente(db::Connection& conLocal, db::Connection& conInformes, const QString& quien, qint32 codigo,
+                       qint64 documento)
+{
+    db::Recordset rs = conLocal.Query(
+        L("SELECT C.Nombre, C.PrimerApellido, C.SegundoApellido, C.Nacionalidad, R.NombrePadre, R.NombreMadre, "
+          "R.EstadoCivil, R.Pagina, B.Parroquia, B.Libro, B.Folio, B.Numero, B.FechaBautismo FROM Matrimonio_%1 AS C "
+          "LEFT JOIN Matrimonio_%1_RegCivil AS R ON R.Cod%1 = C.ID%1 "
+          "LEFT JOIN Matrimonio_%1_Bautismo AS B ON B.Cod%1 = C.ID%1 WHERE C.ID%1 = ?")
+            .arg(quien),
+        {codigo});
+    if (rs.isEOF())
+        return;
+    QList<db::Value> valores{documento};
+    for (int i = 0; i < 13; ++i)
+        valores << (rs.value(i).isNull() ? db::Value(QString()) : db::Value(rs.value(i).toString()));
+    conInformes.Exec(L("INSERT INTO Documentos_Matrimonio_%1 (CodDocumentos_Matrimonio, Nombre, PrimerApellido, "
+                       "SegundoApellido, Nacionalidad, NombrePadre, NombreMadre, EstadoCivil, PaginaRegistroCivil, "
+                       "ParroquiaBautismo, LibroBautismo, FolioBautismo, NumeroBautismo, FechaBautismo) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                         .arg(quien),
+                     valores);
+}
+
+} // namespace
+
+void LlenarMatrimonio(db::Connection& conLocal, db::Connection& conInformes, Alcance alcance, qint32 id)
+{
+    db::Recordset rs = conLocal.Query(
+        L("SELECT P.IDMatrimonio, P.CodNovios, P.CodNovias, L.Nombre AS Libro, L.Nuevo AS LibroNuevo, P.Folio, "
+          "P.Numero, P.Anulada, P.NotasMarginales, P.Observaciones, I.InstitucionTipo, I.InstitucionNombre, "
+          "I.Domicilio, I.CP, M.Nombre AS Poblacion, PR.Nombre AS Provincia, I.Diocesis, I.Parroco, "
+          "C.FechaMatrimonio, C.HoraMatrimonio, C.Celebrante, C.Padrino, C.Madrina, E.NombreTestigo1, "
+          "E.PrimerApellidoTestigo1, E.SegundoApellidoTestigo1, E.NombreTestigo2, E.PrimerApellidoTestigo2, "
+          "E.SegundoApellidoTestigo2 FROM Matrimonio AS P "
+          "LEFT JOIN Libro_Matrimonio AS L ON L.IDLibroMatrimonio = P.CodLibro "
+          "LEFT JOIN Institucion AS I ON I.IDInstitucion = IIf(P.CodLibro > 0, L.CodInstitucion, "
+          "P.InstitucionSolicitud) "
+          "LEFT JOIN Municipio AS M ON M.IDMunicipio = I.CodMunicipio "
+          "LEFT JOIN Provincia AS PR ON PR.IDProvincia = M.CodProvincia "
+          "LEFT JOIN Matrimonio_Compromiso AS C ON C.CodMatrimonio = P.IDMatrimonio "
+          "LEFT JOIN Matrimonio_Expediente AS E ON E.CodMatrimonio = P.IDMatrimonio WHERE ") +
+            (alcance == Alcance::Libro ? L("P.CodLibro = ?") : L("P.IDMatrimonio = ?")) +
+            L(" ORDER BY P.Folio, P.Numero, P.IDMatrimonio"),
+        {id});
+    const QString hoy = vb::DateAFechaTexto(QDate::currentDate());
+    const auto t = [&rs](const char* campo) { return Texto(rs, L(campo)); };
+    const auto b = [&rs](const char* campo) {
+        const db::Value v = rs.value(L(campo));
+        return !v.isNull() && v.toBool();
+    };
+    db::Transaction transaccion(conInformes);
+    for (int orden = 1; !rs.isEOF(); rs.MoveNext(), ++orden) {
+        conInformes.Exec(
+            L("INSERT INTO Documentos_Matrimonio (Orden, Libro, LibroNuevo, Folio, Numero, año, Anulada, "
+              "NotasMarginales, Observaciones, InstitucionTipo, InstitucionNombre, Institucion_Domicilio, "
+              "Institucion_CP, Institucion_Poblacion, Institucion_Provincia, Institucion_Diocesis, "
+              "Institucion_Parroco, FechaMatrimonio, HoraMatrimonio, Celebrante, Padrino, Madrina, "
+              "ParroquiaResidenciaNovio, ParroquiaResidenciaNovia, FechaExpedicion) "
+              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+            {orden, t("Libro"), b("LibroNuevo"), rs.value(L("Folio")), t("Numero"), t("FechaMatrimonio").left(4),
+             b("Anulada"), t("NotasMarginales"), t("Observaciones"), t("InstitucionTipo"), t("InstitucionNombre"),
+             t("Domicilio"), t("CP"), t("Poblacion"), t("Provincia"), t("Diocesis"), t("Parroco"),
+             t("FechaMatrimonio"), t("HoraMatrimonio"), t("Celebrante"), t("Padrino"), t("Madrina"), L("---"),
+             L("---"), hoy});
+        const qint64 documento = conInformes.LastInsertId();
+        LlenarContrayente(conLocal, conInformes, L("Novios"), qint32(rs.value(L("CodNovios")).toInt64()), documento);
+        LlenarContrayente(conLocal, conInformes, L("Novias"), qint32(rs.value(L("CodNovias")).toInt64()), documento);
+        for (int testigo = 1; testigo <= 2; ++testigo) {
+            const QString n = QString::number(testigo);
+            const QString nombre = Texto(rs, L("NombreTestigo") + n);
+            const QString primer = Texto(rs, L("PrimerApellidoTestigo") + n);
+            if (nombre.trimmed().isEmpty() && primer.trimmed().isEmpty())
+                continue;
+            conInformes.Exec(L("INSERT INTO Documentos_Matrimonio_Otros (CodDocumentos_Matrimonio, Orden, Tipo, "
+                               "Nombre, PrimerApellido, SegundoApellido) VALUES (?, ?, 'Testigo', ?, ?, ?)"),
+                             {documento, testigo, nombre, primer, Texto(rs, L("SegundoApellidoTestigo") + n)});
+        }
+    }
+    transaccion.Commit();
+}
+
 QString Encargado(db::Connection& conLocal, Sacramento s, qint32 id, QString& cargo)
 {
     const Definicion d = De(s);

@@ -22,6 +22,13 @@ enum class Alcance { Libro, Partida };
 void Llenar(db::Connection& conLocal, db::Connection& conInformes, Sacramento s, Alcance alcance, qint32 id,
             const QString& firmante = {}, const QString& cargo = {});
 
+// Marriages: one row of `Documentos_Matrimonio` per marriage (its date,
+// celebrant, sponsors and the spouses' parishes of residence, "---" when
+// unknown), the groom and the bride with their civil-register and baptism
+// data in `Documentos_Matrimonio_Novios` / `_Novias`, and the witnesses of
+// the file in `Documentos_Matrimonio_Otros` (`Tipo` "Testigo").
+void LlenarMatrimonio(db::Connection& conLocal, db::Connection& conInformes, Alcance alcance, qint32 id);
+
 // Who signs a certificate of entry `id`: the parish priest of the entry's
 // parish ("Párroco"), else its archivist ("Encargado del archivo"). When
 // the parish has neither the user is told where to record them and ""

@@ -246,9 +246,10 @@ void GestParSustituto::InformeLibroConfirmacion(db::Connection& conLocal, db::Co
                                  documentos_parroquia::Alcance::Libro, lngID);
 }
 
-void GestParSustituto::InformeLibroMatrimonio(db::Connection&, db::Connection&, qint32&)
+void GestParSustituto::InformeLibroMatrimonio(db::Connection& conLocal, db::Connection& conInformes,
+                                              qint32& lngID)
 {
-    NoDisponible("InformeLibroMatrimonio");
+    documentos_parroquia::LlenarMatrimonio(conLocal, conInformes, documentos_parroquia::Alcance::Libro, lngID);
 }
 
 void GestParSustituto::InformeLibroDefuncion(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID)
@@ -263,15 +264,17 @@ void GestParSustituto::InformeIndiceLibroBautismo(db::Connection& conLocal, db::
                                  documentos_parroquia::Alcance::Libro, lngID);
 }
 
-void GestParSustituto::InformeIndiceLibroConfirmacion(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID)
+void GestParSustituto::InformeIndiceLibroConfirmacion(db::Connection& conLocal, db::Connection& conInformes,
+                                                      qint32& lngID)
 {
     documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Confirmacion,
                                  documentos_parroquia::Alcance::Libro, lngID);
 }
 
-void GestParSustituto::InformeIndiceLibroMatrimonio(db::Connection&, db::Connection&, qint32&)
+void GestParSustituto::InformeIndiceLibroMatrimonio(db::Connection& conLocal, db::Connection& conInformes,
+                                                    qint32& lngID)
 {
-    NoDisponible("InformeIndiceLibroMatrimonio");
+    documentos_parroquia::LlenarMatrimonio(conLocal, conInformes, documentos_parroquia::Alcance::Libro, lngID);
 }
 
 void GestParSustituto::InformeIndiceLibroDefuncion(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID)
@@ -292,9 +295,10 @@ void GestParSustituto::InformePartidaConfirmacion(db::Connection& conLocal, db::
                                  documentos_parroquia::Alcance::Partida, lngID);
 }
 
-void GestParSustituto::InformePartidaMatrimonio(db::Connection&, db::Connection&, qint32&)
+void GestParSustituto::InformePartidaMatrimonio(db::Connection& conLocal, db::Connection& conInformes,
+                                                qint32& lngID)
 {
-    NoDisponible("InformePartidaMatrimonio");
+    documentos_parroquia::LlenarMatrimonio(conLocal, conInformes, documentos_parroquia::Alcance::Partida, lngID);
 }
 
 void GestParSustituto::InformePartidaDefuncion(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID)
@@ -309,36 +313,42 @@ void GestParSustituto::InformeVolanteBautismo(db::Connection& conLocal, db::Conn
                                  documentos_parroquia::Alcance::Partida, lngID);
 }
 
-void GestParSustituto::InformeVolanteMatrimonio(db::Connection&, db::Connection&, qint32&)
+void GestParSustituto::InformeVolanteMatrimonio(db::Connection& conLocal, db::Connection& conInformes,
+                                                qint32& lngID)
 {
-    NoDisponible("InformeVolanteMatrimonio");
+    documentos_parroquia::LlenarMatrimonio(conLocal, conInformes, documentos_parroquia::Alcance::Partida, lngID);
 }
 
-void GestParSustituto::InformeNotificacionConfirmacion(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID)
+void GestParSustituto::InformeNotificacionConfirmacion(db::Connection& conLocal, db::Connection& conInformes,
+                                                       qint32& lngID)
 {
     documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Confirmacion,
                                  documentos_parroquia::Alcance::Partida, lngID);
 }
 
-void GestParSustituto::InformeNotificacionMatrimonio(db::Connection&, db::Connection&, qint32&)
+void GestParSustituto::InformeNotificacionMatrimonio(db::Connection& conLocal, db::Connection& conInformes,
+                                                     qint32& lngID)
 {
-    NoDisponible("InformeNotificacionMatrimonio");
+    documentos_parroquia::LlenarMatrimonio(conLocal, conInformes, documentos_parroquia::Alcance::Partida, lngID);
 }
 
-void GestParSustituto::InformeSolicitudPartidaBautismoDatos(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID)
+void GestParSustituto::InformeSolicitudPartidaBautismoDatos(db::Connection& conLocal, db::Connection& conInformes,
+                                                            qint32& lngID)
 {
     documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Bautismo,
                                  documentos_parroquia::Alcance::Partida, lngID);
 }
 
-void GestParSustituto::InformeComunicacionMatrimonio(db::Connection&, db::Connection&, qint32&)
+void GestParSustituto::InformeComunicacionMatrimonio(db::Connection& conLocal, db::Connection& conInformes,
+                                                     qint32& lngID)
 {
-    NoDisponible("InformeComunicacionMatrimonio");
+    documentos_parroquia::LlenarMatrimonio(conLocal, conInformes, documentos_parroquia::Alcance::Partida, lngID);
 }
 
-void GestParSustituto::InformeExhortoMatrimonio(db::Connection&, db::Connection&, qint32&)
+void GestParSustituto::InformeExhortoMatrimonio(db::Connection& conLocal, db::Connection& conInformes,
+                                                qint32& lngID)
 {
-    NoDisponible("InformeExhortoMatrimonio");
+    documentos_parroquia::LlenarMatrimonio(conLocal, conInformes, documentos_parroquia::Alcance::Partida, lngID);
 }
 
 QString GestParSustituto::selecencargado(db::Connection& conLocal, const QString& strSacramento, qint32& lngID,
@@ -351,56 +361,60 @@ QString GestParSustituto::selecencargado(db::Connection& conLocal, const QString
     return documentos_parroquia::Encargado(conLocal, s, lngID, strCargo);
 }
 
-void GestParSustituto::InformeCertificadoPartidaBautismo(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID,
-                                                         QString& strFirmante, QString& strCargo)
+void GestParSustituto::InformeCertificadoPartidaBautismo(db::Connection& conLocal, db::Connection& conInformes,
+                                                         qint32& lngID, QString& strFirmante, QString& strCargo)
 {
     documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Bautismo,
                                  documentos_parroquia::Alcance::Partida, lngID, strFirmante, strCargo);
 }
 
-void GestParSustituto::InformeCertificadoPartidaConfirmacion(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID,
-                                                             QString& strFirmante, QString& strCargo)
+void GestParSustituto::InformeCertificadoPartidaConfirmacion(db::Connection& conLocal, db::Connection& conInformes,
+                                                             qint32& lngID, QString& strFirmante, QString& strCargo)
 {
     documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Confirmacion,
                                  documentos_parroquia::Alcance::Partida, lngID, strFirmante, strCargo);
 }
 
-void GestParSustituto::InformeCertificadoPartidaDefuncion(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID,
-                                                          QString& strFirmante, QString& strCargo)
+void GestParSustituto::InformeCertificadoPartidaDefuncion(db::Connection& conLocal, db::Connection& conInformes,
+                                                          qint32& lngID, QString& strFirmante, QString& strCargo)
 {
     documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Defuncion,
                                  documentos_parroquia::Alcance::Partida, lngID, strFirmante, strCargo);
 }
 
-void GestParSustituto::InformeCertificadoPartidaMatrimonio(db::Connection&, db::Connection&, qint32&)
+void GestParSustituto::InformeCertificadoPartidaMatrimonio(db::Connection& conLocal, db::Connection& conInformes,
+                                                           qint32& lngID)
 {
-    NoDisponible("InformeCertificadoPartidaMatrimonio");
+    documentos_parroquia::LlenarMatrimonio(conLocal, conInformes, documentos_parroquia::Alcance::Partida, lngID);
 }
 
-void GestParSustituto::InformeCertificadoLiteralPartidaBautismo(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID,
-                                                                QString& strFirmante, QString& strCargo)
+void GestParSustituto::InformeCertificadoLiteralPartidaBautismo(db::Connection& conLocal, db::Connection& conInformes,
+                                                                qint32& lngID, QString& strFirmante, QString& strCargo)
 {
     documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Bautismo,
                                  documentos_parroquia::Alcance::Partida, lngID, strFirmante, strCargo);
 }
 
-void GestParSustituto::InformeCertificadoLiteralPartidaConfirmacion(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID,
-                                                                    QString& strFirmante, QString& strCargo)
+void GestParSustituto::InformeCertificadoLiteralPartidaConfirmacion(db::Connection& conLocal,
+                                                                    db::Connection& conInformes,
+                                                                    qint32& lngID, QString& strFirmante,
+                                                                    QString& strCargo)
 {
     documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Confirmacion,
                                  documentos_parroquia::Alcance::Partida, lngID, strFirmante, strCargo);
 }
 
-void GestParSustituto::InformeCertificadoLiteralPartidaDefuncion(db::Connection& conLocal, db::Connection& conInformes, qint32& lngID,
-                                                                 QString& strFirmante, QString& strCargo)
+void GestParSustituto::InformeCertificadoLiteralPartidaDefuncion(db::Connection& conLocal, db::Connection& conInformes,
+                                                                 qint32& lngID, QString& strFirmante, QString& strCargo)
 {
     documentos_parroquia::Llenar(conLocal, conInformes, documentos_parroquia::Sacramento::Defuncion,
                                  documentos_parroquia::Alcance::Partida, lngID, strFirmante, strCargo);
 }
 
-void GestParSustituto::InformeCertificadoLiteralPartidaMatrimonio(db::Connection&, db::Connection&, qint32&)
+void GestParSustituto::InformeCertificadoLiteralPartidaMatrimonio(db::Connection& conLocal, db::Connection& conInformes,
+                                                                  qint32& lngID)
 {
-    NoDisponible("InformeCertificadoLiteralPartidaMatrimonio");
+    documentos_parroquia::LlenarMatrimonio(conLocal, conInformes, documentos_parroquia::Alcance::Partida, lngID);
 }
 
 void GestParSustituto::ImprimirPartidaSinLibro(db::Connection&, db::Connection&, PVAPI::cInfoConfiguracion&)
@@ -408,14 +422,18 @@ void GestParSustituto::ImprimirPartidaSinLibro(db::Connection&, db::Connection&,
     NoDisponible("ImprimirPartidaSinLibro");
 }
 
-void GestParSustituto::InformeExpedienteFormato1(db::Connection&, db::Connection&, const QString&)
+void GestParSustituto::InformeExpedienteFormato1(db::Connection& conLocal, db::Connection& conInformes,
+                                                 const QString& strClave)
 {
-    NoDisponible("InformeExpedienteFormato1");
+    documentos_parroquia::LlenarMatrimonio(conLocal, conInformes, documentos_parroquia::Alcance::Partida,
+                                           strClave.toInt());
 }
 
-void GestParSustituto::InformeExpedienteFormato2(db::Connection&, db::Connection&, const QString&)
+void GestParSustituto::InformeExpedienteFormato2(db::Connection& conLocal, db::Connection& conInformes,
+                                                 const QString& strClave)
 {
-    NoDisponible("InformeExpedienteFormato2");
+    documentos_parroquia::LlenarMatrimonio(conLocal, conInformes, documentos_parroquia::Alcance::Partida,
+                                           strClave.toInt());
 }
 
 void GestParSustituto::InformeExpedienteFormato3(db::Connection&, db::Connection&, const QString&,
@@ -427,14 +445,18 @@ void GestParSustituto::InformeExpedienteFormato3(db::Connection&, db::Connection
     EnviaCuriaAntes = false;
 }
 
-void GestParSustituto::InformeResumenMatrimonio(db::Connection&, db::Connection&, const QString&)
+void GestParSustituto::InformeResumenMatrimonio(db::Connection& conLocal, db::Connection& conInformes,
+                                                const QString& strClave)
 {
-    NoDisponible("InformeResumenMatrimonio");
+    documentos_parroquia::LlenarMatrimonio(conLocal, conInformes, documentos_parroquia::Alcance::Partida,
+                                           strClave.toInt());
 }
 
-void GestParSustituto::InformeResumenMatrimonio2(db::Connection&, db::Connection&, const QString&)
+void GestParSustituto::InformeResumenMatrimonio2(db::Connection& conLocal, db::Connection& conInformes,
+                                                 const QString& strClave)
 {
-    NoDisponible("InformeResumenMatrimonio2");
+    documentos_parroquia::LlenarMatrimonio(conLocal, conInformes, documentos_parroquia::Alcance::Partida,
+                                           strClave.toInt());
 }
 
 void GestParSustituto::InformeExpedienteFormato3Plantilla(bool& TramitaParroquia, bool& EnviaCuria,

@@ -112,6 +112,32 @@ TEST_F(DocumentosPdfTest, IndiceDelLibroPorApellidos)
     EXPECT_EQ(FilasDocumentos(), 0);
 }
 
+TEST_F(DocumentosPdfTest, CertificadoDeMatrimonioConLosEsposos)
+{
+    Local({
+        QStringLiteral("INSERT INTO Libro_Matrimonio (IDLibroMatrimonio, CodInstitucion, Nombre, Nuevo) "
+                       "VALUES (6, 3, 'Segundo', True)"),
+        QStringLiteral("INSERT INTO Matrimonio_Novios (IDNovios, Nombre, PrimerApellido, SegundoApellido, "
+                       "Nacionalidad) VALUES (1, 'Íñigo', 'Lahoz', 'Gil', 'española')"),
+        QStringLiteral("INSERT INTO Matrimonio_Novias (IDNovias, Nombre, PrimerApellido, SegundoApellido, "
+                       "Nacionalidad) VALUES (1, 'Nuria', 'Peña', 'Sanz', 'española')"),
+        QStringLiteral("INSERT INTO Matrimonio (IDMatrimonio, CodLibro, Folio, Numero, CodNovios, CodNovias) "
+                       "VALUES (80, 6, 4, '9', 1, 1)"),
+        QStringLiteral("INSERT INTO Matrimonio_Compromiso (CodMatrimonio, FechaMatrimonio, Celebrante, Padrino, "
+                       "Madrina) VALUES (80, '20250607', 'D. Tomás Ruiz Pardo', 'Luis Lahoz', 'Rosa Sanz')"),
+        QStringLiteral("INSERT INTO Matrimonio_Expediente (CodMatrimonio, NombreTestigo1, PrimerApellidoTestigo1, "
+                       "SegundoApellidoTestigo1) VALUES (80, 'Marta', 'Ibáñez', 'Royo')"),
+    });
+    qint32 id = 80;
+    ImpresionesPartidas(ContextoReal()).ImprimirCertificadoPartida(id, QStringLiteral("PartidasMatrimonio"));
+    const QString texto = Texto();
+    for (const char* esperado : {"CERTIFICADO DE MATRIMONIO", "Libro Segundo · Folio 4 · Número 9",
+                                 "7 de junio de 2025", "Esposo: Íñigo Lahoz Gil", "Esposa: Nuria Peña Sanz",
+                                 "Testigo: Marta Ibáñez Royo", "D. Tomás Ruiz Pardo"})
+        EXPECT_TRUE(texto.contains(QString::fromUtf8(esperado))) << esperado << "\n" << texto.toStdString();
+    EXPECT_EQ(FilasDocumentos(), 0);
+}
+
 TEST_F(DocumentosPdfTest, PaginaDeRecibosConElImporteEnLetras)
 {
     Local({
