@@ -6,6 +6,10 @@
 #include "core/denDuzediv.h"
 #include "mainwindow/AccionesMenus.h"
 #include "mainwindow/ComandosVentana.h"
+#include "dialogs/ComandosOpciones.h"
+#include "platform/widgets/DialogoRegistroEjecutor.h"
+#include "reports/ComandosInformes.h"
+#include "reports/frmViewInforme.h"
 #include "mainwindow/HerramientasContabilidad.h"
 #include "mainwindow/MenuEstructura.h"
 #include "actions/EmpresaSeleccionada.h"
@@ -296,6 +300,15 @@ void frmPrincipal::RegistrarComandos()
     });
     RegistrarComandosRegistro(m_comandos, *this);
     RegistrarHerramientasContabilidad();
+    // The viewer, the options and the about box run their modal dialogs
+    // through the one dialog runner, which tests answer.
+    const auto ejecutarDialogo = [](QDialog& dialogo) { return widgets::DialogoRegistroEjecutor::Ejecutar(dialogo); };
+    RegistrarComandosInformes(
+        m_comandos,
+        ContextoInformes{&m_estado, m_ctx.appPath, m_ctx.edicion, m_ctx.rutaImagenes,
+                         [this]() -> PVAPI::IControlInforme& { return crptInformes(); }, ejecutarDialogo},
+        [](frmViewInforme& visor) { widgets::DialogoRegistroEjecutor::Ejecutar(visor); });
+    RegistrarComandosOpciones(m_comandos, m_estado, ServiciosOpciones{ejecutarDialogo, {}}, this);
 }
 
 void frmPrincipal::ConectarComandos()

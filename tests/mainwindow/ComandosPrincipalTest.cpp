@@ -10,6 +10,7 @@
 #include "addin_doubles/RegistroMock.h"
 #include "core/RegistroComandos.h"
 #include "mainwindow/ComandosVentana.h"
+#include "platform/widgets/DialogoRegistroEjecutor.h"
 #include "navigation/ArbolNodos.h"
 #include "navigation/BarraBotones.h"
 #include "platform/ui/AvisoNoDisponible.h"
@@ -19,6 +20,7 @@
 #include "support/TestEnvironment.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QApplication>
 #include <QMenu>
 #include <QSet>
@@ -144,7 +146,13 @@ TEST_F(ComandosPrincipal, EveryCommandRunsOrSaysItIsNotAvailable)
             EXPECT_EQ(v.TextoPanel(2), QString::fromLatin1(rango));
         };
     };
-    // The deductions are changed by a new object of the donations add-in.
+    // Dialogs are recorded and closed, never shown; the deductions are
+    // changed by a new object of the donations add-in.
+    QStringList dialogos;
+    const auto runner = widgets::DialogoRegistroEjecutor::Establecer([&](QDialog& d) {
+        dialogos << QString::fromLatin1(d.metaObject()->className());
+        return int(QDialog::Rejected);
+    });
     dobles::RegistroMock<testing::StrictMock<dobles::MockVodidazaz>> vodidazaz(
         [](dobles::MockVodidazaz& m) { EXPECT_CALL(m, CambiarDeduccionComAut).Times(1); });
     dobles::RegistroMock<testing::NiceMock<dobles::MockContabilidad>> contabilidad;
@@ -176,6 +184,12 @@ TEST_F(ComandosPrincipal, EveryCommandRunsOrSaysItIsNotAvailable)
         {"mnuHerrMod182CambiarDeduciones", {{}, [&] { EXPECT_EQ(vodidazaz.ObjetosCreados(), 1); }}},
         // Without a selected company the company tools do nothing; the
         // consolidation makes its own accounting object.
+        {"mnuVerInformes", {{}, [&] { EXPECT_EQ(dialogos.takeLast(), "frmViewInforme"); }}},
+        {"mnuVerOpciones", {vaciarLista, [&] {
+                                EXPECT_EQ(dialogos.takeLast(), "frmOpciones");
+                                EXPECT_EQ(Lista().RowCount(), 24) << "the list was reloaded";
+                            }}},
+        {"mnuAyudaAcercade", {{}, [&] { EXPECT_EQ(dialogos.takeLast(), "frmAcerca"); }}},
         {"mnuHerramientasCambiarEnlace", {{}, [] {}}},
         {"mnuHerramientasCerrarEjercicio", {{}, [] {}}},
         {"mnuHerramientasRecalcularTotales", {{}, [] {}}},
@@ -230,6 +244,8 @@ TEST_F(ComandosPrincipal, EveryCommandRunsOrSaysItIsNotAvailable)
         << acciones->llamadas.join(u' ').toStdString();
     EXPECT_GE(acciones->llamadas.count(QStringLiteral("Nuevo(Bancos|)")), 1);
     EXPECT_TRUE(informes.isEmpty()) << informes.join(u'\n').toStdString();
+    EXPECT_TRUE(dialogos.isEmpty()) << dialogos.join(u' ').toStdString();
+    widgets::DialogoRegistroEjecutor::Establecer(runner);
 }
 
 // The selected row of the bank list is the record the record commands act
