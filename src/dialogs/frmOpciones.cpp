@@ -123,6 +123,10 @@ void frmOpciones::CrearControles()
     for (int i = 0; i < 4; ++i) {
         m_paginas[std::size_t(i)]->setParent(paginas);
         m_paginas[std::size_t(i)]->setObjectName(QStringLiteral("picOptions(%1)").arg(i));
+        // The window keeps the size of its largest page whichever is shown.
+        QSizePolicy politica = m_paginas[std::size_t(i)]->sizePolicy();
+        politica.setRetainSizeWhenHidden(true);
+        m_paginas[std::size_t(i)]->setSizePolicy(politica);
         pila->addWidget(m_paginas[std::size_t(i)], 0, 0);
     }
     paginas->setObjectName(QStringLiteral("paginasOpciones"));
@@ -252,7 +256,7 @@ QWidget* frmOpciones::CrearDocumentos()
     m_documentos = new QListWidget(pagina);
     m_documentos->setObjectName(QStringLiteral("lstDocumentos"));
     m_documentos->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_documentos->setFixedWidth(200);
+    m_documentos->setFixedWidth(240);
     lista->addWidget(elemento);
     lista->addWidget(m_documentos);
     fila->addLayout(lista);
@@ -303,6 +307,11 @@ QWidget* frmOpciones::CrearDocumentos()
     certificado->addWidget(ConFlechas(m_fraCertificado, m_txt[kMargen], m_flechas[0], m_flechas[1]));
     certificado->addStretch();
 
+    for (QGroupBox* marco : {m_fraDocumentos, m_fraCertificado}) {
+        QSizePolicy politica = marco->sizePolicy();
+        politica.setRetainSizeWhenHidden(true);
+        marco->setSizePolicy(politica);
+    }
     lugar->addWidget(m_fraDocumentos, 0, 0);
     lugar->addWidget(m_fraCertificado, 0, 0);
     fila->addLayout(lugar);

@@ -15,6 +15,7 @@
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -170,6 +171,22 @@ TEST_F(frmOpcionesTest, ModoDelVisorDeInformes)
     f.cmdBoton(frmOpciones::kAplicar)->click();
     EXPECT_EQ(Ajuste(cCRegistry::DOCUMENTOS(), cCRegistry::DOCUMENTOS_MAXPAGLIBRO()), "200");
     EXPECT_EQ(Ajuste(cCRegistry::INTERFACE(), cCRegistry::INTERFACE_NREGMAX()), "24");
+}
+
+// The window keeps one size whichever page or document is shown.
+TEST_F(frmOpcionesTest, ElTamanoNoCambiaConLaPagina)
+{
+    frmOpciones& f = Abrir();
+    f.layout()->activate();
+    const QSize tamano = f.size();
+    for (int i = 0; i < 4; ++i) {
+        f.tbsOptions()->setCurrentIndex(i);
+        f.layout()->activate();
+        EXPECT_EQ(f.size(), tamano) << i;
+    }
+    Elegir(QStringLiteral("Libros"));
+    f.layout()->activate();
+    EXPECT_EQ(f.size(), tamano);
 }
 
 TEST_F(frmOpcionesTest, CadaDocumentoMuestraSuMarco)
