@@ -57,7 +57,7 @@ QList<Pieza> PiezasDeNivel(const QString& s)
 bool EsColumna(const QString& texto)
 {
     static const QRegularExpression columna(
-        QStringLiteral("^(\\[[^\\]]+\\]|\\w+)(\\.(\\[[^\\]]+\\]|\\w+))?$"),
+        QStringLiteral("^(\\[[^\\]]+\\]|[^\\W\\d]\\w*)(\\.(\\[[^\\]]+\\]|\\w+))?$"),
         QRegularExpression::UseUnicodePropertiesOption);
     return columna.match(texto).hasMatch();
 }
@@ -125,12 +125,22 @@ OrdenConsulta::OrdenConsulta(const QString& jetSql) : m_sentencia(SinCierre(jetS
     }
     if (m_from < 0)
         return;
-    QString id = Partes(m_sentencia, piezas, desde, m_from).constLast();
-    static const QRegularExpression alias(QStringLiteral("^(.*\\S)\\s+AS\\s+\\S+$"),
+    static const QRegularExpression alias(QStringLiteral("^(.*\\S)\\s+AS\\s+(\\[[^\\]]+\\]|\\S+)$"),
                                           QRegularExpression::CaseInsensitiveOption
                                               | QRegularExpression::DotMatchesEverythingOption);
-    if (const QRegularExpressionMatch m = alias.match(id); m.hasMatch())
-        id = m.captured(1).trimmed();
+    // An order term naming a field's alias is no column a condition can use.
+    QStringList nombresAlias;
+    QString id;
+    for (const QString& campo : Partes(m_sentencia, piezas, desde, m_from)) {
+        id = campo;
+        if (const QRegularExpressionMatch m = alias.match(campo); m.hasMatch()) {
+            id = m.captured(1).trimmed();
+            QString nombre = m.captured(2);
+            if (nombre.startsWith(u'[') && nombre.endsWith(u']'))
+                nombre = nombre.mid(1, nombre.size() - 2);
+            nombresAlias << nombre;
+        }
+    }
     if (!EsColumna(id))
         return;
 
@@ -143,7 +153,10 @@ OrdenConsulta::OrdenConsulta(const QString& jetSql) : m_sentencia(SinCierre(jetS
             termino.descendente = m.captured(1).compare(u"DESC", Qt::CaseInsensitive) == 0;
             t = t.left(m.capturedStart()).trimmed();
         }
-        if (!EsColumna(t))
+        QString nombre = t;
+        if (nombre.startsWith(u'[') && nombre.endsWith(u']'))
+            nombre = nombre.mid(1, nombre.size() - 2);
+        if (!EsColumna(t) || nombresAlias.contains(nombre, Qt::CaseInsensitive))
             return;
         termino.columna = t;
         conId = conId || t.compare(id, Qt::CaseInsensitive) == 0;

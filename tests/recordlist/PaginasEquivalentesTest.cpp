@@ -192,7 +192,11 @@ INSTANTIATE_TEST_SUITE_P(
         CasoOrden {"SELECT a, COUNT(*), Id FROM T GROUP BY a, Id ORDER BY a", false, ""},
         CasoOrden {"SELECT a, Id FROM T UNION SELECT b, Id FROM U ORDER BY a", false, ""},
         CasoOrden {"SELECT a, Id FROM T ORDER BY UCase(a)", false, ""},
-        CasoOrden {"SELECT a, Id + 1 FROM T ORDER BY a", false, ""}));
+        CasoOrden {"SELECT a, Id + 1 FROM T ORDER BY a", false, ""},
+        CasoOrden {"SELECT a, Id FROM T ORDER BY 1", false, ""},
+        CasoOrden {"SELECT UCase(a) AS Grande, Id FROM T ORDER BY Grande", false, ""},
+        CasoOrden {"SELECT a AS [Mi a], Id FROM T ORDER BY [Mi a]", false, ""},
+        CasoOrden {"SELECT Año, Id FROM T ORDER BY Año", true, "Año, Id"}));
 
 TEST(OrdenSinOrden, TheCountLeavesOutOnlyTheClosingOrder)
 {
