@@ -676,7 +676,20 @@ TEST_F(ContabilidadSustitutoTest, AClosedYearShowsItsEntriesAndRefusesEveryChang
         Apunte(d, "5700001 - Caja", "", "100");
     });
     contabilidad->NuevoAsiento(config, con, empresa);
+    // An open year's entry goes with its lines.
     qint32 id = qint32(Numero("SELECT IDAsiento FROM Asiento"));
+    scriptedUi().queueAnswer(ui::vbYes);
+    contabilidad->EliminarAsiento(config, con, id);
+    EXPECT_EQ(scriptedUi().lastMessage().text, QStringLiteral("¿Desea eliminar el asiento número 1 con todos sus apuntes?"));
+    EXPECT_EQ(Numero("SELECT COUNT(*) FROM Asiento"), 0);
+    EXPECT_EQ(Numero("SELECT COUNT(*) FROM Apunte"), 0);
+
+    dialogos.Aceptar([this](DialogoRegistro& d) {
+        Apunte(d, "5700001 - Caja", "100", "");
+        Apunte(d, "5700001 - Caja", "", "100");
+    });
+    contabilidad->NuevoAsiento(config, con, empresa);
+    id = qint32(Numero("SELECT IDAsiento FROM Asiento"));
     con.Exec(QStringLiteral("UPDATE Empresa SET EjercicioCerrado = True WHERE IDEmpresa = ?"), {empresa});
     const QByteArray antes = Bytes();
     const QString cerrado = QStringLiteral(
