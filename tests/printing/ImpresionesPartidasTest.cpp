@@ -5,6 +5,7 @@
 #include "platform/pvapi/cCRegistry.h"
 #include "platform/vb/VbError.h"
 #include "printing/ImpresionesPartidas.h"
+#include "printing/PrepararPagina.h"
 #include "printing/SecuenciaDocumento.h"
 
 using ::testing::_;
@@ -377,6 +378,32 @@ TEST_F(ImpresionesPartidasTest, NoEmpiezaUnaImpresionMientrasOtraNoHaTerminado)
     EXPECT_TRUE(m_control.impresiones().isEmpty());
     ASSERT_EQ(Mensajes().size(), 1);
     EXPECT_TRUE(Mensajes()[0].startsWith(QStringLiteral("Se está imprimiendo otro documento")));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ImpresionesPartidasTest, PrepararPaginaDaAlDialogoSusClavesLimitesYValores)
+{
+    QList<impresion::ParametrosMargenes> mostrados;
+    impresion::EstablecerDialogoMargenes([&](const impresion::ParametrosMargenes& p) { mostrados << p; });
+    impresion::PrepararPagina(Contexto());
+    impresion::EstablecerDialogoMargenes({});
+    ASSERT_EQ(mostrados.size(), 1);
+    const impresion::ParametrosMargenes& p = mostrados[0];
+    EXPECT_EQ(p.mstrREG_AppName, QStringLiteral("Norvia Parvanta 2000"));
+    EXPECT_EQ(p.mstrREG_Section, QStringLiteral("Administrador\\3082\\Documentos"));
+    EXPECT_EQ(p.mstrREG_Key_MargenSup, cCRegistry::DOCUMENTOS_MARGENSUPERIOR());
+    EXPECT_EQ(p.mstrREG_Key_MargenIzq, cCRegistry::DOCUMENTOS_MARGENIZQUIERDO());
+    EXPECT_EQ(p.mintPREDET_MargenSup, 20);
+    EXPECT_EQ(p.mintPREDET_MargenIzq, 25);
+    EXPECT_LT(p.mintMIN_MargenSup, p.mintMAX_MargenSup);
+
+    // Without a dialog the user is told, never left without an answer.
+    testsupport::scriptedUi().queueAnswer(ui::vbOK);
+    impresion::PrepararPagina(Contexto());
+    ASSERT_EQ(Mensajes().size(), 1);
 }
 
 } // namespace
