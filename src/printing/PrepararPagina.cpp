@@ -1,9 +1,9 @@
 #include "printing/PrepararPagina.h"
 
 #include "core/AjustesUsuario.h"
+#include "dialogs/frmMargenes.h"
 #include "platform/pvapi/cCRegistry.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
-#include "platform/ui/AvisoNoDisponible.h"
 
 namespace impresion {
 
@@ -41,11 +41,23 @@ ParametrosMargenes ParametrosPagina(const ContextoImpresion& ctx)
 
 void PrepararPagina(const ContextoImpresion& ctx)
 {
-    if (!Dialogo()) {
-        ui::AvisoNoDisponible();
+    const ParametrosMargenes p = ParametrosPagina(ctx);
+    if (Dialogo()) {
+        Dialogo()(p);
         return;
     }
-    Dialogo()(ParametrosPagina(ctx));
+    frmMargenes dialogo(*ctx.config);
+    dialogo.mstrREG_AppName = p.mstrREG_AppName;
+    dialogo.mstrREG_Section = p.mstrREG_Section;
+    dialogo.mstrREG_Key_MargenSup = p.mstrREG_Key_MargenSup;
+    dialogo.mstrREG_Key_MargenIzq = p.mstrREG_Key_MargenIzq;
+    dialogo.mintMAX_MargenSup = QString::number(p.mintMAX_MargenSup);
+    dialogo.mintMIN_MargenSup = QString::number(p.mintMIN_MargenSup);
+    dialogo.mintMAX_MargenIzq = QString::number(p.mintMAX_MargenIzq);
+    dialogo.mintMIN_MargenIzq = QString::number(p.mintMIN_MargenIzq);
+    dialogo.mintPREDET_MargenSup = QString::number(p.mintPREDET_MargenSup);
+    dialogo.mintPREDET_MargenIzq = QString::number(p.mintPREDET_MargenIzq);
+    dialogo.Mostrar();
 }
 
 } // namespace impresion

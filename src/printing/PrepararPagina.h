@@ -24,8 +24,7 @@ struct ParametrosMargenes {
     int mintPREDET_MargenIzq = 0;
 };
 
-// Shows the dialog modally with these values. The program registers the
-// dialog at start-up; until then, and in tests, none is shown.
+// Replaces the modal display of `frmMargenes` (tests); empty: the dialog.
 using MostrarMargenes = std::function<void(const ParametrosMargenes&)>;
 void EstablecerDialogoMargenes(MostrarMargenes mostrar);
 
@@ -33,7 +32,7 @@ void EstablecerDialogoMargenes(MostrarMargenes mostrar);
 // the user's section "Documentos", 0 to 100 mm, defaults 20 and 25.
 ParametrosMargenes ParametrosPagina(const ContextoImpresion& ctx);
 
-// Shows the dialog; without one registered, says it is not available.
+// Shows `frmMargenes` modally with those values.
 void PrepararPagina(const ContextoImpresion& ctx);
 
 } // namespace impresion

@@ -399,11 +399,6 @@ TEST_F(ImpresionesPartidasTest, PrepararPaginaDaAlDialogoSusClavesLimitesYValore
     EXPECT_EQ(p.mintPREDET_MargenSup, 20);
     EXPECT_EQ(p.mintPREDET_MargenIzq, 25);
     EXPECT_LT(p.mintMIN_MargenSup, p.mintMAX_MargenSup);
-
-    // Without a dialog the user is told, never left without an answer.
-    testsupport::scriptedUi().queueAnswer(ui::vbOK);
-    impresion::PrepararPagina(Contexto());
-    ASSERT_EQ(Mensajes().size(), 1);
 }
 
 } // namespace
