@@ -22,6 +22,7 @@ std::unique_ptr<IVentanaPrincipal> crearVentanaPrincipal(App& app)
     contexto.helpPath = app.HelpFile;
     contexto.gobjContabilidad = app.gobjContabilidad.get();
     contexto.gobjVodidazaz = app.gobjVodidazaz.get();
+    contexto.gobjDuzediv = app.gobjDuzediv.get();
     // At unload the window lets the shared service and add-in objects go,
     // as the old main window did before the program ended.
     contexto.liberarObjetos = [&app] {

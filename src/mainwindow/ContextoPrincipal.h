@@ -8,7 +8,9 @@
 
 namespace PVAPI {
 struct cInfoConfiguracion;
+class cDuzediv;
 }
+class IServicioMantenimiento;
 namespace addins {
 class cContabilidad;
 class cVodidazaz;
@@ -44,4 +46,9 @@ struct ContextoPrincipal {
     // Replaces the action object as what the record commands call (tests
     // record the calls); null: the action object.
     std::shared_ptr<IAccionesRegistro> accionesRegistro;
+    // The shared service object (`gobjDuzediv`), whose maintenance services
+    // the Tools menu runs; null in a window made without it.
+    PVAPI::cDuzediv* gobjDuzediv = nullptr;
+    // Replaces those services (tests record the calls).
+    std::shared_ptr<IServicioMantenimiento> servicioMantenimiento;
 };

@@ -66,11 +66,11 @@ void HerramientasContabilidad::CambiarEnlace()
         TraspasarEnlace(PVAPI::cCOrigen::PRINCIPAL, 0);
 }
 
-bool HerramientasContabilidad::EnlazadaALaEmpresa() const
+bool HerramientasContabilidad::EnlazadaA(qint32 lngEmpresa) const
 {
     return !m_c.den.conLocal
                 .Query(QStringLiteral("SELECT CodEmpresa FROM Contab_Enlace_Institucion WHERE CodEmpresa=?"),
-                       {m_c.estado.mlngCodEmpresaSeleccionada})
+                       {lngEmpresa})
                 .isEOF();
 }
 
@@ -94,8 +94,9 @@ void HerramientasContabilidad::Abrir(addins::cContabilidad& contabilidad)
         return;
     m_c.actualizarLista();
     m_c.estado.mblnEjercicioCerrado = false;
-    // The year is open again: the link comes back from the next company.
-    if (EnlazadaALaEmpresa())
+    // The year is open again: the link the close handed to the next company
+    // comes back, when that company holds it.
+    if (siguiente != 0 && EnlazadaA(siguiente))
         TraspasarEnlace(PVAPI::cCOrigen::CIERRE_EJERCICIO, siguiente);
 }
 
@@ -107,7 +108,7 @@ void HerramientasContabilidad::Cerrar(addins::cContabilidad& contabilidad)
     qint32& empresa = m_c.estado.mlngCodEmpresaSeleccionada;
     if (!contabilidad.CerrarEjercicio(m_c.estado.mobjConfigContab, m_c.den.conContabilidad, empresa))
         return;
-    if (EnlazadaALaEmpresa())
+    if (EnlazadaA(empresa))
         TraspasarEnlace(PVAPI::cCOrigen::CIERRE_EJERCICIO, 0);
     m_c.actualizarLista();
     m_c.estado.mblnEjercicioCerrado = true;

@@ -57,7 +57,8 @@ private:
     bool HayEmpresa() const;
     // The program's accounting add-in, or the not-available answer.
     addins::cContabilidad* Contabilidad() const;
-    bool EnlazadaALaEmpresa() const;
+    // Whether institutions are linked to the company's accounting.
+    bool EnlazadaA(qint32 lngEmpresa) const;
     void Cerrar(addins::cContabilidad& contabilidad);
     void Abrir(addins::cContabilidad& contabilidad);
 

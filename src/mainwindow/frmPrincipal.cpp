@@ -10,6 +10,9 @@
 #include "platform/widgets/DialogoRegistroEjecutor.h"
 #include "reports/ComandosInformes.h"
 #include "reports/frmViewInforme.h"
+#include "startup/frmMensaje.h"
+#include "mantenimiento/cMantenimientoBD.h"
+#include "platform/ui/AvisoNoDisponible.h"
 #include "mainwindow/HerramientasContabilidad.h"
 #include "mainwindow/MenuEstructura.h"
 #include "actions/EmpresaSeleccionada.h"
@@ -308,7 +311,14 @@ void frmPrincipal::RegistrarComandos()
         ContextoInformes{&m_estado, m_ctx.appPath, m_ctx.edicion, m_ctx.rutaImagenes,
                          [this]() -> PVAPI::IControlInforme& { return crptInformes(); }, ejecutarDialogo},
         [](frmViewInforme& visor) { widgets::DialogoRegistroEjecutor::Ejecutar(visor); });
-    RegistrarComandosOpciones(m_comandos, m_estado, ServiciosOpciones{ejecutarDialogo, {}}, this);
+    // "Propiedades" of the options' connection frame: the start-up's
+    // connection dialog, over the data links of the program folder.
+    const auto mostrarConexiones = [this, ejecutarDialogo] {
+        frmMensaje conexiones(*m_ctx.gobjInfoConfig, ejecutarDialogo, this);
+        ejecutarDialogo(conexiones);
+    };
+    RegistrarComandosOpciones(m_comandos, m_estado, ServiciosOpciones{ejecutarDialogo, mostrarConexiones}, this);
+    RegistrarComandosMantenimiento(m_comandos, *this);
 }
 
 void frmPrincipal::ConectarComandos()
@@ -330,6 +340,65 @@ void frmPrincipal::ConectarComandos()
 }
 
 void frmPrincipal::MostrarAyuda() { ui::Current().ShowHelp(m_ctx.helpPath, 0); }
+
+namespace {
+
+// Without the shared service object (a window made without the program's
+// objects) the maintenance commands say that they are not available.
+class MantenimientoNoDisponible : public IServicioMantenimiento {
+public:
+    void RealizarCopiaSeg(ColeccionConexiones&, QStringList&, std::shared_ptr<compresor::ZlibTool>&,
+                          PVAPI::cInfoConfiguracion&) override
+    {
+        ui::AvisoNoDisponible();
+    }
+    void RestaurarCopiaSeg(ColeccionConexiones&, QStringList&, std::shared_ptr<compresor::ZlibTool>&,
+                           PVAPI::cInfoConfiguracion&) override
+    {
+        ui::AvisoNoDisponible();
+    }
+    void CompactarRepararBD(ColeccionConexiones&, PVAPI::cInfoConfiguracion&) override { ui::AvisoNoDisponible(); }
+    void CambiarMunicipios(db::Connection&) override { ui::AvisoNoDisponible(); }
+};
+
+} // namespace
+
+IServicioMantenimiento& frmPrincipal::ServicioMantenimiento()
+{
+    if (!m_mantenimiento) {
+        if (m_ctx.servicioMantenimiento)
+            m_mantenimiento = m_ctx.servicioMantenimiento;
+        else if (m_ctx.gobjDuzediv)
+            m_mantenimiento = std::make_shared<cMantenimientoBD>(*m_ctx.gobjDuzediv);
+        else
+            m_mantenimiento = std::make_shared<MantenimientoNoDisponible>();
+    }
+    return *m_mantenimiento;
+}
+
+void frmPrincipal::RecargarTrasRestaurar()
+{
+    m_estado.gcolNodo.Clear();
+    m_estado.gcolRegistroDB.Clear();
+    CargarModelo();
+    tvTreeView->Vaciar();
+    LlenarNodosArbol();
+    msgPrincipal->hide();
+    picConta->hide();
+    qint32& empresa = m_estado.mlngCodEmpresaSeleccionada;
+    if (m_ctx.gobjInfoConfig->ContabilidadDLL && empresa != 0) {
+        if (ExisteEmpresa(empresa))
+            ActualizarNodosEmpresa();
+        else
+            EmpresaSeleccionada::Quitar(*this, m_ctx.den->conLocal, empresa);
+    }
+    // The agenda keeps statements on the parish connection: a new one.
+    if (m_agenda) {
+        delete ascrAgenda->takeWidget();
+        m_agenda = nullptr;
+    }
+    CrearAgenda();
+}
 
 void frmPrincipal::EjecutarComando(const char* procedimiento, const QString& nombre)
 {
@@ -875,7 +944,14 @@ void frmPrincipal::LlenarArbol()
     cIPrincipal& principal = mobjPrincipal();
     principal.FillImlBotonera(imlBotonera, *tbPrincipal);
     principal.fillImlTreeView(imlTvTreeView);
-    IntentarPaso([&] { principal.fillTvPrincipal(*tvTreeView, imlTitle); });
+    LlenarNodosArbol();
+}
+
+// The tree's nodes from the node model, without the branches of absent
+// add-ins.
+void frmPrincipal::LlenarNodosArbol()
+{
+    IntentarPaso([&] { mobjPrincipal().fillTvPrincipal(*tvTreeView, imlTitle); });
     for (const QString& rama : ReglasCargaPrincipal::RamasAusentes(*m_ctx.gobjInfoConfig))
         cIPrincipal::EliminarNodo(*tvTreeView, rama);
 }

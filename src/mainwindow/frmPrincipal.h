@@ -6,6 +6,7 @@
 #include "core/IEmpresaPrincipal.h"
 #include "core/IVentanaPrincipal.h"
 #include "core/RegistroComandos.h"
+#include "mainwindow/ComandosMantenimiento.h"
 #include "mainwindow/ComandosRegistro.h"
 #include "mainwindow/ContextoPrincipal.h"
 #include "mainwindow/DisposicionPrincipal.h"
@@ -59,7 +60,8 @@ class frmPrincipal : public QMainWindow,
                      public IVentanaPrincipal,
                      public IEmpresaPrincipal,
                      public IVentanaAcciones,
-                     public IVentanaComandosRegistro {
+                     public IVentanaComandosRegistro,
+                     public IVentanaMantenimiento {
     Q_OBJECT
 
 public:
@@ -133,6 +135,16 @@ public:
     // The program's help (F1 on the window).
     void MostrarAyuda();
 
+    // IVentanaMantenimiento: backup, restore, repair and the town merge.
+    denDuzediv& Datos() override { return *m_ctx.den; }
+    QString CarpetaPrograma() const override { return m_ctx.appPath; }
+    PVAPI::cInfoConfiguracion& InfoConfig() override { return *m_ctx.gobjInfoConfig; }
+    std::shared_ptr<compresor::ZlibTool>& zltCompresor() override { return m_zltCompresor; }
+    IServicioMantenimiento& ServicioMantenimiento() override;
+    // After a restore: the node model, the tree, the selected company and
+    // its lock and the agenda read the restored data again.
+    void RecargarTrasRestaurar() override;
+
     // Every command of the window by control name. Features replace the
     // entries they carry out.
     RegistroComandos& Comandos() { return m_comandos; }
@@ -191,6 +203,7 @@ private:
     void CargarModelo();
     void RestaurarColocacion();
     void LlenarArbol();
+    void LlenarNodosArbol();
     void QuitarComplementosAusentes();
     void GuardarEstadoVentana();
     // Widths of the record list's columns (twips) by column key.
@@ -212,6 +225,8 @@ private:
     // What the record commands call: the context's, or the action object.
     std::shared_ptr<IAccionesRegistro> m_acciones;
     std::unique_ptr<PVAPI::cProcesarBloqueos> m_bloqueos;
+    std::shared_ptr<compresor::ZlibTool> m_zltCompresor;
+    std::shared_ptr<IServicioMantenimiento> m_mantenimiento;
     std::unique_ptr<VentanaListaPrincipal> m_ventanaLista;
     std::unique_ptr<cListaPrincipal> m_lista;
 

@@ -71,6 +71,12 @@ void ArbolNodos::Eliminar(QTreeWidgetItem* nodo)
     delete nodo;
 }
 
+void ArbolNodos::Vaciar()
+{
+    m_orden.clear();
+    clear();
+}
+
 void ArbolNodos::QuitarDelOrden(QTreeWidgetItem* nodo)
 {
     m_orden.removeOne(nodo);

@@ -28,6 +28,9 @@ public:
 
     // Removes a node and its descendants.
     void Eliminar(QTreeWidgetItem* nodo);
+    // Removes every node (QTreeWidget::clear would leave the index order
+    // pointing at deleted nodes).
+    void Vaciar();
 
     // Nodes in index order, 1-based (positions outside raise vb::VbError).
     int Count() const { return int(m_orden.size()); }

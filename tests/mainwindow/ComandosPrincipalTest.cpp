@@ -10,6 +10,7 @@
 #include "addin_doubles/RegistroMock.h"
 #include "core/RegistroComandos.h"
 #include "mainwindow/ComandosVentana.h"
+#include "mantenimiento/IServicioMantenimiento.h"
 #include "platform/widgets/DialogoRegistroEjecutor.h"
 #include "navigation/ArbolNodos.h"
 #include "navigation/BarraBotones.h"
@@ -270,6 +271,41 @@ TEST_F(ComandosPrincipal, RecordCommandsActOnTheSelectedRow)
     }
     EXPECT_EQ(acciones->llamadas, (QStringList{QStringLiteral("Editar(Bancos|%1|Banco)").arg(segundo),
                                                QStringLiteral("Eliminar(Bancos|%1|)").arg(segundo)}));
+    EXPECT_TRUE(informes.isEmpty()) << informes.join(u'\n').toStdString();
+}
+
+// A restore that replaced the parish database: the tree shows the restored
+// nodes and a selected company the restored data lacks is no longer
+// selected; the list is reloaded.
+TEST_F(ComandosPrincipal, ARestoreReadsTheRestoredDataAgain)
+{
+    class Restauracion : public IServicioMantenimiento {
+    public:
+        explicit Restauracion(denDuzediv& den) : m_den(den) {}
+        void RealizarCopiaSeg(ColeccionConexiones&, QStringList&, std::shared_ptr<compresor::ZlibTool>&,
+                              PVAPI::cInfoConfiguracion&) override {}
+        void RestaurarCopiaSeg(ColeccionConexiones& conexiones, QStringList&, std::shared_ptr<compresor::ZlibTool>&,
+                               PVAPI::cInfoConfiguracion&) override
+        {
+            m_den.conLocal.Exec(QStringLiteral("UPDATE Nodo SET Nombre = 'Bancos y cajas' WHERE Nombre = 'Bancos'"), {});
+            for (const auto& conexion : conexiones)
+                conexion->RecuperadaCopiaSeg = true;
+        }
+        void CompactarRepararBD(ColeccionConexiones&, PVAPI::cInfoConfiguracion&) override {}
+        void CambiarMunicipios(db::Connection&) override {}
+
+    private:
+        denDuzediv& m_den;
+    };
+    mantenimiento = std::make_shared<Restauracion>(den);
+    frmPrincipal& v = Cargada();
+    v.Estado().mlngCodEmpresaSeleccionada = 5;
+    ASSERT_FALSE(Captions().contains(QStringLiteral("Bancos y cajas")));
+
+    Activar(QStringLiteral("mnuHerramientasSeguridadRecuperar"));
+
+    EXPECT_TRUE(Captions().contains(QStringLiteral("Bancos y cajas"))) << Captions().join(u'|').toStdString();
+    EXPECT_EQ(v.Estado().mlngCodEmpresaSeleccionada, 0);
     EXPECT_TRUE(informes.isEmpty()) << informes.join(u'\n').toStdString();
 }
 

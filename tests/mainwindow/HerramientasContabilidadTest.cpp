@@ -114,13 +114,13 @@ TEST_F(HerramientasContabilidadTest, ClosingTheYearHandsTheLinkOnAndOffersTheNex
     EXPECT_FALSE(den.conContabilidad.InTransaction()) << "nothing left open";
 }
 
-// Reopening 12, closed into 13, brings the link back from 13; a close the
-// add-in did not carry out changes nothing.
+// Reopening 12, closed into 13, brings back the link the close handed to
+// 13; a close the add-in did not carry out changes nothing.
 TEST_F(HerramientasContabilidadTest, ReopeningBringsTheLinkBackAndARefusedCloseChangesNothing)
 {
     Empresa(13, 0);
     Cerrada(12, true, 13);
-    EnlazarInstitucion(12);
+    EnlazarInstitucion(13);
     estado.mlngCodEmpresaSeleccionada = 12;
     estado.mblnEjercicioCerrado = true;
     RegistroMock<StrictMock<MockContabilidad>> contabilidad([this](MockContabilidad& m) {

@@ -43,6 +43,7 @@ frmPrincipal& VentanaPrueba::Ventana(long edicion)
     ctx.edicion = edicion;
     ctx.liberarObjetos = [this] { ++liberaciones; };
     ctx.accionesRegistro = acciones;
+    ctx.servicioMantenimiento = mantenimiento;
     ventana = std::make_unique<frmPrincipal>(ctx);
     return *ventana;
 }

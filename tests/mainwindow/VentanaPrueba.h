@@ -43,4 +43,6 @@ protected:
     QStringList informes;
     int liberaciones = 0;
     std::shared_ptr<AccionesGrabadas> acciones = std::make_shared<AccionesGrabadas>();
+    // The maintenance services the window runs; null: none (not available).
+    std::shared_ptr<IServicioMantenimiento> mantenimiento;
 };
