@@ -1037,11 +1037,17 @@ void frmPrincipal::Form_Unload()
         vb::Err().Clear();
     }
 
-    IntentarPaso([&] { GuardarAnchos(m_ajustes, m_estado.gcolNodo); });
-    if (!(windowState() & Qt::WindowMinimized))
-        IntentarPaso([&] { GuardarEstadoVentana(); });
-    if (m_ctx.den && m_ctx.den->conLocal.isOpen())
-        GuardarConfigTvPrincipal(*tvTreeView, m_ctx.den->conLocal, m_ajustes);
+    {
+        // The widths, the placement and the tree state reach the settings
+        // file in one write; a write that fails asks "Reintentar"/"Cancelar"
+        // naming the file, instead of losing the user's layout unsaid.
+        const LoteAjustes lote;
+        IntentarPaso([&] { GuardarAnchos(m_ajustes, m_estado.gcolNodo); });
+        if (!(windowState() & Qt::WindowMinimized))
+            IntentarPaso([&] { GuardarEstadoVentana(); });
+        if (m_ctx.den && m_ctx.den->conLocal.isOpen())
+            GuardarConfigTvPrincipal(*tvTreeView, m_ctx.den->conLocal, m_ajustes);
+    }
 
     // The other windows go first: they may still use the connections.
     for (QWidget* ventana : QApplication::topLevelWidgets()) {

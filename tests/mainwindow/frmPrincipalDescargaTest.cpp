@@ -6,9 +6,17 @@
 
 #include "platform/db/Recordset.h"
 #include "platform/pvapi/cCRegistry.h"
+#include "platform/settings/Settings.h"
+#include "platform/ui/Ui.h"
+#include "support/TestEnvironment.h"
 
+#include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -88,6 +96,47 @@ TEST_F(DescargaPrincipal, AClosedParishConnectionSkipsOnlyTheTreeState)
     EXPECT_EQ(Leer(kVodidazaz, QStringLiteral("Expandido")), "0");
     EXPECT_EQ(Interfaz(cCRegistry::INTERFACE_NREGMAX()), "24");
     EXPECT_TRUE(informes.isEmpty());
+}
+
+// A settings file that cannot be written at close (a full disk, a folder
+// gone) is told, and "Reintentar" saves everything once it can be written.
+TEST_F(DescargaPrincipal, ASettingsSaveThatFailsAtCloseIsToldAndRetried)
+{
+    // The user frees the folder while the question is shown.
+    class Usuario : public testsupport::ScriptedUi {
+    public:
+        std::function<void()> alPreguntar;
+
+    protected:
+        int showMessage(const ui::Message& message) override
+        {
+            if (alPreguntar)
+                std::exchange(alPreguntar, {})();
+            return ScriptedUi::showMessage(message);
+        }
+    };
+    frmPrincipal& v = Cargada();
+    const QString carpeta = settings::Folder();
+    // The settings folder lies below a file until the user retries.
+    const QString bloqueo = QDir(carpeta).filePath(QStringLiteral("bloqueo"));
+    QFile archivo(bloqueo);
+    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
+    archivo.close();
+    settings::SetFolder(QDir(bloqueo).filePath(QStringLiteral("ajustes")));
+    Usuario usuario;
+    usuario.alPreguntar = [&] { QFile::remove(bloqueo); };
+    usuario.queueAnswer(ui::vbRetry);
+    ui::SetCurrent(&usuario);
+
+    v.Form_Unload();
+
+    ui::SetCurrent(&testsupport::scriptedUi());
+    ASSERT_EQ(usuario.messages().size(), 1) << usuario.messageTexts().join(u'|').toStdString();
+    EXPECT_EQ(usuario.messages().at(0).buttons, ui::vbRetryCancel);
+    EXPECT_TRUE(usuario.messages().at(0).text.contains(QStringLiteral("Norvia Parvanta 2000.ini")))
+        << usuario.messages().at(0).text.toStdString();
+    EXPECT_NE(Interfaz(cCRegistry::INTERFACE_SPLITTER_LEFT()), QStringLiteral("<ninguno>"));
+    settings::SetFolder(carpeta);
 }
 
 TEST_F(DescargaPrincipal, ClosingTheWindowUnloadsItOnce)
