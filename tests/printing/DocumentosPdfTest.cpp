@@ -98,6 +98,18 @@ TEST_F(DocumentosPdfTest, CertificadoDeBautismo)
     EXPECT_EQ(FilasDocumentos(), 0);
 }
 
+TEST_F(DocumentosPdfTest, SinNadieQueFirmeNoHayCertificado)
+{
+    Local({QStringLiteral("UPDATE Institucion SET Parroco = '', EncargadoArchivo = NULL WHERE IDInstitucion = 3")});
+    testsupport::scriptedUi().queueAnswer(ui::vbOK);
+    qint32 id = 70;
+    ImpresionesPartidas(ContextoReal()).ImprimirCertificadoPartida(id, QStringLiteral("PartidasBautismo"));
+    EXPECT_TRUE(m_real.UltimoPdf().isEmpty());
+    ASSERT_EQ(Mensajes().size(), 1);
+    EXPECT_TRUE(Mensajes()[0].contains(QStringLiteral("no tiene párroco ni encargado del archivo")));
+    EXPECT_EQ(FilasDocumentos(), 0);
+}
+
 TEST_F(DocumentosPdfTest, IndiceDelLibroPorApellidos)
 {
     qint32 id = 5;

@@ -180,12 +180,6 @@ const NoDisponible kNoDisponibles[] = {
                                                      t.config),
                    "ERROR");
      }},
-    {"PVGestionParroquial", "selecencargado",
-     [](SustitutosTest& t) {
-         qint32 id = 4;
-         QString cargo;
-         EXPECT_EQ(t.gestPar->selecencargado(t.conLocal, "Bautismo", id, cargo), QString());
-     }},
     {"PVGestionParroquial", "InformeExpedienteFormato3",
      [](SustitutosTest& t) {
          bool tramita = true, envia = true, antes = true;
