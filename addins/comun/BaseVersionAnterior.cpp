@@ -1,4 +1,4 @@
-#include "import/BaseVersionAnterior.h"
+#include "comun/BaseVersionAnterior.h"
 
 #include "platform/os/Paths.h"
 

@@ -1,7 +1,7 @@
-#include "import/DonativosKaldex.h"
+#include "comun/DonativosKaldex.h"
 
-#include "import/LectorDbf.h"
-#include "import/LibrosKaldex.h"
+#include "comun/LectorDbf.h"
+#include "comun/LibrosKaldex.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/os/Paths.h"

@@ -1,4 +1,4 @@
-#include "import/LectorDbf.h"
+#include "comun/LectorDbf.h"
 
 #include "platform/os/Paths.h"
 

@@ -1,6 +1,6 @@
-#include "import/LibrosKaldex.h"
+#include "comun/LibrosKaldex.h"
 
-#include "import/LectorDbf.h"
+#include "comun/LectorDbf.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/os/Paths.h"

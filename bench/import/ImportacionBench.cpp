@@ -14,8 +14,8 @@
 #include "CarpetaPrograma.h"
 #include "EscritorDbf.h"
 
-#include "import/DonativosKaldex.h"
-#include "import/LibrosKaldex.h"
+#include "comun/DonativosKaldex.h"
+#include "comun/LibrosKaldex.h"
 #include "platform/db/Connection.h"
 #include "platform/settings/Settings.h"
 #include "platform/ui/Ui.h"

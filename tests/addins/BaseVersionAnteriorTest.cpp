@@ -1,4 +1,4 @@
-#include "import/BaseVersionAnterior.h"
+#include "comun/BaseVersionAnterior.h"
 #include "support/TempDatabase.h"
 
 #include <QFile>

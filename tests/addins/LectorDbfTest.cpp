@@ -1,6 +1,6 @@
 #include "EscritorDbf.h"
 
-#include "import/LectorDbf.h"
+#include "comun/LectorDbf.h"
 
 #include <QFile>
 #include <QTemporaryDir>

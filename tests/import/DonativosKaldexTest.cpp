@@ -1,7 +1,7 @@
 #include "AsistenteFixture.h"
 #include "EscritorDbf.h"
 
-#include "import/DonativosKaldex.h"
+#include "comun/DonativosKaldex.h"
 #include "platform/db/Recordset.h"
 
 #include <QFile>

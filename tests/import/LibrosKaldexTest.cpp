@@ -1,7 +1,7 @@
 #include "AsistenteFixture.h"
 #include "EscritorDbf.h"
 
-#include "import/LibrosKaldex.h"
+#include "comun/LibrosKaldex.h"
 #include "platform/db/Recordset.h"
 
 #include <QFile>
