@@ -318,9 +318,14 @@ void cMantenimientoBD::RealizarCopiaSeg(ColeccionConexiones& colConexiones, QStr
     if (destino.isEmpty())
         return;
     // The archive takes its name by a rename: over a database it would
-    // replace the data it copies.
-    for (const Base& b : bases) {
-        if (QFileInfo(destino).canonicalFilePath() == QFileInfo(b.ruta).canonicalFilePath()) {
+    // replace the data it copies, or another of the program's data files.
+    QStringList datos;
+    for (const Base& b : bases)
+        datos << b.ruta;
+    for (const QString& fichero : ficheros)
+        datos << FicheroExistente(fichero);
+    for (const QString& ruta : datos) {
+        if (!ruta.isEmpty() && QFileInfo(destino).canonicalFilePath() == QFileInfo(ruta).canonicalFilePath()) {
             Avisar(QStringLiteral("¡No se puede guardar la copia de seguridad en '%1', que es una de las bases de datos "
                                   "que se copian! Elija otro nombre.")
                        .arg(destino));
