@@ -71,6 +71,9 @@ public:
     void ImprimirCertificadoLiteralPartida(qint32& lngID, QString& strDescripcion);
     void ImprimirComunicacionMatrimonio(qint32& lngID);
     void ImprimirRecibos(const QList<qint32>& colRecibos);
+    // The cash receipts the donations add-in chooses, printed when it
+    // chooses some.
+    void ImprimirRecibosCaja();
     void ImprimirExhortoAmonestacionesMatrimonio(qint32& lngID);
     // The marriage file (formats 1 to 3) and the two summary pages of the
     // marriage request with the list row's key `strClave` (nothing for "").

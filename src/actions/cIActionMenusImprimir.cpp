@@ -5,7 +5,9 @@
 #include "actions/IVentanaAcciones.h"
 #include "actions/cIActionMenus.h"
 
+#include "platform/addins/cVodidazaz.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
+#include "platform/ui/AvisoNoDisponible.h"
 #include "printing/ExpedientesMatrimonio.h"
 #include "printing/ImpresionesPartidas.h"
 #include "printing/PrepararPagina.h"
@@ -129,4 +131,16 @@ void cIActionMenus::PrepararPagina()
     ctx.config = m_app.gobjInfoConfig.get();
     ctx.appTitle = App::Title();
     impresion::PrepararPagina(ctx);
+}
+
+void cIActionMenus::ImprimirRecibosCaja()
+{
+    if (!m_app.gobjVodidazaz) {
+        ui::AvisoNoDisponible();
+        return;
+    }
+    const addins::ColeccionRecibos recibos =
+        m_app.gobjVodidazaz->ImprimirRecibosCaja(m_app.den.conLocal, *m_app.gobjInfoConfig);
+    if (!recibos.isEmpty())
+        ImprimirRecibos(recibos);
 }

@@ -2,21 +2,11 @@
 #include "actions/cIActionMenus.h"
 
 #include "platform/pvapi/cCOrigen.h"
-#include "platform/ui/AvisoNoDisponible.h"
 
 namespace {
 
 using D = DuenoAccion;
 using M = MarcoAccion;
-
-// The receipts just created go to the printer; printing receipts is not
-// part of this installation yet, and the user must know they were not
-// printed.
-void ImprimirRecibos(const addins::ColeccionRecibos& recibos)
-{
-    if (!recibos.isEmpty())
-        ui::AvisoNoDisponible();
-}
 
 // A new heading of the structure shown in the window's accounting tree.
 std::function<void(ArgumentosAccion&)> NuevoEpigrafe(qint32 lngDocumento, qint32 lngNaturaleza)
@@ -54,7 +44,11 @@ const TablaAcciones& TablaNuevo()
          [](ArgumentosAccion& a) { a.Vodidazaz().GenerarRemesa(a.conLocal(), a.conContabilidad(), a.info()); }},
         {&CcNodos::RECIBOS, D::Vodidazaz, M::Espera,
          [](ArgumentosAccion& a) {
-             ImprimirRecibos(a.Vodidazaz().GenerarReciboCaja(a.conLocal(), a.conContabilidad(), a.info()));
+             // The receipts just created go to the printer.
+             const addins::ColeccionRecibos recibos =
+                 a.Vodidazaz().GenerarReciboCaja(a.conLocal(), a.conContabilidad(), a.info());
+             if (!recibos.isEmpty())
+                 cIActionMenus(a.app, &a.ventana).ImprimirRecibos(recibos);
          }},
         {&CcNodos::MUNICIPIO, D::Duzediv, M::Espera,
          [](ArgumentosAccion& a) { a.Duzediv().NuevoMunicipio(a.conLocal(), a.info()); }},

@@ -77,3 +77,35 @@ void AccionesMenus::EditarSubcuenta(qint32 id) { m_objActionMenus().EditarSubcue
 void AccionesMenus::NuevaEmpresa(qint32& id) { m_objActionMenus().NuevaEmpresa(id); }
 void AccionesMenus::EnlaceContabilidad() { m_objActionMenus().EnlaceContabilidad(); }
 void AccionesMenus::EnlaceContabManual() { m_objActionMenus().EnlaceContabManual(); }
+
+void AccionesMenus::Imprimir(DocumentoRegistro documento, qint32& id, QString& d)
+{
+    cIActionMenus& a = m_objActionMenus();
+    switch (documento) {
+    case DocumentoRegistro::Libro: a.ImprimirLibro(id, d); break;
+    case DocumentoRegistro::IndiceLibro: a.ImprimirIndiceLibro(id, d); break;
+    case DocumentoRegistro::CertificadoLiteral: a.ImprimirCertificadoLiteralPartida(id, d); break;
+    case DocumentoRegistro::Certificado: a.ImprimirCertificadoPartida(id, d); break;
+    case DocumentoRegistro::Volante: a.ImprimirVolante(id, d); break;
+    case DocumentoRegistro::Partida: a.ImprimirPartida(id, d); break;
+    case DocumentoRegistro::Notificacion: a.ImprimirNotificacion(id, d); break;
+    case DocumentoRegistro::SolicitudDatos: a.ImprimirSolicitudPartidaDatos(id, d); break;
+    case DocumentoRegistro::ComunicacionMatrimonio: a.ImprimirComunicacionMatrimonio(id); break;
+    case DocumentoRegistro::ExhortoAmonestaciones: a.ImprimirExhortoAmonestacionesMatrimonio(id); break;
+    }
+}
+
+void AccionesMenus::ImprimirPartidaSinLibro() { m_objActionMenus().ImprimirPartidaSinLibro(); }
+void AccionesMenus::ImprimirRecibosCaja() { m_objActionMenus().ImprimirRecibosCaja(); }
+
+void AccionesMenus::ImprimirExpediente(ExpedienteMatrimonio expediente, const QString& clave)
+{
+    cIActionMenus& a = m_objActionMenus();
+    switch (expediente) {
+    case ExpedienteMatrimonio::Formato1: a.ImprimirExpedienteFormato1(clave); break;
+    case ExpedienteMatrimonio::Formato2: a.ImprimirExpedienteFormato2(clave); break;
+    case ExpedienteMatrimonio::Formato3: a.ImprimirExpedienteFormato3(clave); break;
+    case ExpedienteMatrimonio::Resumen: a.ImprimirResumenMatrimonio(clave); break;
+    case ExpedienteMatrimonio::Resumen2: a.ImprimirResumenMatrimonio2(clave); break;
+    }
+}

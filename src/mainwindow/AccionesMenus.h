@@ -55,6 +55,11 @@ public:
     void EnlaceContabilidad() override;
     void EnlaceContabManual() override;
 
+    void Imprimir(DocumentoRegistro documento, qint32& lngID, QString& strDescripcion) override;
+    void ImprimirPartidaSinLibro() override;
+    void ImprimirRecibosCaja() override;
+    void ImprimirExpediente(ExpedienteMatrimonio expediente, const QString& strClave) override;
+
 private:
     cConfigContabilidad& Config() const;
     qint32 Empresa() const;

@@ -286,6 +286,40 @@ std::vector<ComandoRegistro> MenusLibros()
     };
 }
 
+// Prints from a row: the document of the row, with the node's kind; no
+// reload.
+std::vector<ComandoRegistro> MenusImprimir()
+{
+    using D = DocumentoRegistro;
+    const auto documento = [](D d) -> Llamada {
+        return [d](V& v, qint32& id) { v.Acciones().Imprimir(d, id, Clase(v)); };
+    };
+    const auto expediente = [](ExpedienteMatrimonio e) -> Llamada {
+        return [e](V& v, qint32&) { v.Acciones().ImprimirExpediente(e, ClaveActual(v)); };
+    };
+    return {
+        {"mnuLibrosImprimirLibros", true, false, documento(D::Libro)},
+        {"mnuLibrosImprimirIndices", true, false, documento(D::IndiceLibro)},
+        {"mnuPartidasImprimirLiteral", true, false, documento(D::CertificadoLiteral)},
+        {"mnuPartidasImprimirCertificado", true, false, documento(D::Certificado)},
+        {"mnuPartidasImprimirVolante", true, false, documento(D::Volante)},
+        {"mnuPartidasImprimirPartidas", true, false, documento(D::Partida)},
+        {"mnuPartidasImprimirNotificacion", true, false, documento(D::Notificacion)},
+        {"mnuPartidasImprimirNotificacionSinLibro", false, false,
+         [](V& v, qint32&) { v.Acciones().ImprimirPartidaSinLibro(); }},
+        {"mnuPartidasImprimirComunicacion", true, false, documento(D::ComunicacionMatrimonio)},
+        {"mnuSolicitudesImprimir", true, false, documento(D::SolicitudDatos)},
+        {"mnuSolicitudesImprimirExhortoAmonestaciones", true, false, documento(D::ExhortoAmonestaciones)},
+        // The marriage file takes the row's key as it is, no id.
+        {"mnuSolicitudesImprimirExpedienteFormato1", true, false, expediente(ExpedienteMatrimonio::Formato1)},
+        {"mnuSolicitudesImprimirExpedienteFormato2", true, false, expediente(ExpedienteMatrimonio::Formato2)},
+        {"mnuSolicitudesImprimirExpedienteFormato3", true, false, expediente(ExpedienteMatrimonio::Formato3)},
+        {"mnuSolicitudesImprimirResumenMatrimonio", true, false, expediente(ExpedienteMatrimonio::Resumen)},
+        {"mnuSolicitudesImprimirResumenMatrimonio2", true, false, expediente(ExpedienteMatrimonio::Resumen2)},
+        {"mnuSecundarioImprimir", false, false, [](V& v, qint32&) { v.Acciones().ImprimirRecibosCaja(); }},
+    };
+}
+
 // The general context menu and the Messaging menu pass "" as the kind: the
 // actions know the record kind by the caption.
 std::vector<ComandoRegistro> MenusSecundarioYMensajeria()
@@ -405,7 +439,8 @@ void RegistrarComandosRegistro(RegistroComandos& comandos, IVentanaComandosRegis
                        [v] { v->Acciones().DesasignarCuenta(v->TextoNodoNavegacion()); });
     comandos.Registrar(QStringLiteral("mnuHerramientasEnlace"), [v] { EnlaceContabilidad(*v); });
     comandos.Registrar(QStringLiteral("mnuHerramientasEnlaceManual"), [v] { v->Acciones().EnlaceContabManual(); });
-    for (const auto& tabla : {SubmenuNuevo(), MenusLibros(), MenusSecundarioYMensajeria(), MenuGenerar()}) {
+    for (const auto& tabla :
+         {SubmenuNuevo(), MenusLibros(), MenusSecundarioYMensajeria(), MenuGenerar(), MenusImprimir()}) {
         for (const ComandoRegistro& c : tabla)
             comandos.Registrar(QString::fromLatin1(c.control), [v, c] { Ejecutar(*v, c); });
     }

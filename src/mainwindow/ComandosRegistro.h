@@ -6,6 +6,23 @@
 class RegistroComandos;
 struct EstadoPrincipal;
 
+// The documents printed from a row of the Books, Entries and Requests menus.
+enum class DocumentoRegistro {
+    Libro,
+    IndiceLibro,
+    CertificadoLiteral,
+    Certificado,
+    Volante,
+    Partida,
+    Notificacion,
+    SolicitudDatos,
+    ComunicacionMatrimonio,
+    ExhortoAmonestaciones,
+};
+
+// The marriage file's prints of a marriage request.
+enum class ExpedienteMatrimonio { Formato1, Formato2, Formato3, Resumen, Resumen2 };
+
 // The record actions the window's record commands call, with the
 // arguments of cIActionMenus (by reference where the action may change
 // them). AccionesMenus forwards them to the window's one action object;
@@ -51,6 +68,14 @@ public:
     virtual void NuevaEmpresa(qint32& lngCodNuevaEmpr) = 0;
     virtual void EnlaceContabilidad() = 0;
     virtual void EnlaceContabManual() = 0;
+
+    // Prints: a document of the row `lngID` of kind `strDescripcion`; the
+    // entry notification without a book; the cash receipts the donations
+    // add-in chooses; a marriage file of the request with key `strClave`.
+    virtual void Imprimir(DocumentoRegistro documento, qint32& lngID, QString& strDescripcion) = 0;
+    virtual void ImprimirPartidaSinLibro() = 0;
+    virtual void ImprimirRecibosCaja() = 0;
+    virtual void ImprimirExpediente(ExpedienteMatrimonio expediente, const QString& strClave) = 0;
 };
 
 // What the record commands read of the main window: the selected node,
@@ -96,11 +121,9 @@ public:
 
 // Registers the commands on records: File > New, Properties and Delete
 // (also the toolbar's buttons and a row's double-click, through them) and
-// the hidden File > New sub-menu; New, Properties, Delete and Generate disk
-// of the general context menu; the record items of the Books, Entries and
-// Requests menus; the Messaging menu; the Generate menu. A handler with
-// nothing selected does
-// nothing; the actions ask their own confirmations. Commands of features
-// not built yet (the accounting structure and companies, the printing)
-// keep or get the not-available answer.
+// the hidden File > New sub-menu; the general context menu; the record and
+// print items of the Books, Entries and Requests menus; the Messaging and
+// Generate menus; the Structure pop-up and the accounting link. A handler
+// that needs a row does nothing without one; the actions ask their own
+// confirmations.
 void RegistrarComandosRegistro(RegistroComandos& comandos, IVentanaComandosRegistro& ventana);

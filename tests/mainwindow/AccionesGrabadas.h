@@ -52,6 +52,17 @@ public:
     void EnlaceContabilidad() override { Anotar("EnlaceContabilidad", {}); }
     void EnlaceContabManual() override { Anotar("EnlaceContabManual", {}); }
 
+    void Imprimir(DocumentoRegistro documento, qint32& id, QString& d) override
+    {
+        Anotar("Imprimir", {N(int(documento)), N(id), d});
+    }
+    void ImprimirPartidaSinLibro() override { Anotar("ImprimirPartidaSinLibro", {}); }
+    void ImprimirRecibosCaja() override { Anotar("ImprimirRecibosCaja", {}); }
+    void ImprimirExpediente(ExpedienteMatrimonio expediente, const QString& clave) override
+    {
+        Anotar("ImprimirExpediente", {N(int(expediente)), clave});
+    }
+
     // The id NuevaEmpresa hands back.
     qint32 nuevaEmpresa = 0;
 

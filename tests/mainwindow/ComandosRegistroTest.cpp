@@ -58,6 +58,17 @@ const Caso kCasos[] = {
     {"mnuMensajeriaExportar", "Enviados", "Enviados", "8", "ExportarMensaje(6|8)", 1},
     {"mnuMensajeriaServidor", "Enviados", "Enviados", nullptr, "ConexionServidor()", 1},
     {"mnuMensajeriaConfig", "Enviados", "Enviados", nullptr, "AsistenteCuentasCorreo()", 0},
+    // Prints from the row, with the node's kind; nothing without a row.
+    {"mnuPartidasImprimirCertificado", "Partidas", "PartidasBautismo", "5", "Imprimir(3|5|PartidasBautismo)", 0},
+    {"mnuPartidasImprimirCertificado", "Partidas", "PartidasBautismo", nullptr, nullptr, 0},
+    {"mnuLibrosImprimirIndices", "Libros", "LibrosMatrimonio", "2", "Imprimir(1|2|LibrosMatrimonio)", 0},
+    {"mnuSolicitudesImprimirExhortoAmonestaciones", "Solicitudes", "SolicitudesMatrimonio", "4",
+     "Imprimir(9|4|SolicitudesMatrimonio)", 0},
+    {"mnuPartidasImprimirNotificacionSinLibro", "Partidas", "PartidasDefuncion", nullptr, "ImprimirPartidaSinLibro()",
+     0},
+    {"mnuSolicitudesImprimirExpedienteFormato2", "Solicitudes", "SolicitudesMatrimonio", "9",
+     "ImprimirExpediente(1|9)", 0},
+    {"mnuSecundarioImprimir", "Recibos por caja", "", nullptr, "ImprimirRecibosCaja()", 0},
     // Generate: a remittance whatever is selected, then that list reloaded.
     {"mnuGenerarRemesa", "Libros", "LibrosBautismo", nullptr, "Nuevo(Remesas|)", 1},
     {"mnuGenerarReciboCaja", "Bancos", "Bancos", nullptr, "Nuevo(Recibos por caja|)", 1},
