@@ -1,6 +1,7 @@
 #include "PVGestionParroquial/GestParSustituto.h"
 
 #include "PVGestionParroquial/DocumentosParroquia.h"
+#include "comun/ImportacionKaldex.h"
 #include "comun/InformesParroquia.h"
 #include "comun/AvisoNoDisponible.h"
 #include "comun/LibrosParroquiales.h"
@@ -514,13 +515,24 @@ void GestParSustituto::InformeColaboradorExt(db::Connection& conLocal, db::Conne
     informes_parroquia::LlenarColaboradores(conLocal, conInformes, false);
 }
 
-void GestParSustituto::ImportarKaldexGP(db::Connection&, QList<QLabel*>&, QString&, QString&, QString&, QString&,
-                                        qint32&, QString&, QProgressBar*, qint16, const QString&, const QString&,
-                                        qint32&, qint16, const QString&, const QString&, qint32&, qint16,
-                                        const QString&, const QString&, qint32&, qint16, const QString&,
-                                        const QString&, qint32&, quint8&, qint32, qint32, qint32, qint32)
+// The parish data and the book format of the wizard's sacrament pages have
+// no column of a book or an entry to go to: only the folders, institution,
+// century and order of names shape the import.
+void GestParSustituto::ImportarKaldexGP(db::Connection& conLocal, QList<QLabel*>& colEtiquetas,
+                                        QString& strPathBautismo, QString& strPathConfirmacion,
+                                        QString& strPathMatrimonio, QString& strPathDefuncion,
+                                        qint32& lngIDInstitucion, QString& strSiglo, QProgressBar* prgProgreso,
+                                        qint16, const QString&, const QString&, qint32&, qint16, const QString&,
+                                        const QString&, qint32&, qint16, const QString&, const QString&, qint32&,
+                                        qint16, const QString&, const QString&, qint32&, quint8& bytOrdenNombres,
+                                        qint32, qint32, qint32, qint32)
 {
-    NoDisponible("ImportarKaldexGP");
+    OpcionesLibrosKaldex opciones;
+    opciones.carpetas = {strPathBautismo, strPathConfirmacion, strPathMatrimonio, strPathDefuncion};
+    opciones.idInstitucion = lngIDInstitucion;
+    opciones.siglo = strSiglo;
+    opciones.ordenNombres = bytOrdenNombres;
+    importacion_kaldex::ImportarLibros(conLocal, opciones, prgProgreso, colEtiquetas);
 }
 
 } // namespace addins

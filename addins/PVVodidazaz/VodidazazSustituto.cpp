@@ -1,7 +1,9 @@
 #include "PVVodidazaz/VodidazazSustituto.h"
 
 #include "comun/AvisoNoDisponible.h"
+#include "comun/BaseVersionAnterior.h"
 #include "comun/CertificadosDonativo.h"
+#include "comun/ImportacionKaldex.h"
 #include "comun/InformesDonativos.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
 #include "comun/MonedaComplemento.h"
@@ -10,6 +12,9 @@
 #include "comun/TablasRegistroPersonas.h"
 #include "platform/widgets/DialogoRegistro.h"
 #include "platform/widgets/DialogoRegistroDatos.h"
+#include "platform/widgets/DialogoRegistroEjecutor.h"
+#include "platform/ui/Ui.h"
+#include "platform/ui/UiConstants.h"
 #include "comun/ComprobarDatosInstituciones.h"
 #include "comun/ModuloDeUnaClase.h"
 
@@ -305,20 +310,40 @@ void VodidazazSustituto::EliminaImpagados(db::Connection& conInformes)
     informes_donativos::Vaciar(conInformes, "Impagados");
 }
 
-QString VodidazazSustituto::ImportarDuzediv1(db::Connection&, const QString&, qint16, QList<QLabel*>&, QProgressBar*,
+// The check run first tells why a folder cannot be read ("ERRORBD" takes
+// the wizard back to its first page); the check and transfer of a database
+// it could read are not carried out.
+QString VodidazazSustituto::ImportarDuzediv1(db::Connection&, const QString& strPath, qint16 intModo,
+                                             QList<QLabel*>&, QProgressBar*, ColeccionTrasvase&, ColeccionTrasvase&,
                                              ColeccionTrasvase&, ColeccionTrasvase&, ColeccionTrasvase&,
                                              ColeccionTrasvase&, ColeccionTrasvase&, ColeccionTrasvase&,
-                                             ColeccionTrasvase&, ColeccionTrasvase&, ColeccionTrasvase&,
-                                             ColeccionInstituciones&, ColeccionTrasvase&, PVAPI::cInfoConfiguracion&)
+                                             ColeccionTrasvase&, ColeccionInstituciones&, ColeccionTrasvase&,
+                                             PVAPI::cInfoConfiguracion&)
 {
+    if (intModo == 0) {
+        const BaseVersionAnterior base = ExaminarBaseVersionAnterior(strPath);
+        if (base.tipo != TipoBaseAnterior::Propia) {
+            ui::Beep();
+            widgets::DialogoRegistroEjecutor::Mensaje(
+                QStringLiteral("¡No se puede importar la base de datos de Norvia Parvanta 2000 v1!\r\n\r\n") +
+                    base.Explicacion(),
+                ui::vbOKOnly + ui::vbExclamation);
+            return QStringLiteral("ERRORBD");
+        }
+    }
     NoDisponible("ImportarDuzediv1");
     return QStringLiteral("ERROR");
 }
 
-void VodidazazSustituto::ImportarKaldex(db::Connection&, qint32&, const QString&, QProgressBar*, QLabel*, QLabel*,
-                                        quint8&, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::ImportarKaldex(db::Connection& conLocal, qint32& lngIDInstitucion, const QString& strPath,
+                                        QProgressBar* prgProgreso, QLabel* lblBancos, QLabel* lblDonantes,
+                                        quint8& bytOrdenNombres, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("ImportarKaldex");
+    OpcionesDonativosKaldex opciones;
+    opciones.carpeta = strPath;
+    opciones.idInstitucion = lngIDInstitucion;
+    opciones.ordenNombres = bytOrdenNombres;
+    importacion_kaldex::ImportarDonativos(conLocal, opciones, prgProgreso, lblBancos, lblDonantes);
 }
 
 } // namespace addins

@@ -125,6 +125,7 @@ private:
     void Sucursales(Tabla& sucu)
     {
         qint64 n = 0;
+        Avance(0, sucu, 0);
         while (sucu.lector->Siguiente()) {
             ++n;
             if (sucu.lector->Borrado())
@@ -153,9 +154,16 @@ private:
                 ++m_r.sucursales;
             }
             m_sucursales.insert(banco + sucursal, idSucursal);
-            if (m_progreso && n % 256 == 0)
-                m_progreso(0, n, sucu.lector->NumeroRegistros());
+            if (n % 256 == 0)
+                Avance(0, sucu, n);
         }
+        Avance(0, sucu, n);
+    }
+
+    void Avance(int paso, const Tabla& tabla, qint64 leidos)
+    {
+        if (m_progreso)
+            m_progreso(paso, leidos, tabla.lector->NumeroRegistros());
     }
 
     qint64 TipoDonativo()
@@ -173,10 +181,11 @@ private:
     void Donantes(Tabla& reci)
     {
         qint64 n = 0;
+        Avance(1, reci, 0);
         while (reci.lector->Siguiente()) {
             ++n;
-            if (m_progreso && n % 256 == 0)
-                m_progreso(1, n, reci.lector->NumeroRegistros());
+            if (n % 256 == 0)
+                Avance(1, reci, n);
             if (reci.lector->Borrado())
                 continue;
             const QVariant codigo = reci.Valor("CODIGO");
@@ -231,15 +240,17 @@ private:
             }
             m_donantes.insert(codigo.toLongLong(), {idPadron, banca});
         }
+        Avance(1, reci, n);
     }
 
     void Donativos(Tabla& lineas)
     {
         qint64 n = 0;
+        Avance(1, lineas, 0);
         while (lineas.lector->Siguiente()) {
             ++n;
-            if (m_progreso && n % 256 == 0)
-                m_progreso(1, n, lineas.lector->NumeroRegistros());
+            if (n % 256 == 0)
+                Avance(1, lineas, n);
             if (lineas.lector->Borrado())
                 continue;
             const QVariant codigo = lineas.Valor("CODIGO");
@@ -264,6 +275,7 @@ private:
                        {donante->first, m_op.idInstitucion, m_tipo, descripcion, pesetas, euros, donante->second});
             ++m_r.donativos;
         }
+        Avance(1, lineas, n);
     }
 
     qint64 Buscar(const QString& sql, const QList<db::Value>& valores)

@@ -161,6 +161,8 @@ public:
 
         int partidas = 0;
         qint64 leidos = 0;
+        if (progreso)
+            progreso(m_s, 0, lector.NumeroRegistros());
         while (lector.Siguiente()) {
             ++leidos;
             if (progreso && leidos % 256 == 0)

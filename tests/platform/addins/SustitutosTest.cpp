@@ -175,7 +175,7 @@ const NoDisponible kNoDisponibles[] = {
          QList<QLabel*> etiquetas;
          addins::ColeccionTrasvase c[10];
          addins::ColeccionInstituciones instituciones;
-         EXPECT_EQ(t.vodidazaz->ImportarDuzediv1(t.conLocal, "/tmp", 0, etiquetas, nullptr, c[0], c[1], c[2],
+         EXPECT_EQ(t.vodidazaz->ImportarDuzediv1(t.conLocal, "/tmp", 1, etiquetas, nullptr, c[0], c[1], c[2],
                                                      c[3], c[4], c[5], c[6], c[7], c[8], instituciones, c[9],
                                                      t.config),
                    "ERROR");
