@@ -98,48 +98,46 @@ void cIActionMenus::EliminarEpigrafe(cConfigContabilidad& objConfig, QTreeWidget
     contabilidad->EliminarCuenta(objConfig, con, lngEmpresa, lngCuenta, &trvConta);
 }
 
-void cIActionMenus::NuevaCuenta(cConfigContabilidad& objConfig, qint32 lngEmpresa)
+// Accounts and sub-accounts: the add-in's dialog with a cancel flag of its
+// own; the hourglass stays for the caller's list reload.
+template <class Llamar>
+void EnCuentas(const std::unique_ptr<addins::cContabilidad>& objeto, Llamar llamar)
 {
-    addins::cContabilidad* contabilidad = Objeto(m_app.gobjContabilidad);
+    addins::cContabilidad* contabilidad = Objeto(objeto);
     if (!contabilidad)
         return;
     PunteroEspera puntero;
     puntero.MantenerAlTerminar();
     bool blnCancelar = false;
-    contabilidad->NuevaCuenta(objConfig, m_app.den.conContabilidad, lngEmpresa, blnCancelar);
+    llamar(*contabilidad, blnCancelar);
+}
+
+void cIActionMenus::NuevaCuenta(cConfigContabilidad& objConfig, qint32 lngEmpresa)
+{
+    EnCuentas(m_app.gobjContabilidad, [&](addins::cContabilidad& c, bool& cancelar) {
+        c.NuevaCuenta(objConfig, m_app.den.conContabilidad, lngEmpresa, cancelar);
+    });
 }
 
 void cIActionMenus::EditarCuenta(cConfigContabilidad& objConfig, qint32 lngEmpresa, qint32 lngCuenta)
 {
-    addins::cContabilidad* contabilidad = Objeto(m_app.gobjContabilidad);
-    if (!contabilidad)
-        return;
-    PunteroEspera puntero;
-    puntero.MantenerAlTerminar();
-    bool blnCancelar = false;
-    contabilidad->EditarCuenta(objConfig, m_app.den.conContabilidad, lngEmpresa, lngCuenta, blnCancelar);
+    EnCuentas(m_app.gobjContabilidad, [&](addins::cContabilidad& c, bool& cancelar) {
+        c.EditarCuenta(objConfig, m_app.den.conContabilidad, lngEmpresa, lngCuenta, cancelar);
+    });
 }
 
 void cIActionMenus::NuevaSubcuenta(cConfigContabilidad& objConfig, qint32 lngEmpresa)
 {
-    addins::cContabilidad* contabilidad = Objeto(m_app.gobjContabilidad);
-    if (!contabilidad)
-        return;
-    PunteroEspera puntero;
-    puntero.MantenerAlTerminar();
-    bool blnCancelar = false;
-    contabilidad->NuevaSubcuenta(objConfig, m_app.den.conContabilidad, lngEmpresa, blnCancelar);
+    EnCuentas(m_app.gobjContabilidad, [&](addins::cContabilidad& c, bool& cancelar) {
+        c.NuevaSubcuenta(objConfig, m_app.den.conContabilidad, lngEmpresa, cancelar);
+    });
 }
 
 void cIActionMenus::EditarSubcuenta(cConfigContabilidad& objConfig, qint32 lngEmpresa, qint32 lngSubcuenta)
 {
-    addins::cContabilidad* contabilidad = Objeto(m_app.gobjContabilidad);
-    if (!contabilidad)
-        return;
-    PunteroEspera puntero;
-    puntero.MantenerAlTerminar();
-    bool blnCancelar = false;
-    contabilidad->EditarSubcuenta(objConfig, m_app.den.conContabilidad, lngEmpresa, lngSubcuenta, blnCancelar);
+    EnCuentas(m_app.gobjContabilidad, [&](addins::cContabilidad& c, bool& cancelar) {
+        c.EditarSubcuenta(objConfig, m_app.den.conContabilidad, lngEmpresa, lngSubcuenta, cancelar);
+    });
 }
 
 void cIActionMenus::AsignarCuenta(cConfigContabilidad& objConfig, QTreeWidget& trvConta, qint32 lngEmpresa,
