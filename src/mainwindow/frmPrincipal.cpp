@@ -728,8 +728,8 @@ bool frmPrincipal::eventFilter(QObject* objeto, QEvent* evento)
         });
     }
     if (trvConta && objeto == trvConta->viewport()) {
-        const auto* raton = static_cast<QMouseEvent*>(evento);
-        if (evento->type() == QEvent::MouseButtonRelease && raton->button() == Qt::RightButton)
+        if (evento->type() == QEvent::MouseButtonRelease
+            && static_cast<QMouseEvent*>(evento)->button() == Qt::RightButton)
             Manejar("trvConta_MouseUp", [&] { trvConta_MouseUp(); });
         else if (evento->type() == QEvent::MouseButtonDblClick)
             Manejar("trvConta_DblClick", [&] { trvConta_DblClick(); });

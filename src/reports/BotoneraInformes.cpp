@@ -111,7 +111,9 @@ bool EjecutarTodos(const EntornoInforme& e, const QString& nodo)
             return true;
         }
     }
-    const informes::FilaInforme* fila = informes::BuscarFila(informes::TablaInformes(n), nodo);
+    // The table outlives the row found in it.
+    const QList<informes::FilaInforme> tabla = informes::TablaInformes(n);
+    const informes::FilaInforme* fila = informes::BuscarFila(tabla, nodo);
     if (!fila || fila->lugarTodos == 0)
         return false;
     switch (fila->familia) {
@@ -136,7 +138,9 @@ bool EjecutarSeleccionar(const EntornoInforme& e, const QString& nodo)
 {
     const cConstante constantes(e.ctx.edicion);
     const CcNodos& n = constantes.nodo();
-    const informes::FilaInforme* fila = informes::BuscarFila(informes::TablaInformes(n), nodo);
+    // The table outlives the row found in it.
+    const QList<informes::FilaInforme> tabla = informes::TablaInformes(n);
+    const informes::FilaInforme* fila = informes::BuscarFila(tabla, nodo);
     if (!fila || fila->lugarSeleccionar == 0)
         return false;
     if (fila->familia == informes::Familia::Donativos)
