@@ -208,7 +208,9 @@ TEST_F(ComandosRegistroTest, ANewCompanyMayBecomeTheSelectedOne)
         ventana.empresasActualizadas.clear();
         ventana.recargas = 0;
         ventana.acciones.nuevaEmpresa = c.nueva;
-        ventana.empresas = c.existe ? QList<qint32>{c.nueva} : QList<qint32>{};
+        ventana.empresas.clear();
+        if (c.existe)
+            ventana.empresas << c.nueva;
         if (c.respuesta)
             testsupport::scriptedUi().queueAnswer(c.respuesta);
         Ejecutar("mnuSecundarioNuevo");
@@ -219,8 +221,10 @@ TEST_F(ComandosRegistroTest, ANewCompanyMayBecomeTheSelectedOne)
                       QStringLiteral("¿Desea seleccionar la nueva empresa?"));
         }
         EXPECT_EQ(ventana.estado.mlngCodEmpresaSeleccionada, c.seleccionada);
-        EXPECT_EQ(ventana.empresasActualizadas,
-                  c.seleccionada == c.nueva ? QList<qint32>{c.nueva} : QList<qint32>{});
+        QList<qint32> actualizadas;
+        if (c.seleccionada == c.nueva)
+            actualizadas << c.nueva;
+        EXPECT_EQ(ventana.empresasActualizadas, actualizadas);
     }
 }
 
