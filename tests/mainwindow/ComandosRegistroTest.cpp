@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 struct Caso {
@@ -221,10 +223,11 @@ TEST_F(ComandosRegistroTest, ANewCompanyMayBecomeTheSelectedOne)
                       QStringLiteral("¿Desea seleccionar la nueva empresa?"));
         }
         EXPECT_EQ(ventana.estado.mlngCodEmpresaSeleccionada, c.seleccionada);
-        QList<qint32> actualizadas;
-        if (c.seleccionada == c.nueva)
-            actualizadas << c.nueva;
-        EXPECT_EQ(ventana.empresasActualizadas, actualizadas);
+        // Compared as vectors: QList's == hands memcmp a null pointer for
+        // an empty list never allocated, which UBSan reports.
+        const std::vector<qint32> actualizadas(ventana.empresasActualizadas.begin(),
+                                               ventana.empresasActualizadas.end());
+        EXPECT_EQ(actualizadas, c.seleccionada == c.nueva ? std::vector<qint32>{c.nueva} : std::vector<qint32>{});
     }
 }
 
