@@ -14,6 +14,7 @@
 #include "platform/pvapi/cInfoConfiguracion.h"
 #include "platform/ui/Ui.h"
 #include "schema/Estructura.h"
+#include "support/UiSilenciosa.h"
 
 #include <QApplication>
 #include <QFile>
@@ -28,17 +29,9 @@
 namespace {
 
 // Questions answered Yes; a warning means the command failed.
-class UiBench : public ui::Ui {
+class UiBench : public UiSilenciosa {
 public:
     int avisos = 0;
-    void Beep() override {}
-    ui::MousePointer mousePointer() const override { return m_puntero; }
-    void setMousePointer(ui::MousePointer p) override { m_puntero = p; }
-    void DoEvents() override {}
-    bool OpenUrl(const QString&) override { return false; }
-    bool OpenFile(const QString&) override { return false; }
-    void ShowHelp(const QString&, int) override {}
-    bool PrinterSetup(QPrinter&) override { return false; }
 
 protected:
     int showMessage(const ui::Message& m) override
@@ -49,9 +42,6 @@ protected:
         }
         return m.buttons == ui::vbYesNo ? ui::vbYes : ui::vbOK;
     }
-
-private:
-    ui::MousePointer m_puntero = ui::vbDefault;
 };
 
 class Dialogos : public IDialogosMantenimiento {
