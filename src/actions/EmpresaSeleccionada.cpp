@@ -2,13 +2,9 @@
 
 #include "actions/IVentanaAcciones.h"
 #include "core/EstadoPrincipal.h"
+#include "navigation/ConsultasNodo.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
-#include "platform/db/Transaction.h"
-
-#include <QList>
-
-#include <functional>
 
 namespace {
 
@@ -32,45 +28,6 @@ void RotularNodoEmpresa(IVentanaAcciones& ventana, const QString& rotulo)
             return;
         }
     }
-}
-
-// The accounting lists whose query names the selected company.
-bool DependeDeEmpresa(const cNodo& nodo)
-{
-    static const QStringList kNombres = {QStringLiteral("Asientos"), QStringLiteral("Asientos predefinidos"),
-                                         QStringLiteral("Cuentas"), QStringLiteral("SubCuentas"),
-                                         QStringLiteral("Presupuesto")};
-    return nodo.PadreDeNivel2() == QLatin1String("Contabilidad") && kNombres.contains(nodo.Nombre())
-           && nodo.Descripcion() == nodo.Nombre();
-}
-
-// Gives each accounting list the query `consulta` makes of its caption,
-// in `Nodo` in one transaction, then in the model (the stored text may
-// differ from the model's, as for the emptied query).
-void CambiarConsultasEmpresa(ColeccionNodos& gcolNodo, db::Connection& conLocal,
-                             const std::function<QString(const cNodo&)>& guardada,
-                             const std::function<QString(const cNodo&)>& enModelo)
-{
-    QList<cNodo*> nodos;
-    for (const auto& nodo : gcolNodo) {
-        if (DependeDeEmpresa(*nodo))
-            nodos << nodo.get();
-    }
-    if (nodos.isEmpty())
-        return;
-    db::Transaction transaccion(conLocal);
-    for (const cNodo* nodo : nodos)
-        conLocal.Exec(QStringLiteral("UPDATE Nodo SET SQLSelect = ? WHERE IDNodo = ?"),
-                      {db::Value(guardada(*nodo)), db::Value(nodo->IDNodo())});
-    transaccion.Commit();
-    for (cNodo* nodo : nodos)
-        nodo->SetSQLSelect(enModelo(*nodo));
-}
-
-void VaciarConsultasEmpresa(ColeccionNodos& gcolNodo, db::Connection& conLocal)
-{
-    CambiarConsultasEmpresa(
-        gcolNodo, conLocal, [](const cNodo&) { return QStringLiteral(" "); }, [](const cNodo&) { return QString(); });
 }
 
 QString RotuloEmpresa(const db::Recordset& empresa)
@@ -101,38 +58,7 @@ void EmpresaSeleccionada::Quitar(IVentanaAcciones& ventana, db::Connection& conL
     estado.mlngCodEmpresaSeleccionada = 0;
     estado.mblnEjercicioCerrado = false;
     ventana.LiberarBloqueoEmpresa();
-    VaciarConsultasEmpresa(estado.gcolNodo, conLocal);
-}
-
-QString EmpresaSeleccionada::ConsultaNodo(const QString& caption, const QString& id, bool pesetas)
-{
-    const QString crlf = QStringLiteral("\r\n");
-    if (caption == u"Asientos") {
-        const QString descuadre =
-            pesetas ? QStringLiteral("(sum(CCur(CtdadDebe)) - sum(CCur(CtdadHaber))) AS Descuadre, IDAsiento ")
-                    : QStringLiteral("(sum(CCur(CtdadDebeEuros)) - sum(CCur(CtdadHaberEuros))) AS Descuadre, IDAsiento ");
-        return QStringLiteral("SELECT Numero, IDAsiento AS Clave, ConceptoAsiento, Fecha, COUNT(Apunte.IDApunte) AS "
-                              "NumApuntes, ")
-               + descuadre + crlf + QStringLiteral("FROM Asiento, Apunte ") + crlf
-               + QStringLiteral("WHERE Asiento.IDAsiento = Apunte.CodAsiento AND Asiento.CodEmpresa = ") + id
-               + QStringLiteral(" ") + crlf + QStringLiteral("GROUP BY Numero, IDAsiento, ConceptoAsiento, Fecha ")
-               + crlf + QStringLiteral("ORDER BY Numero, Fecha");
-    }
-    if (caption == u"Asientos predefinidos")
-        return QStringLiteral("SELECT Nombre, Count(IDApuntePredefinido) AS NumApuntes, IDAsientoPredefinido "
-                              "FROM AsientoPredefinido, ApuntePredefinido "
-                              "WHERE IDAsientoPredefinido = CodAsientoPredefinido AND codEmpresa = ")
-               + id + QStringLiteral(" GROUP BY IDAsientoPredefinido, Nombre ORDER BY Nombre");
-    if (caption == u"Cuentas" || caption == u"SubCuentas")
-        return QStringLiteral("SELECT Codigo, Descripcion, IDCuenta FROM Cuenta WHERE CodTipo_Cuenta=%1 AND CodEmpresa=")
-                   .arg(caption == u"Cuentas" ? 1 : 2)
-               + id + QStringLiteral(" ORDER BY Codigo");
-    if (caption == u"Presupuesto")
-        return QStringLiteral("SELECT Codigo, ")
-               + (pesetas ? QStringLiteral("PresupuestoTotal") : QStringLiteral("PresupuestoTotalEuros"))
-               + QStringLiteral(", IDCuenta FROM Cuenta WHERE CodTipo_Cuenta=2 AND CodEmpresa=") + id
-               + QStringLiteral(" AND PresupuestoTotal <> '0' ORDER BY Codigo");
-    return {};
+    ConsultasNodo::VaciarEmpresa(estado.gcolNodo, conLocal);
 }
 
 void EmpresaSeleccionada::ActualizarNodos(IVentanaAcciones& ventana, db::Connection& conLocal,
@@ -141,10 +67,7 @@ void EmpresaSeleccionada::ActualizarNodos(IVentanaAcciones& ventana, db::Connect
     ventana.BloquearEmpresa();
     EstadoPrincipal& estado = ventana.Estado();
     const qint32 lngID = estado.mlngCodEmpresaSeleccionada;
-    const QString id = QString::number(lngID);
-    const bool pesetas = estado.mobjConfigContab.TrabajarConPesetas();
-    const auto consulta = [&](const cNodo& nodo) { return ConsultaNodo(nodo.Nombre(), id, pesetas); };
-    CambiarConsultasEmpresa(estado.gcolNodo, conLocal, consulta, consulta);
+    ConsultasNodo::ApuntarAEmpresa(estado.gcolNodo, conLocal, lngID, estado.mobjConfigContab.TrabajarConPesetas());
 
     db::Recordset empresa = conContabilidad.Query(
         QStringLiteral("SELECT Abreviatura, AñoEjercicio, EjercicioCerrado FROM Empresa WHERE IDEmpresa=?"), {lngID});

@@ -34,10 +34,4 @@ public:
     // was. Nothing is reloaded.
     static void ActualizarNodos(IVentanaAcciones& ventana, db::Connection& conLocal,
                                 db::Connection& conContabilidad);
-
-    // The query of an accounting list for company `id`: "Asientos",
-    // "Asientos predefinidos", "Cuentas", "SubCuentas" or "Presupuesto" (the
-    // journal's imbalance and the budget in pesetas or euros); "" for any
-    // other caption.
-    static QString ConsultaNodo(const QString& caption, const QString& id, bool pesetas);
 };

@@ -3,7 +3,7 @@
 #include "core/AjustesUsuario.h"
 #include "core/EstadoPrincipal.h"
 #include "dialogs/ReglasOpciones.h"
-#include "navigation/ConsultasMoneda.h"
+#include "navigation/ConsultasNodo.h"
 #include "platform/pvapi/cCRegistry.h"
 #include "platform/pvapi/cCodificadorPassword.h"
 #include "platform/pvapi/cInfoConfiguracion.h"

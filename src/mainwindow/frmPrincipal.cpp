@@ -25,6 +25,7 @@
 #include "navigation/ArbolNodos.h"
 #include "navigation/BarraBotones.h"
 #include "navigation/CargaModeloNodos.h"
+#include "navigation/ConsultasNodo.h"
 #include "navigation/ClavesNodo.h"
 #include "navigation/GuardarConfigTvPrincipal.h"
 #include "navigation/cIPrincipal.h"
@@ -783,6 +784,7 @@ void frmPrincipal::EstablecerEmpresaSeleccionada(qint32 codEmpresa, bool ejercic
 {
     m_estado.mlngCodEmpresaSeleccionada = codEmpresa;
     m_estado.mblnEjercicioCerrado = ejercicioCerrado;
+    AjustarConsultasAlPuesto();
 }
 
 void frmPrincipal::Cargar()
@@ -928,6 +930,16 @@ void frmPrincipal::CargarModelo()
     CargaModeloNodos carga(m_ctx.den->conLocal, m_ajustes, m_estado.consolidacionVisible,
                            [this] { PuntoControlCarga(); });
     carga.Cargar(m_estado.gcolNodo, m_estado.gcolRegistroDB);
+    AjustarConsultasAlPuesto();
+}
+
+// `Nodo` holds what the last workstation to change company or currency
+// stored; the lists here follow this user's own.
+void frmPrincipal::AjustarConsultasAlPuesto()
+{
+    ConsultasNodo::AjustarAlPuesto(m_estado.gcolNodo, m_estado.mlngCodEmpresaSeleccionada,
+                                   m_estado.mobjConfigContab.TrabajarConPesetas(),
+                                   m_ctx.gobjInfoConfig->TrabajarConPesetas);
 }
 
 void frmPrincipal::RestaurarColocacion()

@@ -200,7 +200,10 @@ private:
     void mnuArchivoSalir_Click();
 
     void PuntoControlCarga();
+    // The node model from `Nodo`, its company and currency lists made this
+    // workstation's own.
     void CargarModelo();
+    void AjustarConsultasAlPuesto();
     void RestaurarColocacion();
     void LlenarArbol();
     void LlenarNodosArbol();

@@ -1,6 +1,7 @@
 #include "AccionesFixture.h"
 
 #include "actions/EmpresaSeleccionada.h"
+#include "navigation/ConsultasNodo.h"
 
 #include <memory>
 
@@ -175,7 +176,7 @@ TEST_F(EmpresaSeleccionadaTest, SeleccionarUnaEmpresaApuntaSusCincoListasAElla)
         QStringList esperadas;
         for (const auto& nodo : ventana.estado.gcolNodo) {
             if (nodo->IDNodo() != 900)
-                esperadas << EmpresaSeleccionada::ConsultaNodo(nodo->Nombre(), QStringLiteral("13"), pesetas);
+                esperadas << ConsultasNodo::DeEmpresa(nodo->Nombre(), 13, pesetas);
         }
         EXPECT_EQ(ConsultasGuardadas(), esperadas);
         EXPECT_EQ(ConsultasEnMemoria(), esperadas + QStringList{kConsultaEmpresa}) << "another branch's Cuentas";

@@ -4,6 +4,10 @@
 #include "navigation/ArbolNodos.h"
 #include "navigation/BarraBotones.h"
 #include "navigation/ClavesNodo.h"
+#include "navigation/ConsultasNodo.h"
+
+#include "core/cConfiguracion.h"
+#include "platform/db/Recordset.h"
 
 #include "platform/pvapi/cCRegistry.h"
 #include "platform/vb/Twips.h"
@@ -11,6 +15,7 @@
 #include "support/TestEnvironment.h"
 
 #include <QAction>
+#include <QMap>
 #include <QFile>
 #include <QFrame>
 #include <gtest/gtest.h>
@@ -193,6 +198,98 @@ TEST_F(CargaPrincipal, LoadingTwiceDoesNothingMore)
     v.Cargar();
     EXPECT_EQ(Arbol().Count(), 55);
     EXPECT_EQ(ArbolNodos::Texto(Arbol().Nodo(1)), "cambiado");
+}
+
+// `Nodo` is shared: another workstation stored company 12 in pesetas. This
+// user chose company 13 and euros, so after the settings are read the lists
+// here ask for company 13 in euros; the shared table keeps what it held.
+class ConsultasDelPuesto : public CargaPrincipal {
+protected:
+    void SetUp() override
+    {
+        CargaPrincipal::SetUp();
+        for (const qint32 id : {12, 13})
+            den.conContabilidad.Exec(QStringLiteral("INSERT INTO Empresa (IDEmpresa, Nombre, Abreviatura, "
+                                                    "AñoEjercicio) VALUES (?, 'E', 'par', 2001)"),
+                                     {db::Value(id)});
+        db::Recordset nodos = den.conLocal.Query(QStringLiteral("SELECT IDNodo, Nombre, Descripcion FROM Nodo"), {});
+        for (; !nodos.isEOF(); nodos.MoveNext()) {
+            const QString nombre = nodos.value(1).toString();
+            QString otra = ConsultasNodo::DeEmpresa(nombre, 12, true);
+            if (nombre == u"Recibos por caja")
+                otra = ConsultasNodo::RecibosCaja(true);
+            else if (nombre == u"Remesas" && nodos.value(2).toString() == u"Remesa")
+                otra = ConsultasNodo::Remesas(true);
+            if (otra.isEmpty())
+                continue;
+            den.conLocal.Exec(QStringLiteral("UPDATE Nodo SET SQLSelect = ? WHERE IDNodo = ?"), {otra, nodos.value(0)});
+            guardadas.insert(int(nodos.value(0).toInt64()), otra);
+        }
+        const AjustesUsuario ajustes = Ajustes();
+        ajustes.Guardar(ajustes.Seccion(cCRegistry::CONTABILIDAD()), cCRegistry::CONTABILIDAD_TRABAJARENPESETAS(),
+                        QStringLiteral("0"));
+        ajustes.Guardar(ajustes.Seccion(cCRegistry::VODIDAZAZ()), cCRegistry::VODIDAZAZ_TRABAJARENPESETAS(),
+                        QStringLiteral("0"));
+    }
+
+    // Reads the settings the way the start-up does, with this window.
+    void LeerAjustes(const QString& empresa)
+    {
+        const AjustesUsuario ajustes = Ajustes();
+        ajustes.Guardar(ajustes.Seccion(cCRegistry::CONTABILIDAD()), cCRegistry::CONTABILIDAD_EMPRESASELECCIONADA(),
+                        empresa);
+        frmPrincipal& v = Ventana();
+        cConfiguracion(info, QStringLiteral("Norvia Parvanta 2000"), carpeta.path(), &den.conContabilidad,
+                       [&v] { return v.Empresa(); })
+            .LeeRegistro();
+    }
+
+    QString EnModelo(int id) const { return ventana->Estado().gcolNodo.Item(QStringLiteral(" %1").arg(id))->SQLSelect(); }
+
+    QMap<int, QString> guardadas;
+};
+
+TEST_F(ConsultasDelPuesto, TheListsFollowThisUsersCompanyAndCurrency)
+{
+    ASSERT_EQ(guardadas.size(), 7) << "five company lists and two donation lists";
+    LeerAjustes(QStringLiteral("13"));
+    ASSERT_EQ(ventana->Estado().mlngCodEmpresaSeleccionada, 13);
+
+    for (auto it = guardadas.cbegin(); it != guardadas.cend(); ++it) {
+        const cNodo& nodo = *ventana->Estado().gcolNodo.Item(QStringLiteral(" %1").arg(it.key()));
+        SCOPED_TRACE(nodo.Nombre().toStdString());
+        QString esperada = ConsultasNodo::DeEmpresa(nodo.Nombre(), 13, false);
+        if (nodo.Nombre() == u"Recibos por caja")
+            esperada = ConsultasNodo::RecibosCaja(false);
+        else if (nodo.Nombre() == u"Remesas")
+            esperada = ConsultasNodo::Remesas(false);
+        EXPECT_EQ(EnModelo(it.key()), esperada);
+        EXPECT_EQ(den.conLocal.Query(QStringLiteral("SELECT SQLSelect FROM Nodo WHERE IDNodo = ?"), {it.key()})
+                      .value(0)
+                      .toString(),
+                  it.value());
+    }
+}
+
+// No company chosen here (or one whose row is gone): the company lists are
+// empty rather than another workstation's.
+TEST_F(ConsultasDelPuesto, WithoutACompanyOfItsOwnTheCompanyListsAreEmpty)
+{
+    for (const QString& empresa : {QStringLiteral(""), QStringLiteral("0"), QStringLiteral("77")}) {
+        SCOPED_TRACE(empresa.toStdString());
+        LeerAjustes(empresa);
+        ventana->Cargar();
+        EXPECT_EQ(ventana->Estado().mlngCodEmpresaSeleccionada, 0);
+        int vacias = 0;
+        for (const auto& nodo : ventana->Estado().gcolNodo) {
+            if (ConsultasNodo::DependeDeEmpresa(*nodo)) {
+                EXPECT_EQ(nodo->SQLSelect(), QString()) << nodo->Nombre().toStdString();
+                ++vacias;
+            }
+        }
+        EXPECT_EQ(vacias, 5);
+        EXPECT_EQ(EnModelo(13), ConsultasNodo::RecibosCaja(false));
+    }
 }
 
 } // namespace

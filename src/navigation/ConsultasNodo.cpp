@@ -1,4 +1,4 @@
-#include "navigation/ConsultasMoneda.h"
+#include "navigation/ConsultasNodo.h"
 
 #include "core/AjustesUsuario.h"
 #include "core/EstadoPrincipal.h"
@@ -8,9 +8,10 @@
 #include "platform/pvapi/cInfoConfiguracion.h"
 
 #include <QList>
-#include <memory>
+#include <QStringList>
+#include <functional>
 
-namespace ConsultasMoneda {
+namespace ConsultasNodo {
 
 namespace {
 
@@ -106,31 +107,115 @@ QString Remesas(bool pesetas)
            + QStringLiteral("ORDER BY Remesa.Fecha");
 }
 
-void Cambiar(bool pesetas, EstadoPrincipal& estado, PVAPI::cInfoConfiguracion& gobjInfoConfig,
-             db::Connection& conLocal, const AjustesUsuario& ajustes)
+QString DeEmpresa(const QString& nombre, qint32 empresa, bool pesetas)
 {
-    struct Cambio {
-        std::shared_ptr<cNodo> nodo;
-        QString consulta;
-    };
-    QList<Cambio> cambios;
-    for (int i = 1; i <= estado.gcolNodo.Count(); ++i) {
-        const auto& nodo = estado.gcolNodo.Item(i);
-        const Lista lista = ListaDe(*nodo);
-        if (lista != Lista::Ninguna)
-            cambios.append({nodo, Consulta(lista, pesetas, estado.mlngCodEmpresaSeleccionada)});
-    }
+    const QString id = QString::number(empresa);
+    if (nombre == u"Asientos")
+        return Asientos(pesetas, empresa);
+    if (nombre == u"Asientos predefinidos")
+        return QStringLiteral("SELECT Nombre, Count(IDApuntePredefinido) AS NumApuntes, IDAsientoPredefinido "
+                              "FROM AsientoPredefinido, ApuntePredefinido "
+                              "WHERE IDAsientoPredefinido = CodAsientoPredefinido AND codEmpresa = ")
+               + id + QStringLiteral(" GROUP BY IDAsientoPredefinido, Nombre ORDER BY Nombre");
+    if (nombre == u"Cuentas" || nombre == u"SubCuentas")
+        return QStringLiteral("SELECT Codigo, Descripcion, IDCuenta FROM Cuenta WHERE CodTipo_Cuenta=%1 AND CodEmpresa=")
+                   .arg(nombre == u"Cuentas" ? 1 : 2)
+               + id + QStringLiteral(" ORDER BY Codigo");
+    // The company selection writes the budget without the blanks around
+    // "=" that the currency switch writes.
+    if (nombre == u"Presupuesto")
+        return QStringLiteral("SELECT Codigo, ")
+               + (pesetas ? QStringLiteral("PresupuestoTotal") : QStringLiteral("PresupuestoTotalEuros"))
+               + QStringLiteral(", IDCuenta FROM Cuenta WHERE CodTipo_Cuenta=2 AND CodEmpresa=") + id
+               + QStringLiteral(" AND PresupuestoTotal <> '0' ORDER BY Codigo");
+    return {};
+}
 
-    // The table first, all or nothing; the model follows only a commit.
-    if (!cambios.isEmpty()) {
-        db::Transaction transaccion(conLocal);
-        for (const Cambio& cambio : cambios)
-            conLocal.Exec(QStringLiteral("UPDATE Nodo SET SQLSelect = ? WHERE IDNodo = ?"),
-                          {db::Value(cambio.consulta), db::Value(cambio.nodo->IDNodo())});
-        transaccion.Commit();
-    }
+bool DependeDeEmpresa(const cNodo& nodo)
+{
+    static const QStringList kNombres = {QStringLiteral("Asientos"), QStringLiteral("Asientos predefinidos"),
+                                         QStringLiteral("Cuentas"), QStringLiteral("SubCuentas"),
+                                         QStringLiteral("Presupuesto")};
+    return nodo.PadreDeNivel2() == QLatin1String("Contabilidad") && kNombres.contains(nodo.Nombre())
+           && nodo.Descripcion() == nodo.Nombre();
+}
+
+namespace {
+
+// One list's new query: `guardada` for `Nodo`, `enModelo` for the model
+// (they differ for the emptied query).
+struct Cambio {
+    cNodo* nodo;
+    QString guardada;
+    QString enModelo;
+};
+
+// The table first, all or nothing, with bound values; the model follows
+// only a commit.
+void Reescribir(db::Connection& conLocal, const QList<Cambio>& cambios)
+{
+    if (cambios.isEmpty())
+        return;
+    db::Transaction transaccion(conLocal);
     for (const Cambio& cambio : cambios)
-        cambio.nodo->SetSQLSelect(cambio.consulta);
+        conLocal.Exec(QStringLiteral("UPDATE Nodo SET SQLSelect = ? WHERE IDNodo = ?"),
+                      {db::Value(cambio.guardada), db::Value(cambio.nodo->IDNodo())});
+    transaccion.Commit();
+    for (const Cambio& cambio : cambios)
+        cambio.nodo->SetSQLSelect(cambio.enModelo);
+}
+
+QList<Cambio> CambiosEmpresa(ColeccionNodos& gcolNodo, const std::function<Cambio(cNodo&)>& cambio)
+{
+    QList<Cambio> cambios;
+    for (const auto& nodo : gcolNodo) {
+        if (DependeDeEmpresa(*nodo))
+            cambios << cambio(*nodo);
+    }
+    return cambios;
+}
+
+} // namespace
+
+void ApuntarAEmpresa(ColeccionNodos& gcolNodo, db::Connection& conLocal, qint32 empresa, bool pesetas)
+{
+    Reescribir(conLocal, CambiosEmpresa(gcolNodo, [&](cNodo& nodo) {
+                   const QString consulta = DeEmpresa(nodo.Nombre(), empresa, pesetas);
+                   return Cambio {&nodo, consulta, consulta};
+               }));
+}
+
+void VaciarEmpresa(ColeccionNodos& gcolNodo, db::Connection& conLocal)
+{
+    Reescribir(conLocal,
+               CambiosEmpresa(gcolNodo, [](cNodo& nodo) { return Cambio {&nodo, QStringLiteral(" "), QString()}; }));
+}
+
+void AjustarAlPuesto(ColeccionNodos& gcolNodo, qint32 empresa, bool contabilidadEnPesetas, bool donativosEnPesetas)
+{
+    for (const auto& nodo : gcolNodo) {
+        if (DependeDeEmpresa(*nodo)) {
+            nodo->SetSQLSelect(empresa == 0 ? QString() : DeEmpresa(nodo->Nombre(), empresa, contabilidadEnPesetas));
+            continue;
+        }
+        const Lista lista = ListaDe(*nodo);
+        if (lista == Lista::RecibosCaja || lista == Lista::Remesas)
+            nodo->SetSQLSelect(Consulta(lista, donativosEnPesetas, empresa));
+    }
+}
+
+void CambiarMoneda(bool pesetas, EstadoPrincipal& estado, PVAPI::cInfoConfiguracion& gobjInfoConfig,
+                   db::Connection& conLocal, const AjustesUsuario& ajustes)
+{
+    QList<Cambio> cambios;
+    for (const auto& nodo : estado.gcolNodo) {
+        const Lista lista = ListaDe(*nodo);
+        if (lista == Lista::Ninguna)
+            continue;
+        const QString consulta = Consulta(lista, pesetas, estado.mlngCodEmpresaSeleccionada);
+        cambios.append({nodo.get(), consulta, consulta});
+    }
+    Reescribir(conLocal, cambios);
 
     gobjInfoConfig.TrabajarConPesetas = pesetas;
     estado.mobjConfigContab.SetTrabajarConPesetas(pesetas);
@@ -142,16 +227,16 @@ void Cambiar(bool pesetas, EstadoPrincipal& estado, PVAPI::cInfoConfiguracion& g
                     PVAPI::cCRegistry::VODIDAZAZ_TRABAJARENPESETAS(), valor);
 }
 
-} // namespace ConsultasMoneda
+} // namespace ConsultasNodo
 
 void ActualizarSQLPesetas(EstadoPrincipal& estado, PVAPI::cInfoConfiguracion& gobjInfoConfig,
                           db::Connection& conLocal, const AjustesUsuario& ajustes)
 {
-    ConsultasMoneda::Cambiar(true, estado, gobjInfoConfig, conLocal, ajustes);
+    ConsultasNodo::CambiarMoneda(true, estado, gobjInfoConfig, conLocal, ajustes);
 }
 
 void ActualizarSQLEuros(EstadoPrincipal& estado, PVAPI::cInfoConfiguracion& gobjInfoConfig,
                         db::Connection& conLocal, const AjustesUsuario& ajustes)
 {
-    ConsultasMoneda::Cambiar(false, estado, gobjInfoConfig, conLocal, ajustes);
+    ConsultasNodo::CambiarMoneda(false, estado, gobjInfoConfig, conLocal, ajustes);
 }

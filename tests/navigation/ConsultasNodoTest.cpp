@@ -1,4 +1,4 @@
-#include "navigation/ConsultasMoneda.h"
+#include "navigation/ConsultasNodo.h"
 #include "navigation/BaseNodosPrueba.h"
 
 #include "core/EstadoPrincipal.h"
@@ -43,47 +43,47 @@ const QString kRemesasEuros = QStringLiteral(
     "WHERE Remesa.CodPresentador = IDPresentador \r\n"
     "ORDER BY Remesa.Fecha");
 
-TEST(ConsultasMonedaTextos, CadaListaEnSuMoneda)
+TEST(ConsultasNodoTextos, CadaListaEnSuMoneda)
 {
-    EXPECT_EQ(ConsultasMoneda::Asientos(true, 7), kAsientosPesetas);
-    EXPECT_EQ(ConsultasMoneda::Presupuesto(false, 7), kPresupuestoEuros);
-    EXPECT_EQ(ConsultasMoneda::RecibosCaja(true), kRecibosPesetas);
-    EXPECT_EQ(ConsultasMoneda::Remesas(false), kRemesasEuros);
+    EXPECT_EQ(ConsultasNodo::Asientos(true, 7), kAsientosPesetas);
+    EXPECT_EQ(ConsultasNodo::Presupuesto(false, 7), kPresupuestoEuros);
+    EXPECT_EQ(ConsultasNodo::RecibosCaja(true), kRecibosPesetas);
+    EXPECT_EQ(ConsultasNodo::Remesas(false), kRemesasEuros);
 
     // The other currency differs only in the amount columns.
     QString asientosEuros = kAsientosPesetas;
     asientosEuros.replace(QStringLiteral("CtdadDebe)"), QStringLiteral("CtdadDebeEuros)"))
         .replace(QStringLiteral("CtdadHaber)"), QStringLiteral("CtdadHaberEuros)"));
-    EXPECT_EQ(ConsultasMoneda::Asientos(false, 7), asientosEuros);
-    EXPECT_EQ(ConsultasMoneda::Presupuesto(true, 7),
+    EXPECT_EQ(ConsultasNodo::Asientos(false, 7), asientosEuros);
+    EXPECT_EQ(ConsultasNodo::Presupuesto(true, 7),
               QString(kPresupuestoEuros).replace(QStringLiteral("PresupuestoTotalEuros,"),
                                                  QStringLiteral("PresupuestoTotal,")));
-    EXPECT_EQ(ConsultasMoneda::RecibosCaja(false),
+    EXPECT_EQ(ConsultasNodo::RecibosCaja(false),
               QString(kRecibosPesetas).replace(QStringLiteral("Recibo.Importe,"), QStringLiteral("Recibo.ImporteEur,")));
-    EXPECT_EQ(ConsultasMoneda::Remesas(true),
+    EXPECT_EQ(ConsultasNodo::Remesas(true),
               QString(kRemesasEuros).replace(QStringLiteral("ImporteTotalEur"), QStringLiteral("ImporteTotal")));
 
     // No company selected: the accounting lists ask for company 0.
-    EXPECT_TRUE(ConsultasMoneda::Asientos(true, 0).contains(QStringLiteral("AND Asiento.CodEmpresa = 0 \r\n")));
-    EXPECT_TRUE(ConsultasMoneda::Presupuesto(false, 0).contains(QStringLiteral("AND CodEmpresa = 0 AND")));
+    EXPECT_TRUE(ConsultasNodo::Asientos(true, 0).contains(QStringLiteral("AND Asiento.CodEmpresa = 0 \r\n")));
+    EXPECT_TRUE(ConsultasNodo::Presupuesto(false, 0).contains(QStringLiteral("AND CodEmpresa = 0 AND")));
 }
 
 // Every text runs on the databases the program makes, in both currencies.
-TEST(ConsultasMonedaTextos, CorrenSobreLasBasesDelPrograma)
+TEST(ConsultasNodoTextos, CorrenSobreLasBasesDelPrograma)
 {
     TempProgramFolder carpeta;
     db::Connection conLocal = carpeta.abrir(BaseDatosPrograma::Duzediv);
     db::Connection conContabilidad = carpeta.abrir(BaseDatosPrograma::Contabilidad);
     for (const bool pesetas : {true, false}) {
         SCOPED_TRACE(pesetas ? "pesetas" : "euros");
-        EXPECT_NO_THROW(conContabilidad.Execute(ConsultasMoneda::Asientos(pesetas, 1)));
-        EXPECT_NO_THROW(conContabilidad.Execute(ConsultasMoneda::Presupuesto(pesetas, 1)));
-        EXPECT_NO_THROW(conLocal.Execute(ConsultasMoneda::RecibosCaja(pesetas)));
-        EXPECT_NO_THROW(conLocal.Execute(ConsultasMoneda::Remesas(pesetas)));
+        EXPECT_NO_THROW(conContabilidad.Execute(ConsultasNodo::Asientos(pesetas, 1)));
+        EXPECT_NO_THROW(conContabilidad.Execute(ConsultasNodo::Presupuesto(pesetas, 1)));
+        EXPECT_NO_THROW(conLocal.Execute(ConsultasNodo::RecibosCaja(pesetas)));
+        EXPECT_NO_THROW(conLocal.Execute(ConsultasNodo::Remesas(pesetas)));
     }
 }
 
-class ConsultasMonedaCambio : public ::testing::Test {
+class ConsultasNodoCambio : public ::testing::Test {
 protected:
     struct Fila {
         int id;
@@ -104,7 +104,7 @@ protected:
         {9, "asientos", "Asientos", "Contabilidad"},
     };
 
-    ConsultasMonedaCambio()
+    ConsultasNodoCambio()
     {
         for (const Fila& fila : kFilas) {
             const QString viejo = QStringLiteral("SELECT %1").arg(fila.id);
@@ -139,12 +139,12 @@ protected:
     AjustesUsuario ajustes = AjustesPrueba();
 };
 
-TEST_F(ConsultasMonedaCambio, ReescribeLasCuatroListasEnModeloYTabla)
+TEST_F(ConsultasNodoCambio, ReescribeLasCuatroListasEnModeloYTabla)
 {
     ActualizarSQLEuros(estado, info, base.con(), ajustes);
 
-    const QString esperadas[] = {ConsultasMoneda::Asientos(false, 7), ConsultasMoneda::Presupuesto(false, 7),
-                                 ConsultasMoneda::RecibosCaja(false), kRemesasEuros};
+    const QString esperadas[] = {ConsultasNodo::Asientos(false, 7), ConsultasNodo::Presupuesto(false, 7),
+                                 ConsultasNodo::RecibosCaja(false), kRemesasEuros};
     for (int id = 1; id <= 4; ++id) {
         SCOPED_TRACE(id);
         EXPECT_EQ(EnModelo(id), esperadas[id - 1]);
@@ -163,8 +163,8 @@ TEST_F(ConsultasMonedaCambio, ReescribeLasCuatroListasEnModeloYTabla)
     // Back to pesetas, with the company selected at that moment.
     estado.mlngCodEmpresaSeleccionada = 12;
     ActualizarSQLPesetas(estado, info, base.con(), ajustes);
-    EXPECT_EQ(EnTabla(1), ConsultasMoneda::Asientos(true, 12));
-    EXPECT_EQ(EnModelo(2), ConsultasMoneda::Presupuesto(true, 12));
+    EXPECT_EQ(EnTabla(1), ConsultasNodo::Asientos(true, 12));
+    EXPECT_EQ(EnModelo(2), ConsultasNodo::Presupuesto(true, 12));
     EXPECT_EQ(EnTabla(3), kRecibosPesetas);
     EXPECT_TRUE(info.TrabajarConPesetas);
     EXPECT_TRUE(estado.mobjConfigContab.TrabajarConPesetas());
@@ -172,7 +172,7 @@ TEST_F(ConsultasMonedaCambio, ReescribeLasCuatroListasEnModeloYTabla)
     EXPECT_EQ(Ajuste(cCRegistry::VODIDAZAZ(), cCRegistry::VODIDAZAZ_TRABAJARENPESETAS()), "1");
 }
 
-TEST_F(ConsultasMonedaCambio, SinNingunaDeLasListasGuardaIgualLaMoneda)
+TEST_F(ConsultasNodoCambio, SinNingunaDeLasListasGuardaIgualLaMoneda)
 {
     EstadoPrincipal vacio;
     ActualizarSQLEuros(vacio, info, base.con(), ajustes);
@@ -184,7 +184,7 @@ TEST_F(ConsultasMonedaCambio, SinNingunaDeLasListasGuardaIgualLaMoneda)
 
 // A write that fails half-way (here on the third node) changes nothing:
 // not the rows already written, nor the model, the flags or the settings.
-TEST_F(ConsultasMonedaCambio, UnFalloDejaTodoComoEstaba)
+TEST_F(ConsultasNodoCambio, UnFalloDejaTodoComoEstaba)
 {
     ASSERT_EQ(sqlite3_exec(base.con().handle(),
                            "CREATE TRIGGER falla BEFORE UPDATE ON Nodo WHEN NEW.IDNodo = 3 "
