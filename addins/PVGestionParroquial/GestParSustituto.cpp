@@ -14,6 +14,7 @@
 #include "platform/widgets/DialogoRegistroEjecutor.h"
 #include "comun/ComprobarDatosInstituciones.h"
 #include "comun/ModuloDeUnaClase.h"
+#include "seed/FormatosLibro.h"
 
 namespace addins {
 
@@ -59,6 +60,8 @@ void GestParSustituto::NoDisponible(const char* funcion)
 
 bool GestParSustituto::DatosSetup(db::Connection& conLocal)
 {
+    // A database made before the book formats were seeded gets them here.
+    SembrarFormatosLibro(conLocal);
     return ComprobarDatosInstituciones(conLocal);
 }
 

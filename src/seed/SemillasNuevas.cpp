@@ -1,6 +1,7 @@
 #include "seed/SemillasNuevas.h"
 
 #include "seed/DatosSemilla.h"
+#include "seed/FormatosLibro.h"
 #include "seed/EscrituraSemilla_p.h"
 #include "seed/SemillasContabilidad.h"
 #include "seed/SemillasDuzediv.h"
@@ -62,6 +63,7 @@ void SembrarDuzedivNueva(db::Connection& conLocal, long aplicacion)
     InsertarCamposConClave(conLocal);
     InsertarNodosConClave(conLocal);
     InsertarInformesDeEdicion(conLocal, aplicacion);
+    SembrarFormatosLibro(conLocal);
     transaccion.Commit();
 }
 

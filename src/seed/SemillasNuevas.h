@@ -16,7 +16,8 @@ class Connection;
 // Parish database: the 2.1.2 tree and list columns, the edition's report tree,
 // the communities, deductions and street types with the 2.2.0 additions (17
 // communities, every percentage 0 to 100 for each, the form-182 person types
-// and the Modelo182 row). `aplicacion` is a PVAPI::cCAplicacion edition code.
+// and the Modelo182 row), and our book formats (FormatosLibro.h). `aplicacion`
+// is a PVAPI::cCAplicacion edition code.
 void SembrarDuzedivNueva(db::Connection& conLocal, long aplicacion);
 
 // Accounting database: the default chart of accounts, headings and links.

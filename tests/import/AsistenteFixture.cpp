@@ -28,8 +28,6 @@ AsistenteTest::AsistenteTest() : con(carpeta.abrir(BaseDatosPrograma::Duzediv))
     insertar(cuenta, {idOtraSanJuan, 1, 1});
     insertar(cuenta, {idParroquiaSanJuan, 1, 2});
     insertar(cuenta, {idParroquiaSanJuan, 2, 3});
-    for (const char* formato : {"Una partida por folio", "Dos partidas por folio", "Tres partidas por folio"})
-        insertar(QStringLiteral("INSERT INTO Libros_Formato (Descripcion) VALUES (?)"), {QString::fromUtf8(formato)});
 
     contexto.conLocal = &con;
     contexto.objInfoConfig = &config;

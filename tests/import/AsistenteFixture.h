@@ -18,7 +18,7 @@
 
 // The wizard over a fresh program folder whose parish database holds two
 // provinces with their towns, three institutions (two of them with a
-// donation account, two sharing a name) and three book formats; both
+// donation account, two sharing a name) and the seeded book formats; both
 // add-ins installed, as strict mocks. `origen` is an empty source folder.
 class AsistenteTest : public ::testing::Test {
 public:

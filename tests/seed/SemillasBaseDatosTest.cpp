@@ -1,4 +1,5 @@
 #include "seed/DatosSemilla.h"
+#include "seed/FormatosLibro.h"
 #include "seed/EscrituraSemilla_p.h"
 #include "seed/SemillasContabilidad.h"
 #include "seed/SemillasDuzediv.h"
@@ -58,6 +59,23 @@ TEST_F(SemillasDuzedivTest, FreshDatabaseCarriesTheCurrentRows)
     EXPECT_EQ(duzediv.scalar("SELECT COUNT(*) FROM (SELECT DISTINCT codComunidad, Deduccion FROM Deduccion)").toInt64(),
               17 * 101);
     EXPECT_EQ(duzediv.scalar("SELECT COUNT(*) FROM ComunidadAutonoma WHERE DeduccionDefecto = 0").toInt64(), 17);
+    EXPECT_EQ(duzediv.scalar("SELECT Descripcion FROM Libros_Formato WHERE IDFormato = 2").toString(),
+              QStringLiteral("Dos partidas por folio"));
+    EXPECT_EQ(Cuenta("Libros_Formato"), 4);
+}
+
+// The book formats go only into an empty table: a second run, or a table
+// holding the user's own formats, gets nothing more.
+TEST_F(SemillasDuzedivTest, BookFormatsAreWrittenOnlyIntoAnEmptyTable)
+{
+    EXPECT_EQ(SembrarFormatosLibro(duzediv.con), 4);
+    EXPECT_EQ(SembrarFormatosLibro(duzediv.con), 0);
+    EXPECT_EQ(Cuenta("Libros_Formato"), 4);
+
+    duzediv.con.Execute("DELETE FROM Libros_Formato");
+    duzediv.con.Exec("INSERT INTO Libros_Formato (Descripcion) VALUES (?)", {QStringLiteral("Seis partidas")});
+    EXPECT_EQ(SembrarFormatosLibro(duzediv.con), 0);
+    EXPECT_EQ(Cuenta("Libros_Formato"), 1);
 }
 
 TEST_F(SemillasDuzedivTest, NodesReadBackExactly)
@@ -220,7 +238,8 @@ TEST_F(SemillasDuzedivTest, AFailedFreshSeedLeavesEveryTableEmpty)
     duzediv.con.Execute("INSERT INTO Nodo(IDNodo, Nombre, Descripcion, Nivel, CodPadre, Orden, NombreInterno, "
                         "CodImagen, SQLSelect, Expandido) VALUES (30, \"x\", \"x\", 1, 0, 1, \"x\", 1, \" \", 0)");
     EXPECT_THROW(SembrarDuzedivNueva(duzediv.con, cCAplicacion::APP_PARVANTA_TUREL), vb::VbError);
-    for (const char* tabla : {"ComunidadAutonoma", "Deduccion", "Tipo_Via", "Campo", "Informe", "TipoPersonaModelo182"})
+    for (const char* tabla : {"ComunidadAutonoma", "Deduccion", "Tipo_Via", "Campo", "Informe", "TipoPersonaModelo182",
+                              "Libros_Formato"})
         EXPECT_EQ(Cuenta(tabla), 0) << tabla;
     EXPECT_EQ(Cuenta("Nodo"), 1);
 }

@@ -47,7 +47,8 @@ protected:
         informes = addins::CrearObjeto<addins::cInformes>(addins::cInformes::NombreClase);
     }
 
-    // A parish database holding only the institutions' table.
+    // A parish database holding only the institutions' and book formats'
+    // tables.
     void AbrirBaseParroquial(bool conInstituciones)
     {
         const QString ruta = Carpeta() + QStringLiteral("/Duzediv.mdb");
@@ -56,6 +57,7 @@ protected:
         if (conInstituciones) {
             conLocal.Execute(QStringLiteral("CREATE TABLE Institucion (IDInstitucion COUNTER, Nombre TEXT(50))"));
             conLocal.Execute(QStringLiteral("INSERT INTO Institucion (Nombre) VALUES ('Parroquia')"));
+            conLocal.Execute(QStringLiteral("CREATE TABLE Libros_Formato (IDFormato COUNTER, Descripcion TEXT(50))"));
         }
     }
 
@@ -76,12 +78,28 @@ public:
     ControlInformeFalso control;
 };
 
-TEST_F(SustitutosTest, SetUpOfDonationsAndParishSucceedsWithoutChangingAnything)
+// The parish set-up gives a database without book formats ours, once;
+// otherwise neither set-up changes anything.
+TEST_F(SustitutosTest, SetUpOfDonationsAndParishSucceedsAndSeedsTheBookFormatsOnce)
 {
     AbrirBaseParroquial(true);
+    auto formatos = [&] {
+        QStringList lista;
+        for (db::Recordset rs = conLocal.Execute(QStringLiteral("SELECT Descripcion FROM Libros_Formato ORDER BY "
+                                                                "IDFormato"));
+             !rs.isEOF(); rs.MoveNext())
+            lista << rs.value(0).toString();
+        return lista;
+    };
 
     EXPECT_TRUE(vodidazaz->DatosSetup(conLocal, config));
+    EXPECT_TRUE(formatos().isEmpty());
     EXPECT_TRUE(gestPar->DatosSetup(conLocal));
+    const QStringList nuestros{"Una partida por folio", "Dos partidas por folio", "Tres partidas por folio",
+                               "Cuatro partidas por folio"};
+    EXPECT_EQ(formatos(), nuestros);
+    EXPECT_TRUE(gestPar->DatosSetup(conLocal));
+    EXPECT_EQ(formatos(), nuestros) << "a second set-up duplicates nothing";
 
     EXPECT_TRUE(scriptedUi().messages().isEmpty());
     db::Recordset filas = conLocal.Execute(QStringLiteral("SELECT Nombre FROM Institucion"));
