@@ -1,13 +1,13 @@
 #include "PVVodidazaz/VodidazazSustituto.h"
 
 #include "comun/AvisoNoDisponible.h"
-#include "comun/BaseVersionAnterior.h"
 #include "comun/CertificadosDonativo.h"
 #include "comun/ImportacionKaldex.h"
 #include "comun/InformesDonativos.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
 #include "comun/MonedaComplemento.h"
 #include "comun/RolesPersona.h"
+#include "comun/TrasvaseVersionAnterior.h"
 #include "comun/TablasRegistroDonativos.h"
 #include "comun/TablasRegistroPersonas.h"
 #include "platform/widgets/DialogoRegistro.h"
@@ -310,29 +310,23 @@ void VodidazazSustituto::EliminaImpagados(db::Connection& conInformes)
     informes_donativos::Vaciar(conInformes, "Impagados");
 }
 
-// The check run first tells why a folder cannot be read ("ERRORBD" takes
-// the wizard back to its first page); the check and transfer of a database
-// it could read are not carried out.
-QString VodidazazSustituto::ImportarDuzediv1(db::Connection&, const QString& strPath, qint16 intModo,
-                                             QList<QLabel*>&, QProgressBar*, ColeccionTrasvase&, ColeccionTrasvase&,
-                                             ColeccionTrasvase&, ColeccionTrasvase&, ColeccionTrasvase&,
-                                             ColeccionTrasvase&, ColeccionTrasvase&, ColeccionTrasvase&,
-                                             ColeccionTrasvase&, ColeccionInstituciones&, ColeccionTrasvase&,
+// The previous version's database is read when it is one of our own files
+// (comun/TrasvaseVersionAnterior.h); anything else is explained and answers
+// "ERRORBD", which takes the wizard back to its first page.
+QString VodidazazSustituto::ImportarDuzediv1(db::Connection& conLocal, const QString& strPath, qint16 intModo,
+                                             QList<QLabel*>& colEtiquetas, QProgressBar* prgProgreso,
+                                             ColeccionTrasvase& col1, ColeccionTrasvase& col2, ColeccionTrasvase& col3,
+                                             ColeccionTrasvase& col4, ColeccionTrasvase& col5, ColeccionTrasvase& col6,
+                                             ColeccionTrasvase& col7, ColeccionTrasvase& col8, ColeccionTrasvase& col9,
+                                             ColeccionInstituciones& colInstituciones, ColeccionTrasvase& col11,
                                              PVAPI::cInfoConfiguracion&)
 {
-    if (intModo == 0) {
-        const BaseVersionAnterior base = ExaminarBaseVersionAnterior(strPath);
-        if (base.tipo != TipoBaseAnterior::Propia) {
-            ui::Beep();
-            widgets::DialogoRegistroEjecutor::Mensaje(
-                QStringLiteral("¡No se puede importar la base de datos de Norvia Parvanta 2000 v1!\r\n\r\n") +
-                    base.Explicacion(),
-                ui::vbOKOnly + ui::vbExclamation);
-            return QStringLiteral("ERRORBD");
-        }
-    }
-    NoDisponible("ImportarDuzediv1");
-    return QStringLiteral("ERROR");
+    trasvase_version_anterior::ColeccionesTrasvase colecciones;
+    colecciones.tablas = {&col1, &col2, &col3, &col4, &col5, &col6, &col7, &col8, &col9};
+    colecciones.instituciones = &colInstituciones;
+    colecciones.once = &col11;
+    return trasvase_version_anterior::ImportarVersionAnterior(conLocal, strPath, intModo, colEtiquetas, prgProgreso,
+                                                              colecciones);
 }
 
 void VodidazazSustituto::ImportarKaldex(db::Connection& conLocal, qint32& lngIDInstitucion, const QString& strPath,

@@ -188,16 +188,6 @@ const NoDisponible kNoDisponibles[] = {
          EXPECT_TRUE(cancelar);
          EXPECT_FALSE(etiquetas);
      }},
-    {"PVVodidazaz", "ImportarDuzediv1",
-     [](SustitutosTest& t) {
-         QList<QLabel*> etiquetas;
-         addins::ColeccionTrasvase c[10];
-         addins::ColeccionInstituciones instituciones;
-         EXPECT_EQ(t.vodidazaz->ImportarDuzediv1(t.conLocal, "/tmp", 1, etiquetas, nullptr, c[0], c[1], c[2],
-                                                     c[3], c[4], c[5], c[6], c[7], c[8], instituciones, c[9],
-                                                     t.config),
-                   "ERROR");
-     }},
     {"PVGestionParroquial", "InformeExpedienteFormato3",
      [](SustitutosTest& t) {
          bool tramita = true, envia = true, antes = true;
