@@ -6,6 +6,7 @@
 #include "comun/AvisoNoDisponible.h"
 #include "comun/LibrosParroquiales.h"
 #include "comun/RolesPersona.h"
+#include "PVGestionParroquial/InformesGestPar.h"
 #include "comun/TablasRegistroLibros.h"
 #include "comun/TablasRegistroPersonas.h"
 #include "platform/db/Connection.h"
@@ -472,30 +473,31 @@ void GestParSustituto::InformeExpedienteFormato3Plantilla(bool& TramitaParroquia
     EnviaCuriaAntes = false;
 }
 
-void GestParSustituto::imprimirduplicadas(db::Connection&, db::Connection&, const QString&, QString& strOrden)
+void GestParSustituto::imprimirduplicadas(db::Connection& conLocal, db::Connection& conInformes,
+                                          const QString& strInforme, QString& strOrden)
 {
-    NoDisponible("imprimirduplicadas");
-    strOrden.clear();
+    informes_gestpar::Duplicadas(conLocal, conInformes, strInforme, strOrden);
 }
 
-void GestParSustituto::SelInfTareasAgenda(db::Connection&, db::Connection&)
+void GestParSustituto::SelInfTareasAgenda(db::Connection& conLocal, db::Connection& conInformes)
 {
-    NoDisponible("SelInfTareasAgenda");
+    informes_gestpar::SeleccionAgenda(conLocal, conInformes);
 }
 
-void GestParSustituto::SelInfActividad(db::Connection&, db::Connection&)
+void GestParSustituto::SelInfActividad(db::Connection& conLocal, db::Connection& conInformes)
 {
-    NoDisponible("SelInfActividad");
+    informes_gestpar::SeleccionColaboradores(conLocal, conInformes, QStringLiteral("Actividades"), true);
 }
 
-void GestParSustituto::SelInfColaborador(db::Connection&, db::Connection&)
+void GestParSustituto::SelInfColaborador(db::Connection& conLocal, db::Connection& conInformes)
 {
-    NoDisponible("SelInfColaborador");
+    informes_gestpar::SeleccionColaboradores(conLocal, conInformes, QStringLiteral("Colaboradores"), false);
 }
 
-void GestParSustituto::SelInfColaboradorExt(db::Connection&, db::Connection&)
+void GestParSustituto::SelInfColaboradorExt(db::Connection& conLocal, db::Connection& conInformes)
 {
-    NoDisponible("SelInfColaboradorExt");
+    informes_gestpar::SeleccionColaboradores(conLocal, conInformes, QStringLiteral("Colaboradores (extendido)"),
+                                             false);
 }
 
 void GestParSustituto::InformeAgenda(db::Connection& conLocal, db::Connection& conInformes, QProgressBar*)

@@ -8,6 +8,7 @@
 #include "comun/MonedaComplemento.h"
 #include "comun/RolesPersona.h"
 #include "comun/TrasvaseVersionAnterior.h"
+#include "comun/SeleccionDonativos.h"
 #include "comun/TablasRegistroDonativos.h"
 #include "comun/TablasRegistroPersonas.h"
 #include "platform/widgets/DialogoRegistro.h"
@@ -171,53 +172,61 @@ void VodidazazSustituto::TraspasaEnlace(db::Connection&, db::Connection&, qint32
     NoDisponible("TraspasaEnlace");
 }
 
-void VodidazazSustituto::SelInfCertificadoRecibos(db::Connection&, db::Connection&, PVAPI::cInfoConfiguracion&,
-                                                  bool& blnCancelar, QString&, bool& blnEtiquetas)
+void VodidazazSustituto::SelInfCertificadoRecibos(db::Connection& conLocal, db::Connection& conInformes,
+                                                  PVAPI::cInfoConfiguracion& objInfoConfig, bool& blnCancelar,
+                                                  QString& strPlantilla, bool& blnEtiquetas)
 {
-    NoDisponible("SelInfCertificadoRecibos");
-    blnCancelar = true;
-    blnEtiquetas = false;
+    seleccion_donativos::Certificados(conLocal, conInformes, objInfoConfig.TrabajarConPesetas, blnCancelar,
+                                      strPlantilla, blnEtiquetas);
 }
 
-void VodidazazSustituto::SelInfVodidazazPorDonante(db::Connection&, db::Connection&, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::SelInfVodidazazPorDonante(db::Connection& conLocal, db::Connection& conInformes,
+                                                   PVAPI::cInfoConfiguracion& objInfoConfig)
 {
-    NoDisponible("SelInfVodidazazPorDonante");
+    seleccion_donativos::DonativosPorDonante(conLocal, conInformes, objInfoConfig.TrabajarConPesetas);
 }
 
-void VodidazazSustituto::SelInfRemesas(db::Connection&, db::Connection&, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::SelInfRemesas(db::Connection& conLocal, db::Connection& conInformes,
+                                       PVAPI::cInfoConfiguracion& objInfoConfig)
 {
-    NoDisponible("SelInfRemesas");
+    seleccion_donativos::Remesas(conLocal, conInformes, objInfoConfig.TrabajarConPesetas);
 }
 
-void VodidazazSustituto::SelInfPersonas(db::Connection&, db::Connection&, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::SelInfPersonas(db::Connection& conLocal, db::Connection& conInformes,
+                                        PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("SelInfPersonas");
+    seleccion_donativos::Personas(conLocal, conInformes);
 }
 
-void VodidazazSustituto::SelInfDonantes(db::Connection&, db::Connection&, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::SelInfDonantes(db::Connection& conLocal, db::Connection& conInformes,
+                                        PVAPI::cInfoConfiguracion& objInfoConfig)
 {
-    NoDisponible("SelInfDonantes");
+    seleccion_donativos::DonantesConDonativo(conLocal, conInformes, objInfoConfig.TrabajarConPesetas,
+                                             QStringLiteral("Donantes con donativo"));
 }
 
-void VodidazazSustituto::SelInfVodidazazConDonante(db::Connection&, db::Connection&, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::SelInfVodidazazConDonante(db::Connection& conLocal, db::Connection& conInformes,
+                                                   PVAPI::cInfoConfiguracion& objInfoConfig)
 {
-    NoDisponible("SelInfVodidazazConDonante");
+    seleccion_donativos::DonantesConDonativo(conLocal, conInformes, objInfoConfig.TrabajarConPesetas,
+                                             QStringLiteral("Vodidazaz con donante"));
 }
 
-void VodidazazSustituto::SelInfEtiquetas(db::Connection&, db::Connection&, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::SelInfEtiquetas(db::Connection& conLocal, db::Connection& conInformes,
+                                         PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("SelInfEtiquetas");
+    seleccion_donativos::Etiquetas(conLocal, conInformes);
 }
 
-void VodidazazSustituto::SelInfImpagados(db::Connection&, db::Connection&, PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::SelInfImpagados(db::Connection&, db::Connection& conInformes, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("SelInfImpagados");
+    seleccion_donativos::Impagados(conInformes);
 }
 
-void VodidazazSustituto::SelInfTotalesVodidazaz(db::Connection&, db::Connection&, PVAPI::IControlInforme&,
-                                                PVAPI::cInfoConfiguracion&)
+void VodidazazSustituto::SelInfTotalesVodidazaz(db::Connection& conLocal, db::Connection& conInformes,
+                                                PVAPI::IControlInforme&, PVAPI::cInfoConfiguracion& objInfoConfig)
 {
-    NoDisponible("SelInfTotalesVodidazaz");
+    seleccion_donativos::Totales(conLocal, conInformes, objInfoConfig.TrabajarConPesetas);
 }
 
 void VodidazazSustituto::INFORMECERTIFICADORECIBOS(db::Connection& conLocal, db::Connection& conInformes,
@@ -262,10 +271,10 @@ void VodidazazSustituto::InformeEtiquetas(db::Connection& conLocal, db::Connecti
     informes_donativos::LlenarEtiquetas(conLocal, conInformes);
 }
 
-void VodidazazSustituto::InformeVodidazazImpagados(db::Connection&, db::Connection&, QProgressBar*,
+void VodidazazSustituto::InformeVodidazazImpagados(db::Connection&, db::Connection& conInformes, QProgressBar*,
                                                    PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("InformeVodidazazImpagados");
+    seleccion_donativos::Impagados(conInformes);
 }
 
 void VodidazazSustituto::INFORMETOTALESVODIDAZAZ(db::Connection& conLocal, db::Connection& conInformes,

@@ -20,12 +20,35 @@ const char* const kDonantes =
     "LEFT JOIN Municipio ON Municipio.IDMunicipio = Padron.CodMunicipio) "
     "LEFT JOIN Provincia ON Provincia.IDProvincia = Municipio.CodProvincia) "
     "LEFT JOIN Institucion ON Institucion.IDInstitucion = Padron.CodInstitucionEmpadronado) "
-    "WHERE Padron_TipoPersona.CodTipoPersona = 1 "
-    "ORDER BY Padron.PrimerApellido, Padron.SegundoApellido, Padron.Nombre, Padron.IDPadron";
+    "WHERE Padron_TipoPersona.CodTipoPersona = 1";
+const char* const kOrdenDonantes =
+    " ORDER BY Padron.PrimerApellido, Padron.SegundoApellido, Padron.Nombre, Padron.IDPadron";
+
+QString ConsultaDonantes(const FiltroInforme& filtro)
+{
+    return QString::fromLatin1(kDonantes) + filtro.Ademas() + QString::fromLatin1(kOrdenDonantes);
+}
 
 QString Texto(const db::Recordset& rs, int campo)
 {
     return rs.value(campo).isNull() ? QString() : rs.value(campo).toString();
+}
+
+// An amount, count, key or yes/no the database left Null counts as 0 or
+// No: one such row must not stop the whole print.
+double Numero(const db::Recordset& rs, int campo)
+{
+    return rs.value(campo).isNull() ? 0.0 : rs.value(campo).toDouble();
+}
+
+qint64 Entero(const db::Recordset& rs, int campo)
+{
+    return rs.value(campo).isNull() ? 0 : rs.value(campo).toInt64();
+}
+
+bool Logico(const db::Recordset& rs, int campo)
+{
+    return !rs.value(campo).isNull() && rs.value(campo).toBool();
 }
 
 // "PrimerApellido SegundoApellido, Nombre", as every report writes a person.
@@ -62,14 +85,17 @@ const char* const kDesdeDonativo =
 
 } // namespace
 
-void LlenarDonativosPorDonante(db::Connection& conLocal, db::Connection& conInformes, bool pesetas)
+void LlenarDonativosPorDonante(db::Connection& conLocal, db::Connection& conInformes, bool pesetas,
+                               const FiltroInforme& filtro)
 {
-    db::Recordset rs = conLocal.Execute(
+    db::Recordset rs = conLocal.Query(
         QStringLiteral("SELECT %1, Institucion.Nombre, Tipo_Donativo.Descripcion, Donativo.Descripcion, %2, "
                        "Recibo.PagoBanco, Recibo.Fecha, Recibo.NumeroRecibo FROM Recibo INNER JOIN (%3) ON "
-                       "Donativo.IDDonativo = Recibo.CodDonativo ORDER BY Padron.PrimerApellido, "
+                       "Donativo.IDDonativo = Recibo.CodDonativo%4 ORDER BY Padron.PrimerApellido, "
                        "Padron.SegundoApellido, Padron.Nombre, Padron.IDPadron, Recibo.Fecha, Recibo.IDRecibo")
-            .arg(QString::fromLatin1(kDonante), Importe(pesetas, "Recibo"), QString::fromLatin1(kDesdeDonativo)));
+            .arg(QString::fromLatin1(kDonante), Importe(pesetas, "Recibo"), QString::fromLatin1(kDesdeDonativo),
+                 filtro.Donde()),
+        filtro.Valores());
     db::Transaction transaccion(conInformes);
     Vaciar(conInformes, "Informe_Persona_Donativo");
     const QString insertar = QStringLiteral(
@@ -79,19 +105,22 @@ void LlenarDonativosPorDonante(db::Connection& conLocal, db::Connection& conInfo
     for (int orden = 1; !rs.isEOF(); rs.MoveNext(), ++orden) {
         conInformes.Exec(insertar, {orden, PersonaDesde(rs, 0), Texto(rs, 3), Texto(rs, 4), Texto(rs, 5),
                                     Texto(rs, 6), Texto(rs, 7), Texto(rs, 8), Texto(rs, 9), Texto(rs, 10),
-                                    Texto(rs, 11), rs.value(12).toDouble(), rs.value(13).toBool(), Texto(rs, 14),
+                                    Texto(rs, 11), Numero(rs, 12), Logico(rs, 13), Texto(rs, 14),
                                     Texto(rs, 15)});
     }
     transaccion.Commit();
 }
 
-void LlenarDonantesConDonativo(db::Connection& conLocal, db::Connection& conInformes, bool pesetas)
+void LlenarDonantesConDonativo(db::Connection& conLocal, db::Connection& conInformes, bool pesetas,
+                               const FiltroInforme& filtro)
 {
-    db::Recordset rs = conLocal.Execute(
+    db::Recordset rs = conLocal.Query(
         QStringLiteral("SELECT %1, Institucion.Nombre, Tipo_Donativo.Descripcion, Donativo.Descripcion, %2, "
-                       "Donativo.PagoBanco FROM %3 ORDER BY Padron.PrimerApellido, Padron.SegundoApellido, "
+                       "Donativo.PagoBanco FROM %3%4 ORDER BY Padron.PrimerApellido, Padron.SegundoApellido, "
                        "Padron.Nombre, Padron.IDPadron, Donativo.IDDonativo")
-            .arg(QString::fromLatin1(kDonante), Importe(pesetas, "Donativo"), QString::fromLatin1(kDesdeDonativo)));
+            .arg(QString::fromLatin1(kDonante), Importe(pesetas, "Donativo"), QString::fromLatin1(kDesdeDonativo),
+                 filtro.Donde()),
+        filtro.Valores());
     db::Transaction transaccion(conInformes);
     Vaciar(conInformes, "Vodidazaz_Donantes");
     const QString insertar = QStringLiteral(
@@ -101,23 +130,24 @@ void LlenarDonantesConDonativo(db::Connection& conLocal, db::Connection& conInfo
     for (int orden = 1; !rs.isEOF(); rs.MoveNext(), ++orden) {
         conInformes.Exec(insertar, {orden, PersonaDesde(rs, 0), Texto(rs, 3), Texto(rs, 4), Texto(rs, 5),
                                     Texto(rs, 6), Texto(rs, 7), Texto(rs, 8), Texto(rs, 9), Texto(rs, 10),
-                                    Texto(rs, 11), rs.value(12).toDouble(), rs.value(13).toBool()});
+                                    Texto(rs, 11), Numero(rs, 12), Logico(rs, 13)});
     }
     transaccion.Commit();
 }
 
-void LlenarRemesas(db::Connection& conLocal, db::Connection& conInformes, bool pesetas)
+void LlenarRemesas(db::Connection& conLocal, db::Connection& conInformes, bool pesetas, const FiltroInforme& filtro)
 {
-    db::Recordset rs = conLocal.Execute(
+    db::Recordset rs = conLocal.Query(
         QStringLiteral("SELECT %1, Institucion.Nombre, Donativo.Descripcion, %2, Remesa.Fecha, Presentador.Nombre, "
                        "Presentador.PrimerApellido, Presentador.SegundoApellido, Presentador.NIF, Recibo.NumeroRecibo, "
                        "Recibo.Fecha, %3 FROM ((Recibo INNER JOIN Remesa ON Remesa.IDRemesa = Recibo.CodRemesa) "
                        "LEFT JOIN Presentador ON Presentador.IDPresentador = Remesa.CodPresentador) "
-                       "INNER JOIN (%4) ON Donativo.IDDonativo = Recibo.CodDonativo "
+                       "INNER JOIN (%4) ON Donativo.IDDonativo = Recibo.CodDonativo%5 "
                        "ORDER BY Remesa.Fecha, Remesa.IDRemesa, Recibo.NumeroRecibo, Recibo.IDRecibo")
             .arg(QString::fromLatin1(kDonante), Importe(pesetas, "Recibo"),
                  pesetas ? QStringLiteral("Remesa.ImporteTotal") : QStringLiteral("Remesa.ImporteTotalEur"),
-                 QString::fromLatin1(kDesdeDonativo)));
+                 QString::fromLatin1(kDesdeDonativo), filtro.Donde()),
+        filtro.Valores());
     db::Transaction transaccion(conInformes);
     Vaciar(conInformes, "Informe_Remesa");
     const QString insertar = QStringLiteral(
@@ -126,28 +156,31 @@ void LlenarRemesas(db::Connection& conLocal, db::Connection& conInformes, bool p
         "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     for (int orden = 1; !rs.isEOF(); rs.MoveNext(), ++orden) {
         conInformes.Exec(insertar, {orden, PersonaDesde(rs, 0), Texto(rs, 3), Texto(rs, 9), Texto(rs, 10),
-                                    rs.value(11).toDouble(), Texto(rs, 12), PersonaDesde(rs, 13), Texto(rs, 16),
-                                    Texto(rs, 17), Texto(rs, 18), rs.value(19).toDouble()});
+                                    Numero(rs, 11), Texto(rs, 12), PersonaDesde(rs, 13), Texto(rs, 16),
+                                    Texto(rs, 17), Texto(rs, 18), Numero(rs, 19)});
     }
     transaccion.Commit();
 }
 
-void LlenarCertificados(db::Connection& conLocal, db::Connection& conInformes, bool pesetas)
+void LlenarCertificados(db::Connection& conLocal, db::Connection& conInformes, bool pesetas,
+                        const FiltroInforme& filtro)
 {
-    db::Recordset rs = conLocal.Execute(
+    db::Recordset rs = conLocal.Query(
         QStringLiteral("SELECT %1, Recibo.NumCertificado, Recibo.NumeroRecibo, Recibo.Fecha, Donativo.Descripcion, "
                        "%2, Institucion.InstitucionTipo, Institucion.InstitucionNombre, Institucion.CIF, "
                        "Institucion.Domicilio, Institucion.CP, Institucion.ResponsableNombre, "
                        "Institucion.ResponsablePrimerApellido, Institucion.ResponsableSegundoApellido, "
                        "Institucion.ResponsableCargo, Institucion.CodMunicipio "
                        "FROM Recibo INNER JOIN (%3) ON Donativo.IDDonativo = Recibo.CodDonativo "
-                       "WHERE Recibo.NumCertificado <> '' ORDER BY Recibo.NumCertificado, Recibo.Fecha, "
+                       "WHERE Recibo.NumCertificado <> ''%4 ORDER BY Recibo.NumCertificado, Recibo.Fecha, "
                        "Recibo.IDRecibo")
-            .arg(QString::fromLatin1(kDonante), Importe(pesetas, "Recibo"), QString::fromLatin1(kDesdeDonativo)));
+            .arg(QString::fromLatin1(kDonante), Importe(pesetas, "Recibo"), QString::fromLatin1(kDesdeDonativo),
+                 filtro.Ademas()),
+        filtro.Valores());
     // Each certificate's total goes on each of its rows.
     QHash<QString, double> totales;
     for (; !rs.isEOF(); rs.MoveNext())
-        totales[Texto(rs, 9)] += rs.value(13).toDouble();
+        totales[Texto(rs, 9)] += Numero(rs, 13);
     QHash<qint64, QPair<QString, QString>> lugares;
     for (db::Recordset m = conLocal.Execute(QStringLiteral(
              "SELECT Municipio.IDMunicipio, Municipio.Nombre, Provincia.Nombre FROM Municipio "
@@ -168,7 +201,7 @@ void LlenarCertificados(db::Connection& conLocal, db::Connection& conInformes, b
     for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext(), ++orden) {
         const QString certificado = Texto(rs, 9);
         const QString fechaRecibo = Texto(rs, 11);
-        const QPair<QString, QString> lugar = lugares.value(rs.value(23).toInt64());
+        const QPair<QString, QString> lugar = lugares.value(Entero(rs, 23));
         const QString responsable =
             (Texto(rs, 19) + QLatin1Char(' ') + Texto(rs, 20) + QLatin1Char(' ') + Texto(rs, 21)).simplified();
         const double total = totales.value(certificado);
@@ -177,7 +210,7 @@ void LlenarCertificados(db::Connection& conLocal, db::Connection& conInformes, b
                           Texto(rs, 4), Texto(rs, 5), Texto(rs, 6), Texto(rs, 7), Texto(rs, 8), Texto(rs, 14),
                           Texto(rs, 15), Texto(rs, 16), Texto(rs, 17), Texto(rs, 18), lugar.first, lugar.second,
                           responsable, Texto(rs, 22), Texto(rs, 10), fechaRecibo, Texto(rs, 12),
-                          rs.value(13).toDouble(), total,
+                          Numero(rs, 13), total,
                           QString::number(total, 'f', pesetas ? 0 : 2) +
                               (pesetas ? QStringLiteral(" pesetas") : QStringLiteral(" euros"))});
     }
@@ -189,9 +222,9 @@ void Vaciar(db::Connection& conInformes, const char* tabla)
     conInformes.Execute(QStringLiteral("DELETE FROM ") + QString::fromLatin1(tabla));
 }
 
-void LlenarPersonas(db::Connection& conLocal, db::Connection& conInformes)
+void LlenarPersonas(db::Connection& conLocal, db::Connection& conInformes, const FiltroInforme& filtro)
 {
-    db::Recordset rs = conLocal.Execute(QString::fromLatin1(kDonantes));
+    db::Recordset rs = conLocal.Query(ConsultaDonantes(filtro), filtro.Valores());
     db::Transaction transaccion(conInformes);
     Vaciar(conInformes, "Informe_Persona");
     const QString insertar = QStringLiteral(
@@ -209,9 +242,9 @@ void LlenarPersonas(db::Connection& conLocal, db::Connection& conInformes)
     transaccion.Commit();
 }
 
-void LlenarEtiquetas(db::Connection& conLocal, db::Connection& conInformes)
+void LlenarEtiquetas(db::Connection& conLocal, db::Connection& conInformes, const FiltroInforme& filtro)
 {
-    db::Recordset rs = conLocal.Execute(QString::fromLatin1(kDonantes));
+    db::Recordset rs = conLocal.Query(ConsultaDonantes(filtro), filtro.Valores());
     db::Transaction transaccion(conInformes);
     Vaciar(conInformes, "Etiquetas");
     const QString insertar = QStringLiteral(
@@ -225,25 +258,26 @@ void LlenarEtiquetas(db::Connection& conLocal, db::Connection& conInformes)
     transaccion.Commit();
 }
 
-void LlenarTotales(db::Connection& conLocal, db::Connection& conInformes, bool pesetas)
+void LlenarTotales(db::Connection& conLocal, db::Connection& conInformes, bool pesetas, const FiltroInforme& filtro)
 {
     const QString importe = pesetas ? QStringLiteral("Donativo.Importe") : QStringLiteral("Donativo.ImporteEur");
-    db::Recordset rs = conLocal.Execute(
+    db::Recordset rs = conLocal.Query(
         QStringLiteral("SELECT Institucion.Nombre, Tipo_Donativo.Descripcion, COUNT(*), "
                        "SUM(IIf(Donativo.PagoBanco, 0, %1)), SUM(IIf(Donativo.PagoBanco, %1, 0)), SUM(%1) "
                        "FROM (Donativo LEFT JOIN Institucion ON Institucion.IDInstitucion = Donativo.CodInstitucion) "
-                       "LEFT JOIN Tipo_Donativo ON Tipo_Donativo.IDTipo_Donativo = Donativo.CodTipoDonativo "
+                       "LEFT JOIN Tipo_Donativo ON Tipo_Donativo.IDTipo_Donativo = Donativo.CodTipoDonativo%2 "
                        "GROUP BY Institucion.Nombre, Tipo_Donativo.Descripcion "
                        "ORDER BY Institucion.Nombre, Tipo_Donativo.Descripcion")
-            .arg(importe));
+            .arg(importe, filtro.Donde()),
+        filtro.Valores());
     db::Transaction transaccion(conInformes);
     Vaciar(conInformes, "Informe_Totales_Vodidazaz");
     const QString insertar = QStringLiteral(
         "INSERT INTO Informe_Totales_Vodidazaz (Orden, Institucion_Nombre, TipoDonativo, NumeroDonativos, "
         "ImporteCaja, ImporteBanco, ImporteTotal) VALUES (?, ?, ?, ?, ?, ?, ?)");
     for (int orden = 1; !rs.isEOF(); rs.MoveNext(), ++orden) {
-        conInformes.Exec(insertar, {orden, Texto(rs, 0), Texto(rs, 1), rs.value(2).toInt64(),
-                                    rs.value(3).toDouble(), rs.value(4).toDouble(), rs.value(5).toDouble()});
+        conInformes.Exec(insertar, {orden, Texto(rs, 0), Texto(rs, 1), Entero(rs, 2),
+                                    Numero(rs, 3), Numero(rs, 4), Numero(rs, 5)});
     }
     transaccion.Commit();
 }

@@ -17,10 +17,13 @@ QString Texto(const db::Recordset& rs, int campo)
 
 } // namespace
 
-void LlenarAgenda(db::Connection& conLocal, db::Connection& conInformes)
+void LlenarAgenda(db::Connection& conLocal, db::Connection& conInformes, const FiltroInforme& filtro)
 {
-    db::Recordset rs = conLocal.Execute(QStringLiteral(
-        "SELECT Fecha, HoraInicio, HoraFin, Nombre, Descripcion FROM Tareas ORDER BY Fecha, HoraInicio, Nombre, IDTarea"));
+    db::Recordset rs = conLocal.Query(
+        QStringLiteral("SELECT Fecha, HoraInicio, HoraFin, Nombre, Descripcion FROM Tareas%1 "
+                       "ORDER BY Fecha, HoraInicio, Nombre, IDTarea")
+            .arg(filtro.Donde()),
+        filtro.Valores());
     db::Transaction transaccion(conInformes);
     conInformes.Execute(QStringLiteral("DELETE FROM Tareas_Agenda"));
     const QString insertar = QStringLiteral(
@@ -30,9 +33,10 @@ void LlenarAgenda(db::Connection& conLocal, db::Connection& conInformes)
     transaccion.Commit();
 }
 
-void LlenarColaboradores(db::Connection& conLocal, db::Connection& conInformes, bool porActividad)
+void LlenarColaboradores(db::Connection& conLocal, db::Connection& conInformes, bool porActividad,
+                         const FiltroInforme& filtro)
 {
-    db::Recordset rs = conLocal.Execute(
+    db::Recordset rs = conLocal.Query(
         QStringLiteral("SELECT Institucion.Nombre, Actividad.Nombre, Grupo.Nombre, Cargo.Nombre, Padron.Nombre, "
                        "Padron.PrimerApellido, Padron.SegundoApellido, Padron.DNI, Padron.Direccion, Padron.CPostal, "
                        "Municipio.Nombre, Provincia.Nombre, Padron.Telefono "
@@ -42,11 +46,13 @@ void LlenarColaboradores(db::Connection& conLocal, db::Connection& conInformes, 
                        "LEFT JOIN Cargo ON Cargo.IDCargo = Padron_Actividad.CodCargo) "
                        "LEFT JOIN Institucion ON Institucion.IDInstitucion = Actividad.CodInstitucion) "
                        "LEFT JOIN Municipio ON Municipio.IDMunicipio = Padron.CodMunicipio) "
-                       "LEFT JOIN Provincia ON Provincia.IDProvincia = Municipio.CodProvincia "
+                       "LEFT JOIN Provincia ON Provincia.IDProvincia = Municipio.CodProvincia%2 "
                        "ORDER BY %1, Padron.PrimerApellido, Padron.SegundoApellido, Padron.Nombre, "
                        "Padron_Actividad.IDActividadesPadron")
             .arg(porActividad ? QStringLiteral("Actividad.Nombre, Grupo.Nombre")
-                              : QStringLiteral("Grupo.Nombre, Actividad.Nombre")));
+                              : QStringLiteral("Grupo.Nombre, Actividad.Nombre"),
+                 filtro.Donde()),
+        filtro.Valores());
     db::Transaction transaccion(conInformes);
     conInformes.Execute(QStringLiteral("DELETE FROM Informe_Colaboradores"));
     const QString insertar = QStringLiteral(

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "comun/FiltroInforme.h"
+
 namespace db {
 class Connection;
 }
@@ -10,12 +12,15 @@ class Connection;
 // `Orden` in print order.
 namespace informes_parroquia {
 
-// `Tareas_Agenda`: every task of the agenda, by date, start and name.
-void LlenarAgenda(db::Connection& conLocal, db::Connection& conInformes);
+// `Tareas_Agenda`: every task of the agenda, by date, start and name; or
+// those of `filtro` (conditions on `Tareas`).
+void LlenarAgenda(db::Connection& conLocal, db::Connection& conInformes, const FiltroInforme& filtro = {});
 
 // `Informe_Colaboradores`: every collaborator's membership of a group, with
 // the group's activity, the office and the person's data; ordered by
-// activity (`porActividad`) or by group, then by surnames and name.
-void LlenarColaboradores(db::Connection& conLocal, db::Connection& conInformes, bool porActividad);
+// activity (`porActividad`) or by group, then by surnames and name; or
+// those of `filtro` (conditions on `Padron`, `Actividad`, `Grupo`).
+void LlenarColaboradores(db::Connection& conLocal, db::Connection& conInformes, bool porActividad,
+                         const FiltroInforme& filtro = {});
 
 } // namespace informes_parroquia

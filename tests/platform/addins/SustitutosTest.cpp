@@ -178,27 +178,11 @@ const NoDisponible kNoDisponibles[] = {
      [](SustitutosTest& t) { t.vodidazaz->ModeloHacienda(t.conLocal, t.conInformes, t.config, t.control); }},
     {"PVVodidazaz", "ImprimirRecibosCaja",
      [](SustitutosTest& t) { EXPECT_TRUE(t.vodidazaz->ImprimirRecibosCaja(t.conLocal, t.config).isEmpty()); }},
-    {"PVVodidazaz", "SelInfCertificadoRecibos",
-     [](SustitutosTest& t) {
-         bool cancelar = false;
-         QString plantilla;
-         bool etiquetas = true;
-         t.vodidazaz->SelInfCertificadoRecibos(t.conLocal, t.conInformes, t.config, cancelar,
-                                                   plantilla, etiquetas);
-         EXPECT_TRUE(cancelar);
-         EXPECT_FALSE(etiquetas);
-     }},
     {"PVGestionParroquial", "InformeExpedienteFormato3",
      [](SustitutosTest& t) {
          bool tramita = true, envia = true, antes = true;
          t.gestPar->InformeExpedienteFormato3(t.conLocal, t.conInformes, "8", tramita, envia, antes);
          EXPECT_FALSE(tramita || envia || antes);
-     }},
-    {"PVGestionParroquial", "imprimirduplicadas",
-     [](SustitutosTest& t) {
-         QString orden = QStringLiteral("+{Documentos_Bautismo.Libro}");
-         t.gestPar->imprimirduplicadas(t.conLocal, t.conInformes, "Duplicado de bautismo", orden);
-         EXPECT_TRUE(orden.isEmpty());
      }},
     {"PVMensajeria", "EnviarRecibirMensajes",
      [](SustitutosTest& t) { t.mensajeria->EnviarRecibirMensajes(t.conLocal, 1); }},
