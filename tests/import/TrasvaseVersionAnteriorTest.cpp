@@ -9,7 +9,9 @@
 #include "schema/Estructura.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFile>
+#include <QLabel>
 
 // A previous version's database of our own goes through the wizard to the
 // donations stand-in installed in the program folder: the check lists what
@@ -40,6 +42,29 @@ QString Leer(const QString& ruta)
     QFile archivo(ruta);
     return archivo.open(QIODevice::ReadOnly) ? QString::fromUtf8(archivo.readAll()) : QString();
 }
+
+// The steps whose label turns bold, in order: what the page shows while a
+// run goes.
+class PasosResaltados : public QObject {
+public:
+    template <std::size_t N>
+    explicit PasosResaltados(const std::array<QLabel*, N>& etiquetas) : m_etiquetas(etiquetas.begin(), etiquetas.end())
+    {
+        for (QLabel* etiqueta : m_etiquetas)
+            etiqueta->installEventFilter(this);
+    }
+    bool eventFilter(QObject* objeto, QEvent* evento) override
+    {
+        auto* etiqueta = static_cast<QLabel*>(objeto);
+        if (evento->type() == QEvent::FontChange && etiqueta->font().bold())
+            pasos << int(m_etiquetas.indexOf(etiqueta));
+        return false;
+    }
+    QList<int> pasos;
+
+private:
+    QList<QLabel*> m_etiquetas;
+};
 
 } // namespace
 
@@ -129,6 +154,8 @@ public:
     void Comprobar()
     {
         Abrir();
+        verificar = std::make_unique<PasosResaltados>(a->lblVerificar);
+        trasvase = std::make_unique<PasosResaltados>(a->lblTrasvase);
         PasarPagina0(1);
         Marcar(a->lstImportar[0], {QStringLiteral("Vodidazaz")});
         Siguiente();
@@ -157,6 +184,8 @@ public:
     }
 
     std::unique_ptr<addins::cVodidazaz> vodidazazReal;
+    std::unique_ptr<PasosResaltados> verificar;
+    std::unique_ptr<PasosResaltados> trasvase;
     db::Connection anterior;
     QString rutaAnterior;
     qint64 donativoSinDonante = 0;
@@ -171,6 +200,7 @@ TEST_F(TrasvaseVersionAnteriorTest, LosDatosLleganConSusAcentosYLoQueFallaSeQued
     Comprobar();
     ASSERT_EQ(a->mintPaso, 6);
     ASSERT_TRUE(a->picIncidencias.Visible);
+    EXPECT_EQ(verificar->pasos, (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
     const QString incidencias = a->txtIncidencias.Text;
     for (const QString& texto :
          {QStringLiteral("Banco 2: el código '12' no tiene cuatro cifras"),
@@ -190,6 +220,8 @@ TEST_F(TrasvaseVersionAnteriorTest, LosDatosLleganConSusAcentosYLoQueFallaSeQued
     pantalla().queueAnswer(ui::vbNo);
     Finalizar();
     ASSERT_EQ(a->mintPaso, 9);
+    EXPECT_EQ(trasvase->pasos, (QList<int>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(a->prgTrasvase[1]->value(), a->prgTrasvase[1]->maximum());
     EXPECT_TRUE(pantalla().lastMessage().text.startsWith(
         QStringLiteral("¡El trasvase de la base de datos de Norvia Parvanta 2000 v1 a Norvia Parvanta v2 ha terminado!")))
         << pantalla().lastMessage().text.toStdString();
@@ -283,6 +315,40 @@ TEST_F(TrasvaseVersionAnteriorTest, UnaParteQueFallaSeDeshaceSolaYSeDice)
     EXPECT_EQ(Cuenta(con, "Recibo"), 0);
     EXPECT_EQ(Cuenta(con, "Donativo"), 2) << "the donations' part stays";
     EXPECT_EQ(Cuenta(con, "Presentador"), 1);
+}
+
+// A row the parish database cannot hold is left out alone, with what
+// hangs from it; the rest of its part comes over.
+TEST_F(TrasvaseVersionAnteriorTest, UnaFilaQueNoCabeSeQuedaFueraConLoQueDependeDeElla)
+{
+    anterior.Open();
+    anterior.Execute(QStringLiteral("ALTER TABLE Padron ALTER COLUMN Nombre NVARCHAR(100)"));
+    anterior.Exec(QStringLiteral("INSERT INTO Padron (Nombre, PrimerApellido) VALUES (?, ?)"),
+                  {QString(60, QLatin1Char('n')), QStringLiteral("Largo")});
+    const qint64 largo = anterior.LastInsertId();
+    anterior.Exec(QStringLiteral("INSERT INTO Padron_TipoPersona (CodPadron, CodTipoPersona) VALUES (?, 1)"), {largo});
+    anterior.Exec(QStringLiteral("INSERT INTO Donativo (CodPersonaDonativo, CodInstitucion, CodTipoDonativo, "
+                                 "Descripcion) VALUES (?, 1, 1, ?)"),
+                  {largo, QStringLiteral("Del nombre largo")});
+    anterior.Close();
+
+    Comprobar();
+    Siguiente();
+    Completar();
+    pantalla().queueAnswer(ui::vbNo);
+    Finalizar();
+    EXPECT_EQ(Filas(con, QStringLiteral("SELECT PrimerApellido FROM Padron INNER JOIN Padron_TipoPersona ON "
+                                        "CodPadron = IDPadron")),
+              QStringList{"Núñez"});
+    EXPECT_EQ(Cuenta(con, "Padron_TipoPersona"), 1) << "nothing of the refused row stays";
+    EXPECT_EQ(Cuenta(con, "Donativo"), 2);
+    const QStringList logs =
+        QDir(carpeta.file(QStringLiteral("Log/Trasvase"))).entryList({QStringLiteral("NPV2000v1_Trasvase_*.txt")});
+    ASSERT_EQ(logs.size(), 1);
+    const QString log = Leer(carpeta.file(QStringLiteral("Log/Trasvase/") + logs.first()));
+    EXPECT_TRUE(log.contains(QStringLiteral("Padron %1: no se ha trasvasado: ").arg(largo))) << log.toStdString();
+    EXPECT_TRUE(log.contains(QStringLiteral(": su donante o su institución no se han trasvasado")))
+        << log.toStdString();
 }
 
 // A file the transfer cannot take is told, and the wizard goes back to its
