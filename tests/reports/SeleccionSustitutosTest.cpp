@@ -312,7 +312,8 @@ TEST_F(SeleccionSustitutosTest, AFailedFillIsReportedAndNothingPrints)
 TEST_F(SeleccionSustitutosTest, CertificatesPrintWholeWithTheirDonorsLabels)
 {
     // Only one receipt of certificate 7 is in the range: the certificate
-    // prints with both and their total, then the labels of its donor.
+    // prints with both and their total, then the labels of its donor. The
+    // institution has no town recorded, which must not stop the print.
     EXPECT_TRUE(Seleccionar(QStringLiteral("Certificado-Recibos"),
                             Respuesta().Desde(QStringLiteral("05/04/2026")).ConEtiquetas()));
     ASSERT_EQ(m_control.impresiones().size(), 2);
