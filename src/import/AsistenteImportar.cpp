@@ -873,7 +873,10 @@ void AsistenteImportar::TrasvaseDuzediv1()
         } catch (...) {
             fallo = DescripcionError(std::current_exception());
         }
-        if (fallo.isEmpty() && (log.isEmpty() || log == QLatin1String("ERROR") || log == QLatin1String("ERRORBD")))
+        // "ERROR" and "ERRORBD" come after the add-in's own explanation.
+        if (fallo.isEmpty() && (log == QLatin1String("ERROR") || log == QLatin1String("ERRORBD")))
+            fallo = QStringLiteral("El complemento ha respondido que no ha podido trasvasar los datos.");
+        else if (fallo.isEmpty() && log.isEmpty())
             fallo = QStringLiteral("El complemento no ha devuelto el archivo de registro del trasvase.");
     }
     // Only Finalizar (which closes) and Cancelar are left.

@@ -497,6 +497,18 @@ TEST_F(Duzediv1Test, UnTrasvaseSinBaseOFallidoSeExplica)
                              "trasvase."));
     EXPECT_TRUE(pantalla().openedFiles().isEmpty());
     EXPECT_EQ(Botones(), QStringLiteral("--F"));
+
+    // "ERROR" comes after the add-in's own explanation: no word of a log.
+    HastaComprobacion();
+    Comprobar(QString());
+    EXPECT_CALL(vodidazaz, ImportarDuzediv1(_)).WillOnce(Return(QStringLiteral("ERROR")));
+    pantalla().queueAnswer(ui::vbOK);
+    Finalizar();
+    EXPECT_EQ(pantalla().lastMessage().text,
+              QStringLiteral("¡El trasvase de la base de datos de Norvia Parvanta 2000 v1 no se ha podido "
+                             "realizar!\rDescripción: El complemento ha respondido que no ha podido trasvasar los "
+                             "datos."));
+    EXPECT_TRUE(pantalla().openedFiles().isEmpty());
 }
 
 TEST_F(AsistenteTest, LaCargaCreaLaCarpetaDelRegistroDelTrasvase)
