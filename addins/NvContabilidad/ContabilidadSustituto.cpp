@@ -573,9 +573,28 @@ bool ContabilidadSustituto::RecalcularTotales(cConfigContabilidad& objConfig, db
     return true;
 }
 
-void ContabilidadSustituto::RenumerarAsientos(cConfigContabilidad&, db::Connection&, qint32&)
+void ContabilidadSustituto::RenumerarAsientos(cConfigContabilidad&, db::Connection& conContabilidad,
+                                              qint32& lngEmpresa)
 {
-    NoDisponible("RenumerarAsientos");
+    EmpresasContabilidad::Empresa empresa;
+    if (!EmpresaDelEjercicio(conContabilidad, lngEmpresa, empresa))
+        return;
+    if (empresa.cerrado) {
+        Mensaje(QStringLiteral("¡El ejercicio %1 está cerrado: sus asientos no se pueden renumerar!")
+                    .arg(EmpresasContabilidad::Nombre(empresa)));
+        return;
+    }
+    if (!Preguntar(QStringLiteral("Se dispone a numerar de nuevo los asientos del ejercicio %1 por orden de fecha."
+                                  "\r\n¿Desea continuar?")
+                       .arg(EmpresasContabilidad::Nombre(empresa))))
+        return;
+    const qint64 asientos = EmpresasContabilidad::RenumerarAsientos(conContabilidad, lngEmpresa);
+    if (asientos < 0) {
+        Mensaje(TextoCambiadaPorOtro());
+        return;
+    }
+    widgets::DialogoRegistroEjecutor::Mensaje(QStringLiteral("Se han numerado de nuevo %1 asientos.").arg(asientos),
+                                              ui::vbOKOnly + ui::vbInformation);
 }
 
 void ContabilidadSustituto::MoverSubctaDiario(cConfigContabilidad&, db::Connection&, qint32&)

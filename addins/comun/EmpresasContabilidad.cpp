@@ -200,6 +200,28 @@ bool EmpresasContabilidad::AbrirEjercicio(db::Connection& con, qint64 id)
     return true;
 }
 
+qint64 EmpresasContabilidad::RenumerarAsientos(db::Connection& con, qint64 id)
+{
+    db::Transaction transaccion(con);
+    Empresa empresa;
+    if (!Leer(con, id, empresa) || empresa.cerrado)
+        return -1;
+    // The order is read whole first: numbers written meanwhile must not
+    // change it.
+    QList<qint64> orden;
+    for (db::Recordset rs = con.Query(
+             QStringLiteral("SELECT IDAsiento FROM Asiento WHERE CodEmpresa = ? ORDER BY Fecha, Numero, IDAsiento"),
+             {db::Value(id)});
+         !rs.isEOF(); rs.MoveNext())
+        orden << rs.value(0).toInt64();
+    for (qsizetype i = 0; i < orden.size(); ++i)
+        con.Exec(QStringLiteral("UPDATE Asiento SET Numero = ? WHERE IDAsiento = ?"),
+                 {db::Value(qint64(i + 1)), db::Value(orden.at(i))});
+    const qint64 asientos = orden.size();
+    transaccion.Commit();
+    return asientos;
+}
+
 bool EmpresasContabilidad::RecalcularTotales(db::Connection& con, qint64 id, bool pesetas)
 {
     db::Transaction transaccion(con);

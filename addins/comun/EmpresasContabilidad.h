@@ -58,6 +58,11 @@ public:
     // sub-account budget of the company worked out again from the working
     // one. False (nothing changed) when the year is closed or the company gone.
     static bool RecalcularTotales(db::Connection& con, qint64 empresa, bool trabajarConPesetas);
+    // In one transaction: the company's entries numbered 1, 2, … by date,
+    // then by their former number (entries of one day keep their order).
+    // The number of entries, or -1 (nothing changed) when the year is
+    // closed or the company gone.
+    static qint64 RenumerarAsientos(db::Connection& con, qint64 empresa);
 
     // Pesetas <-> euros by the program's rules (166,386; euros to cents).
     static double Convertir(double importe, bool aEuros);

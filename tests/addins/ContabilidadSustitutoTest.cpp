@@ -456,6 +456,47 @@ TEST_F(ContabilidadSustitutoTest, RecalculatingTotalsWorksTheOtherCurrencyOutFro
     EXPECT_FALSE(con.InTransaction());
 }
 
+// Entries are numbered again by date; a day's entries keep their order and
+// another company's numbers are left alone. A closed year refuses.
+TEST_F(ContabilidadSustitutoTest, RenumberingOrdersTheCompanysEntriesByDate)
+{
+    qint32 empresa = NuevaEmpresa();
+    qint32 otra = NuevaEmpresa();
+    const auto asiento = [&](qint32 codEmpresa, int numero, const char* fecha) {
+        con.Exec(QStringLiteral("INSERT INTO Asiento (CodEmpresa, Numero, Fecha) VALUES (?, ?, ?)"),
+                 {codEmpresa, numero, QString::fromLatin1(fecha)});
+    };
+    asiento(empresa, 7, "20240301");
+    asiento(empresa, 3, "20240105");
+    asiento(empresa, 9, "20240105");
+    asiento(empresa, 2, "20240105");
+    asiento(otra, 40, "20240101");
+    const auto numeros = [&](qint32 codEmpresa) {
+        QList<qint64> n;
+        for (db::Recordset rs = con.Query(
+                 QStringLiteral("SELECT Numero FROM Asiento WHERE CodEmpresa = ? ORDER BY IDAsiento"), {codEmpresa});
+             !rs.isEOF(); rs.MoveNext())
+            n << rs.value(0).toInt64();
+        return n;
+    };
+
+    scriptedUi().queueAnswer(ui::vbNo);
+    contabilidad->RenumerarAsientos(config, con, empresa);
+    EXPECT_EQ(numeros(empresa), (QList<qint64>{7, 3, 9, 2}));
+
+    scriptedUi().queueAnswer(ui::vbYes);
+    scriptedUi().queueAnswer(ui::vbOK);
+    contabilidad->RenumerarAsientos(config, con, empresa);
+    EXPECT_EQ(numeros(empresa), (QList<qint64>{4, 2, 3, 1}));
+    EXPECT_EQ(numeros(otra), (QList<qint64>{40}));
+    EXPECT_FALSE(con.InTransaction());
+
+    con.Exec(QStringLiteral("UPDATE Empresa SET EjercicioCerrado = True WHERE IDEmpresa = ?"), {empresa});
+    scriptedUi().queueAnswer(ui::vbOK);
+    contabilidad->RenumerarAsientos(config, con, empresa);
+    EXPECT_TRUE(scriptedUi().lastMessage().text.contains(QStringLiteral("está cerrado")));
+}
+
 // ---- Chart: accounts and headings ------------------------------------------------
 
 TEST_F(ContabilidadSustitutoTest, AccountsAreWrittenWithTheirKindAndLevelAndACodeIsNeverRepeated)

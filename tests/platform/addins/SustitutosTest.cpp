@@ -186,12 +186,6 @@ const NoDisponible kNoDisponibles[] = {
      }},
     {"PVMensajeria", "EnviarRecibirMensajes",
      [](SustitutosTest& t) { t.mensajeria->EnviarRecibirMensajes(t.conLocal, 1); }},
-    {"NvContabilidad", "RenumerarAsientos",
-     [](SustitutosTest& t) {
-         qint32 empresa = 2;
-         t.contabilidad->RenumerarAsientos(t.configContab, t.conContabilidad, empresa);
-         EXPECT_EQ(empresa, 2);
-     }},
     {"NvContabilidad", "ConsolidarEmpresas",
      [](SustitutosTest& t) {
          bool cancelar = false;
