@@ -62,6 +62,7 @@ void CertificadosSeleccion(const EntornoInforme& e)
 {
     bool cancelar = false;
     bool etiquetas = false;
+    bool etiquetasImpresas = false;
     QString plantilla;
     informes::VaciadoPendiente vaciado([&e] { e.vodidazaz().EliminaCertificadoRecibos(e.conInformes()); });
     try {
@@ -76,10 +77,13 @@ void CertificadosSeleccion(const EntornoInforme& e)
             const bool hayFilas = !e.conInformes().Execute(d.consulta).isEOF();
             if (hayFilas) {
                 d.plantilla = PlantillaCertificado(plantilla);
-                if (informes::ImprimirLista(e, d) && etiquetas)
+                if (informes::ImprimirLista(e, d) && etiquetas) {
+                    etiquetasImpresas = true;
                     ImprimirEtiquetas(e);
+                }
             }
         } else if (etiquetas) {
+            etiquetasImpresas = true;
             ImprimirEtiquetas(e);
         }
     } catch (...) {
@@ -87,6 +91,9 @@ void CertificadosSeleccion(const EntornoInforme& e)
     }
     try {
         vaciado.Ejecutar();
+        // Labels the add-in filled for a print that did not happen.
+        if (etiquetas && !etiquetasImpresas)
+            e.vodidazaz().EliminaEtiqueta(e.conInformes());
     } catch (...) {
         informes::InformarExcepcion(e, kM1);
     }
