@@ -1,13 +1,16 @@
 // The record list of the census node ("Padrón") with 1,000,000 persons: the
 // node click that shows its first page, the "next page" button from the
-// first page, "previous page" from the third, the "last page" button, a
+// first page, "previous page" from the third, the "last page" button (with
+// the row count known, and after a change, when it is counted again), a
 // reload in the middle and a filter on a surname, each timed against the
 // best raw way to the same rows through the SQLite C API on the same
-// connection, its statement prepared once: the first page by its order
-// with LIMIT, next and previous by the order values of the page's edge
-// row, the last page by the opposite order with LIMIT (it needs no count),
-// the middle page by OFFSET. Prints the medians and their ratios.
-//
+// connection, its statements prepared once: the census read institution by
+// institution in name order, each one's persons in the order of the index
+// of the census by institution; first page from the start, next and
+// previous by the order values of the page's edge row, the last page in the
+// opposite order (it needs no count), the middle page by counting the
+// institutions it passes. Prints the medians and their ratios; run it with
+// 10000 as well to see how the figures grow.
 //   bench_recordlist [persons]     (default 1000000)
 
 #include "BasesDatosPrograma.h"
@@ -25,6 +28,7 @@
 #include "platform/settings/Settings.h"
 #include "platform/ui/Ui.h"
 #include "platform/widgets/NvList.h"
+#include "recordlist/ConsultaPaginada.h"
 #include "recordlist/cListaPrincipal.h"
 
 #include "support/UiSilenciosa.h"
@@ -37,6 +41,7 @@
 #include <cstdio>
 #include <functional>
 #include <sqlite3.h>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -134,70 +139,131 @@ void LlenarPadron(sqlite3* h, int personas)
     Exec(h, "COMMIT");
 }
 
-// The census node's query as a raw program writes it, its order ending in
-// the row id as the list's does.
+// The census node's query as a raw program writes it, read institution by
+// institution as the index of the census by institution allows: the
+// institutions in name order (the bench's names are all different, which a
+// raw program may know), each one's persons in the order of the index, its
+// row id last.
 const char kBaseCruda[] =
+    "SELECT Institucion.Nombre, Padron.Nombre, Padron.PrimerApellido, Padron.SegundoApellido, Padron.DNI, "
+    "Padron.Telefono, Padron.IDPadron FROM Institucion CROSS JOIN Padron CROSS JOIN Padron_TipoPersona "
+    "WHERE Padron_TipoPersona.CodTipoPersona = 2 AND Padron.IDPadron = Padron_TipoPersona.CodPadron "
+    "AND Institucion.IDInstitucion = Padron.CodInstitucionEmpadronado";
+// As the node has it, for the filter, whose whole result is read and sorted.
+const char kBasePlana[] =
     "SELECT Institucion.Nombre, Padron.Nombre, Padron.PrimerApellido, Padron.SegundoApellido, Padron.DNI, "
     "Padron.Telefono, Padron.IDPadron FROM Institucion, Padron, Padron_TipoPersona "
     "WHERE Padron_TipoPersona.CodTipoPersona = 2 AND Padron.IDPadron = Padron_TipoPersona.CodPadron "
     "AND Institucion.IDInstitucion = Padron.CodInstitucionEmpadronado";
-const char kClaves[] = "(Institucion.Nombre, Padron.PrimerApellido, Padron.SegundoApellido, Padron.Nombre, Padron.IDPadron)";
-const char kOrden[] =
-    " ORDER BY Institucion.Nombre, Padron.PrimerApellido, Padron.SegundoApellido, Padron.Nombre, Padron.IDPadron";
-const char kOrdenInverso[] = " ORDER BY Institucion.Nombre DESC, Padron.PrimerApellido DESC, "
-                             "Padron.SegundoApellido DESC, Padron.Nombre DESC, Padron.IDPadron DESC";
+const char kDeInstitucion[] = " AND Institucion.IDInstitucion = ?1 AND Padron.CodInstitucionEmpadronado = ?1";
+const char kClaves[] = " AND (Padron.PrimerApellido, Padron.SegundoApellido, Padron.Nombre, Padron.IDPadron)";
+const char kOrden[] = " ORDER BY Padron.PrimerApellido, Padron.SegundoApellido, Padron.Nombre, Padron.IDPadron";
+const char kOrdenInverso[] = " ORDER BY Padron.PrimerApellido DESC, Padron.SegundoApellido DESC, "
+                             "Padron.Nombre DESC, Padron.IDPadron DESC";
 
-// The order values of a page's row: institution, surnames, name, id.
+// The order values of a page's edge row: institution, surnames, name, id.
 struct Claves {
-    std::string institucion, apellido1, apellido2, nombre;
+    sqlite3_int64 institucion = 0;
+    std::string apellido1, apellido2, nombre;
     sqlite3_int64 id = 0;
 };
 
-// A raw page: one statement prepared once and reused, its values bound,
-// its rows stepped through reading every column as text.
-class Crudo {
+// One statement prepared once and reused.
+class Sentencia {
 public:
-    Crudo(sqlite3* h, const std::string& sql) : m_h(h)
+    Sentencia(sqlite3* h, const std::string& sql)
     {
         if (sqlite3_prepare_v2(h, sql.c_str(), int(sql.size()), &m_st, nullptr) != SQLITE_OK) {
             std::fprintf(stderr, "%s\n", sqlite3_errmsg(h));
             std::exit(1);
         }
     }
-    ~Crudo() { sqlite3_finalize(m_st); }
-    void Textos(const std::vector<std::string>& textos)
+    ~Sentencia() { sqlite3_finalize(m_st); }
+    sqlite3_stmt* st() const { return m_st; }
+
+private:
+    sqlite3_stmt* m_st = nullptr;
+};
+
+// The raw reader: the same walk over the institutions as the list's, every
+// statement prepared once, every column of a row read as text.
+class Crudo {
+public:
+    explicit Crudo(sqlite3* h)
+        : m_instituciones(h, "SELECT IDInstitucion FROM Institucion ORDER BY Nombre, IDInstitucion"),
+          m_adelante(h, std::string(kBaseCruda) + kDeInstitucion + kOrden + " LIMIT ?2 OFFSET ?3"),
+          m_atras(h, std::string(kBaseCruda) + kDeInstitucion + kOrdenInverso + " LIMIT ?2 OFFSET ?3"),
+          m_despues(h, std::string(kBaseCruda) + kDeInstitucion + kClaves + " > (?3, ?4, ?5, ?6)" + kOrden + " LIMIT ?2"),
+          m_antes(h, std::string(kBaseCruda) + kDeInstitucion + kClaves + " < (?3, ?4, ?5, ?6)" + kOrdenInverso
+                         + " LIMIT ?2"),
+          m_contar(h, "SELECT Institucion.IDInstitucion, COUNT(*) FROM Institucion, Padron, Padron_TipoPersona "
+                      "WHERE Padron_TipoPersona.CodTipoPersona = 2 AND Padron.IDPadron = Padron_TipoPersona.CodPadron "
+                      "AND Institucion.IDInstitucion = Padron.CodInstitucionEmpadronado "
+                      "GROUP BY Institucion.IDInstitucion")
     {
-        for (std::size_t i = 0; i < textos.size(); ++i)
-            sqlite3_bind_text(m_st, int(i + 1), textos[i].c_str(), -1, SQLITE_TRANSIENT);
     }
-    void ClavesDe(const Claves& k)
+
+    // `limite` rows from the start (the end when `inversa`) after skipping
+    // `saltar`, or after (before) the row `desde`; the edge rows' values.
+    long Leer(long limite, long saltar, bool inversa, const Claves* desde = nullptr, Claves* primera = nullptr,
+              Claves* ultima = nullptr)
     {
-        Textos({k.institucion, k.apellido1, k.apellido2, k.nombre});
-        sqlite3_bind_int64(m_st, 5, k.id);
-    }
-    // Steps through the rows; the order values of the last one to `ultima`.
-    long Leer(Claves* ultima = nullptr)
-    {
-        long filas = 0;
-        std::size_t bytes = 0;
-        while (sqlite3_step(m_st) == SQLITE_ROW) {
-            ++filas;
-            for (int c = 0; c < sqlite3_column_count(m_st); ++c) {
-                sqlite3_column_text(m_st, c);
-                bytes += std::size_t(sqlite3_column_bytes(m_st, c));
-            }
-            if (ultima) {
-                const auto texto = [&](int c) { return std::string(reinterpret_cast<const char*>(sqlite3_column_text(m_st, c))); };
-                *ultima = {texto(0), texto(2), texto(3), texto(1), sqlite3_column_int64(m_st, 6)};
-            }
+        std::vector<sqlite3_int64> ids;
+        while (sqlite3_step(m_instituciones.st()) == SQLITE_ROW)
+            ids.push_back(sqlite3_column_int64(m_instituciones.st(), 0));
+        sqlite3_reset(m_instituciones.st());
+        if (inversa)
+            std::reverse(ids.begin(), ids.end());
+        std::size_t g = 0;
+        if (desde)
+            g = std::size_t(std::find(ids.begin(), ids.end(), desde->institucion) - ids.begin());
+        // Rows to skip: every institution counted in one pass, whole
+        // institutions skipped by their counts.
+        if (saltar > 0) {
+            std::unordered_map<sqlite3_int64, sqlite3_int64> filas;
+            while (sqlite3_step(m_contar.st()) == SQLITE_ROW)
+                filas[sqlite3_column_int64(m_contar.st(), 0)] = sqlite3_column_int64(m_contar.st(), 1);
+            sqlite3_reset(m_contar.st());
+            for (; g < ids.size() && filas[ids[g]] <= saltar; ++g)
+                saltar -= filas[ids[g]];
         }
-        sqlite3_reset(m_st);
-        return filas + long(bytes % 2);
+        long leidas = 0;
+        for (; g < ids.size() && leidas < limite; ++g) {
+            sqlite3_stmt* st = nullptr;
+            if (desde) {
+                st = inversa ? m_antes.st() : m_despues.st();
+                sqlite3_bind_text(st, 3, desde->apellido1.c_str(), -1, SQLITE_TRANSIENT);
+                sqlite3_bind_text(st, 4, desde->apellido2.c_str(), -1, SQLITE_TRANSIENT);
+                sqlite3_bind_text(st, 5, desde->nombre.c_str(), -1, SQLITE_TRANSIENT);
+                sqlite3_bind_int64(st, 6, desde->id);
+                desde = nullptr;
+            } else {
+                st = inversa ? m_atras.st() : m_adelante.st();
+                sqlite3_bind_int64(st, 3, saltar);
+            }
+            sqlite3_bind_int64(st, 1, ids[g]);
+            sqlite3_bind_int64(st, 2, limite - leidas);
+            long n = 0;
+            while (sqlite3_step(st) == SQLITE_ROW) {
+                ++n;
+                for (int c = 0; c < sqlite3_column_count(st); ++c)
+                    sqlite3_column_text(st, c);
+                const auto texto = [&](int c) { return std::string(reinterpret_cast<const char*>(sqlite3_column_text(st, c))); };
+                const Claves k{ids[g], texto(2), texto(3), texto(1), sqlite3_column_int64(st, 6)};
+                if (leidas + n == 1 && primera)
+                    *primera = k;
+                if (ultima)
+                    *ultima = k;
+            }
+            sqlite3_reset(st);
+            saltar = 0;
+            leidas += n;
+        }
+        return leidas;
     }
 
 private:
-    sqlite3* m_h;
-    sqlite3_stmt* m_st = nullptr;
+    Sentencia m_instituciones, m_adelante, m_atras, m_despues, m_antes, m_contar;
 };
 
 double Mediana(const std::function<void()>& f, const std::function<void()>& antes = {})
@@ -220,7 +286,7 @@ double Mediana(const std::function<void()>& f, const std::function<void()>& ante
 
 void Informe(const char* que, double nuestro, double crudo)
 {
-    std::printf("%-34s %10.1f ms %10.1f ms %8.2fx\n", que, nuestro, crudo, nuestro / crudo);
+    std::printf("%-34s %10.3f ms %10.3f ms %8.2fx\n", que, nuestro, crudo, nuestro / crudo);
 }
 
 } // namespace
@@ -272,72 +338,117 @@ int main(int argc, char** argv)
     const QString consulta = nodo->SQLSelect();
     const long total = conLocal.Execute(QStringLiteral("SELECT COUNT(*) FROM (") + consulta + u')').value(0).toInt64();
 
-    const std::string base(kBaseCruda);
-    Crudo primera(h, base + kOrden + " LIMIT 24");
+    Crudo crudo(h);
     const double clicNuestro = Mediana([&] { lista.tvTreeView_NodeClick(padron); });
-    const double clicCrudo = Mediana([&] { primera.Leer(); });
+    const double clicCrudo = Mediana([&] { crudo.Leer(24, 0, false); });
     const QString textoPrimera = ventana.TextoPanel(2);
 
     // From the first page shown each time, as the first press after a click;
     // raw, after the last row of the first page.
     cPropiedadesNodo& registro = *estado.gcolRegistroDB.Item(nodo->Path());
     Claves fin1;
-    primera.Leer(&fin1);
-    Crudo segunda(h, base + " AND " + kClaves + " > (?, ?, ?, ?, ?)" + kOrden + " LIMIT 24");
-    segunda.ClavesDe(fin1);
+    crudo.Leer(24, 0, false, nullptr, nullptr, &fin1);
     const double siguienteNuestra = Mediana([&] { lista.tbPrincipal_ButtonClick(QStringLiteral("nextReg")); },
                                             [&] { lista.tvTreeView_NodeClick(padron); });
-    const double siguienteCruda = Mediana([&] { segunda.Leer(); });
+    const double siguienteCruda = Mediana([&] { crudo.Leer(24, 0, false, &fin1); });
     const QString textoSiguiente = ventana.TextoPanel(2);
 
     // From the third page back to the second; raw, before the first row of
     // the third page.
-    Claves fin2;
-    segunda.Leer(&fin2);
-    Crudo tercera(h, base + " AND " + kClaves + " > (?, ?, ?, ?, ?)" + kOrden + " LIMIT 1");
-    tercera.ClavesDe(fin2);
     Claves inicio3;
-    tercera.Leer(&inicio3);
-    Crudo anterior(h, base + " AND " + kClaves + " < (?, ?, ?, ?, ?)" + kOrdenInverso + " LIMIT 24");
-    anterior.ClavesDe(inicio3);
+    crudo.Leer(24, 48, false, nullptr, &inicio3);
     const double anteriorNuestra = Mediana([&] { lista.tbPrincipal_ButtonClick(QStringLiteral("prevReg")); },
                                            [&] {
                                                lista.tvTreeView_NodeClick(padron);
                                                lista.tbPrincipal_ButtonClick(QStringLiteral("nextReg"));
                                                lista.tbPrincipal_ButtonClick(QStringLiteral("nextReg"));
                                            });
-    const double anteriorCruda = Mediana([&] { anterior.Leer(); });
+    const double anteriorCruda = Mediana([&] { crudo.Leer(24, 0, true, &inicio3); });
     const QString textoAnterior = ventana.TextoPanel(2);
 
-    Crudo ultima(h, base + kOrdenInverso + " LIMIT 24");
-    const double ultimaNuestra = Mediana([&] { lista.tbPrincipal_ButtonClick(QStringLiteral("lastReg")); });
-    const double ultimaCruda = Mediana([&] { ultima.Leer(); });
+    // The last page needs the row count for its positions. It is counted
+    // again after any change to the database (here a phone number written
+    // back as it was) and kept while nothing changes; raw needs no count.
+    const auto cambio = [&] {
+        Exec(h, "UPDATE Padron SET Telefono = Telefono WHERE IDPadron = 1");
+        lista.tvTreeView_NodeClick(padron);
+    };
+    const double ultimaContada = Mediana([&] { lista.tbPrincipal_ButtonClick(QStringLiteral("lastReg")); }, cambio);
+    const double ultimaNuestra = Mediana([&] { lista.tbPrincipal_ButtonClick(QStringLiteral("lastReg")); },
+                                         [&] { lista.tvTreeView_NodeClick(padron); });
+    const double ultimaCruda = Mediana([&] { crudo.Leer(24, 0, true); });
     const QString textoUltima = ventana.TextoPanel(2);
 
-    // A reload of the page in the middle; raw, the same OFFSET.
+    // A reload of the page in the middle, after a change; raw, the same
+    // walk counting the institutions it passes.
     const long medio = total / 2;
-    Crudo centro(h, base + kOrden + " LIMIT 24 OFFSET " + std::to_string(medio));
     const double medioNuestro = Mediana([&] { lista.mnuVerActualizarLista_Click(); },
-                                        [&] { registro.SetPosInicial(qint32(medio + 1)); });
-    const double medioCrudo = Mediana([&] { centro.Leer(); });
+                                        [&] {
+                                            Exec(h, "UPDATE Padron SET Telefono = Telefono WHERE IDPadron = 1");
+                                            registro.SetPosInicial(qint32(medio + 1));
+                                        });
+    const double medioCrudo = Mediana([&] { crudo.Leer(24, medio, false); });
     const QString textoMedio = ventana.TextoPanel(2);
 
-    // "1º Apellido" is the third column of the census list.
+    // The pager alone, called as the list's commands call it, without the
+    // list control: a new reader per command, the edges kept between them.
+    BordesPagina bordes;
+    const auto leer = [&](long inicio) {
+        ConsultaPaginada lector(conLocal, consulta, {}, &bordes);
+        return lector.LeerPagina(inicio, 24).RecordCount();
+    };
+    const auto ultimaLector = [&] {
+        ConsultaPaginada lector(conLocal, consulta, {}, &bordes);
+        return lector.LeerPagina(lector.RecordCount() - 23, 24).RecordCount();
+    };
+    const double lectorPrimera = Mediana([&] { leer(1); });
+    const double lectorSiguiente = Mediana([&] { leer(25); }, [&] { leer(1); });
+    const double lectorAnterior = Mediana([&] { leer(25); }, [&] {
+        leer(1);
+        leer(25);
+        leer(49);
+    });
+    const double lectorUltima = Mediana(ultimaLector, [&] { leer(1); });
+    const double lectorUltimaContada = Mediana(ultimaLector, [&] {
+        Exec(h, "UPDATE Padron SET Telefono = Telefono WHERE IDPadron = 1");
+        leer(1);
+    });
+    const double lectorMedio = Mediana([&] { leer(medio + 1); },
+                                       [&] { Exec(h, "UPDATE Padron SET Telefono = Telefono WHERE IDPadron = 1"); });
+
+    // "1º Apellido" is the third column of the census list. Its whole
+    // result is read at once: raw, by the query's order with the condition.
     lista.tvTreeView_NodeClick(padron);
     ventana.lista.SetFilterText(2, kApellido);
-    Crudo filtrada(h, base + " AND Padron.PrimerApellido LIKE ?" + kOrden + " LIMIT 32769");
-    filtrada.Textos({("%" + kApellido + "%").toStdString()});
+    Sentencia filtrada(h, std::string(kBasePlana) + " AND Padron.PrimerApellido LIKE ? ORDER BY Institucion.Nombre, "
+                                                    "Padron.PrimerApellido, Padron.SegundoApellido, Padron.Nombre, "
+                                                    "Padron.IDPadron LIMIT 32769");
+    const std::string patron = ("%" + kApellido + "%").toStdString();
+    sqlite3_bind_text(filtrada.st(), 1, patron.c_str(), -1, SQLITE_TRANSIENT);
     const double filtroNuestro = Mediana([&] { lista.FiltrarNvList(); });
-    const double filtroCrudo = Mediana([&] { filtrada.Leer(); });
+    const double filtroCrudo = Mediana([&] {
+        while (sqlite3_step(filtrada.st()) == SQLITE_ROW)
+            for (int c = 0; c < sqlite3_column_count(filtrada.st()); ++c)
+                sqlite3_column_text(filtrada.st(), c);
+        sqlite3_reset(filtrada.st());
+    });
     const int filasFiltro = ventana.lista.RowCount();
 
     std::printf("\n%-34s %13s %13s %9s\n", "", "lista", "sqlite3", "razón");
     Informe("Clic en Padrón (primera página)", clicNuestro, clicCrudo);
     Informe("Página siguiente", siguienteNuestra, siguienteCruda);
     Informe("Página anterior", anteriorNuestra, anteriorCruda);
-    Informe("Página última", ultimaNuestra, ultimaCruda);
-    Informe("Página del medio (recarga)", medioNuestro, medioCrudo);
+    Informe("Página última (recuento conocido)", ultimaNuestra, ultimaCruda);
+    Informe("Página última (tras un cambio)", ultimaContada, ultimaCruda);
+    Informe("Página del medio (tras un cambio)", medioNuestro, medioCrudo);
     Informe("Filtro por primer apellido", filtroNuestro, filtroCrudo);
+    std::printf("\nSólo el lector de páginas (sin el control de la lista):\n");
+    Informe("Primera página", lectorPrimera, clicCrudo);
+    Informe("Página siguiente", lectorSiguiente, siguienteCruda);
+    Informe("Página anterior", lectorAnterior, anteriorCruda);
+    Informe("Página última (recuento conocido)", lectorUltima, ultimaCruda);
+    Informe("Página última (tras un cambio)", lectorUltimaContada, ultimaCruda);
+    Informe("Página del medio (tras un cambio)", lectorMedio, medioCrudo);
     std::printf("\n%ld filas; primera: %s; siguiente: %s; anterior: %s; última: %s; medio: %s; filtro: %d filas%s\n",
                 total, qPrintable(textoPrimera), qPrintable(textoSiguiente), qPrintable(textoAnterior),
                 qPrintable(textoUltima), qPrintable(textoMedio), filasFiltro,

@@ -1,17 +1,53 @@
 #include "recordlist/ConsultaPaginada.h"
 
 #include "platform/db/Connection.h"
+#include "platform/db/SqliteStatement.h"
 
 #include <algorithm>
+#include <sqlite3.h>
 #include <vector>
 
 ConsultaPaginada::ConsultaPaginada(db::Connection& con, QString jetSql, QList<db::Value> params, BordesPagina* bordes)
     : m_con(con), m_sql(std::move(jetSql)), m_params(std::move(params)), m_orden(m_sql), m_bordes(bordes)
 {
+    // Only a list read page by page gains from it: a whole result read at
+    // once (the filter) costs no more sorted.
+    if (!m_bordes)
+        return;
+    BordesPagina::Censo& censo = m_bordes->censo;
+    if (censo.sql != m_sql || censo.params != m_params || censo.con != m_con.handle()
+        || censo.estado != EstadoBase()) {
+        std::optional<CensoPorInstitucion> lector = CensoPorInstitucion::Reconocer(m_con, m_orden, m_params);
+        censo = {m_sql, m_params, m_con.handle(), EstadoBase(),
+                 lector ? std::make_shared<CensoPorInstitucion>(std::move(*lector)) : nullptr};
+    }
+    m_censo = censo.lector;
+}
+
+const std::array<qint64, 3>& ConsultaPaginada::EstadoBase()
+{
+    if (!m_estado) {
+        sqlite3* h = m_con.handle();
+        db::SqliteStatement datos(h, "PRAGMA data_version");
+        db::SqliteStatement esquema(h, "PRAGMA schema_version");
+        datos.step();
+        esquema.step();
+        m_estado = std::array<qint64, 3>{qint64(sqlite3_total_changes64(h)), datos.integer(0), esquema.integer(0)};
+    }
+    return *m_estado;
+}
+
+void ConsultaPaginada::GuardarRecuento()
+{
+    if (m_bordes && m_total)
+        m_bordes->recuento = {m_sql, m_params, *m_total, EstadoBase()};
 }
 
 long ConsultaPaginada::RecordCount()
 {
+    if (!m_total && m_bordes && m_bordes->recuento.total >= 0 && m_bordes->recuento.sql == m_sql
+        && m_bordes->recuento.params == m_params && m_bordes->recuento.estado == EstadoBase())
+        m_total = m_bordes->recuento.total;
     if (!m_total) {
         // The order changes no count, but SQLite would still sort for it;
         // with TOP it decides which rows there are.
@@ -19,6 +55,7 @@ long ConsultaPaginada::RecordCount()
         m_total = long(m_con.Query(QStringLiteral("SELECT COUNT(*) FROM (") + base + QStringLiteral(")"), m_params)
                            .value(0)
                            .toInt64());
+        GuardarRecuento();
     }
     return *m_total;
 }
@@ -33,8 +70,10 @@ db::RowBlock ConsultaPaginada::LeerPagina(long inicio, long filas)
         m_pedidas = filas;
         // A short read reached the end: the row count is known.
         const long leidas = m_pagina.RecordCount();
-        if (!m_total && leidas < filas && (leidas > 0 || inicio == 1))
+        if (!m_total && leidas < filas && (leidas > 0 || inicio == 1)) {
             m_total = std::max(1L, inicio) - 1 + leidas;
+            GuardarRecuento();
+        }
     }
     const long n = std::min(filas, long(m_pagina.RecordCount()));
     if (n <= 0)
@@ -64,9 +103,10 @@ bool ConsultaPaginada::EnCache(long inicio, long filas) const
     return m_leida && inicio == m_inicio && (filas <= m_pedidas || m_pagina.RecordCount() < m_pedidas);
 }
 
-bool ConsultaPaginada::BordesDeEstaConsulta() const
+bool ConsultaPaginada::BordesDeEstaConsulta()
 {
-    return m_bordes && m_bordes->leidas > 0 && m_bordes->sql == m_sql && m_bordes->params == m_params;
+    return m_bordes && m_bordes->leidas > 0 && m_bordes->sql == m_sql && m_bordes->params == m_params
+        && m_bordes->porInstitucion == (m_censo != nullptr) && m_bordes->estado == EstadoBase();
 }
 
 void ConsultaPaginada::Leer(long inicio, long filas)
@@ -109,22 +149,36 @@ void ConsultaPaginada::Leer(long inicio, long filas)
     LeerPorOrden({}, filas, desde, false, inicio);
 }
 
-void ConsultaPaginada::LeerPorOrden(const QList<db::Value>& claves, long limite, long desplazamiento, bool inversa,
-                                    long inicio)
+void ConsultaPaginada::LeerPorOrden(const QList<db::Value>& claves, long limite, long desplazamiento,
+                                    bool inversa, long inicio)
 {
-    QList<db::Value> params = m_params;
-    QString condicion;
-    if (!claves.isEmpty())
-        condicion = m_orden.Siguientes(claves, inversa, params);
-    params << db::Value(qint64(limite)) << db::Value(qint64(desplazamiento));
-    db::Recordset rs = m_con.Query(m_orden.Pagina(m_bordes != nullptr, condicion, inversa), params);
-    const int n = int(rs.RecordCount());
+    db::RowBlock todo;
+    int columnasClave = 0;
+    if (m_censo) {
+        std::optional<db::RowBlock> bloque = m_censo->Leer(claves, limite, desplazamiento, inversa);
+        if (!bloque) {
+            // The edge row's institution is gone: the page by its position.
+            inversa = false;
+            bloque = m_censo->Leer({}, limite, std::max(0L, inicio - 1), false);
+        }
+        todo = std::move(*bloque);
+        columnasClave = m_censo->ColumnasClave();
+    } else {
+        QList<db::Value> params = m_params;
+        QString condicion;
+        if (!claves.isEmpty())
+            condicion = m_orden.Siguientes(claves, inversa, params);
+        params << db::Value(qint64(limite)) << db::Value(qint64(desplazamiento));
+        db::Recordset rs = m_con.Query(m_orden.Pagina(m_bordes != nullptr, condicion, inversa), params);
+        if (rs.RecordCount() > 0)
+            todo = rs.GetRows(-1, 1);
+        columnasClave = m_bordes ? int(m_orden.Orden().size()) : 0;
+    }
+    const int n = todo.RecordCount();
     if (n == 0) {
         m_pagina = {};
         return;
     }
-    const db::RowBlock todo = rs.GetRows(-1, 1);
-    const int columnasClave = m_bordes ? int(m_orden.Orden().size()) : 0;
     const int campos = todo.FieldCount() - columnasClave;
     std::vector<db::Value> valores;
     valores.reserve(std::size_t(n) * campos);
@@ -146,6 +200,8 @@ void ConsultaPaginada::LeerPorOrden(const QList<db::Value>& claves, long limite,
     m_bordes->params = m_params;
     m_bordes->inicio = inicio;
     m_bordes->leidas = n;
+    m_bordes->porInstitucion = (m_censo != nullptr);
+    m_bordes->estado = EstadoBase();
     m_bordes->primera = clavesDe(inversa ? n - 1 : 0);
     m_bordes->ultima = clavesDe(inversa ? 0 : n - 1);
 }

@@ -2,10 +2,13 @@
 
 #include "platform/db/Recordset.h"
 #include "platform/db/Value.h"
+#include "recordlist/CensoPorInstitucion.h"
 #include "recordlist/OrdenConsulta.h"
 
 #include <QList>
 #include <QString>
+#include <array>
+#include <memory>
 #include <optional>
 
 namespace db {
@@ -22,6 +25,32 @@ struct BordesPagina {
     long leidas = 0;
     QList<db::Value> primera;
     QList<db::Value> ultima;
+    // Whether the values are those of the census read by institution.
+    bool porInstitucion = false;
+    // The database's state when the page was read (see Recuento): the
+    // edges place the next page only while it is unchanged, since a row
+    // added or removed before them moves every position after it.
+    std::array<qint64, 3> estado{};
+
+    // The census reading recognised for `sql` on a connection, with the
+    // institutions it has read: kept while the database's state is
+    // unchanged, so a command after another finds them again.
+    struct Censo {
+        QString sql;
+        QList<db::Value> params;
+        const void* con = nullptr;
+        std::array<qint64, 3> estado{};
+        std::shared_ptr<CensoPorInstitucion> lector;
+    } censo;
+
+    // The row count of `sql` with `params` as it was when the database was
+    // in the state `estado`: still exact while that state is unchanged.
+    struct Recuento {
+        QString sql;
+        QList<db::Value> params;
+        long total = -1;
+        std::array<qint64, 3> estado{};
+    } recuento;
 };
 
 // A node's list query read one page at a time: a page comes from the query
@@ -36,7 +65,10 @@ struct BordesPagina {
 // cheapest way that gives the rows at its positions: the first one from
 // the start, one next to the page in `bordes` from that page's edge row,
 // one nearer the end than the start (the last one) in the opposite order
-// once the count is known, any other with OFFSET.
+// once the count is known, any other with OFFSET. The census order is read
+// institution by institution (CensoPorInstitucion) when the database has the
+// index for it. The edges, the count and the census reading are kept in
+// `bordes` only while the database is unchanged.
 class ConsultaPaginada {
 public:
     ConsultaPaginada(db::Connection& con, QString jetSql, QList<db::Value> params = {},
@@ -66,13 +98,20 @@ private:
     // which go to the edges of the page starting at `inicio`.
     void LeerPorOrden(const QList<db::Value>& claves, long limite, long desplazamiento, bool inversa, long inicio);
     bool EnCache(long inicio, long filas) const;
-    bool BordesDeEstaConsulta() const;
+    bool BordesDeEstaConsulta();
+    // What tells whether the database may have changed since: this
+    // connection's changes, the commits of every other one, the schema.
+    const std::array<qint64, 3>& EstadoBase();
+    void GuardarRecuento();
 
     db::Connection& m_con;
     QString m_sql;
     QList<db::Value> m_params;
     OrdenConsulta m_orden;
     BordesPagina* m_bordes;
+    std::shared_ptr<CensoPorInstitucion> m_censo;
+    // Taken once: nothing this reader does changes the database.
+    std::optional<std::array<qint64, 3>> m_estado;
     std::optional<long> m_total;
 
     bool m_leida = false;

@@ -125,6 +125,7 @@ OrdenConsulta::OrdenConsulta(const QString& jetSql) : m_sentencia(SinCierre(jetS
     }
     if (m_from < 0)
         return;
+    m_campos = desde;
     static const QRegularExpression alias(QStringLiteral("^(.*\\S)\\s+AS\\s+(\\[[^\\]]+\\]|\\S+)$"),
                                           QRegularExpression::CaseInsensitiveOption
                                               | QRegularExpression::DotMatchesEverythingOption);
@@ -169,41 +170,100 @@ OrdenConsulta::OrdenConsulta(const QString& jetSql) : m_sentencia(SinCierre(jetS
 
 QString OrdenConsulta::Pagina(bool conClaves, const QString& condicion, bool inversa) const
 {
-    QString s = m_sinOrden;
-    if (!condicion.isEmpty()) {
-        if (m_where >= 0)
-            s = s.left(m_condicion) + QStringLiteral(" (") + s.mid(m_condicion).trimmed() + QStringLiteral(") AND (")
-                + condicion + u')';
-        else
-            s += QStringLiteral(" WHERE ") + condicion;
-    }
+    QStringList claves;
     if (conClaves) {
-        QString claves;
         for (const Termino& t : m_orden)
-            claves += QStringLiteral(", ") + t.columna;
-        s.insert(m_from, claves + u' ');
+            claves << t.columna;
     }
-    QString orden;
-    for (const Termino& t : m_orden) {
-        if (!orden.isEmpty())
-            orden += QStringLiteral(", ");
-        orden += t.columna + (t.descendente != inversa ? QStringLiteral(" DESC") : QString());
+    return Pagina(claves, condicion, m_orden, inversa);
+}
+
+QString OrdenConsulta::ConCondicion(const QString& condicion) const
+{
+    if (condicion.isEmpty())
+        return m_sinOrden;
+    if (m_where >= 0)
+        return m_sinOrden.left(m_condicion) + QStringLiteral(" (") + m_sinOrden.mid(m_condicion).trimmed()
+            + QStringLiteral(") AND (") + condicion + u')';
+    return m_sinOrden + QStringLiteral(" WHERE ") + condicion;
+}
+
+QString OrdenConsulta::Pagina(const QStringList& claves, const QString& condicion, const QList<Termino>& orden,
+                              bool inversa) const
+{
+    QString s = ConCondicion(condicion);
+    if (!claves.isEmpty())
+        s.insert(m_from, QStringLiteral(", ") + claves.join(QStringLiteral(", ")) + u' ');
+    QString texto;
+    for (const Termino& t : orden) {
+        if (!texto.isEmpty())
+            texto += QStringLiteral(", ");
+        texto += t.columna + (t.descendente != inversa ? QStringLiteral(" DESC") : QString());
     }
-    return s + QStringLiteral(" ORDER BY ") + orden + QStringLiteral(" LIMIT ? OFFSET ?");
+    return s + QStringLiteral(" ORDER BY ") + texto + QStringLiteral(" LIMIT ? OFFSET ?");
+}
+
+QStringList OrdenConsulta::Tablas() const
+{
+    if (!m_simple)
+        return {};
+    const qsizetype fin = m_where >= 0 ? m_where : m_sinOrden.size();
+    const QString origen = m_sinOrden.mid(m_from + 4, fin - m_from - 4);
+    const QList<Pieza> piezas = PiezasDeNivel(origen);
+    for (const Pieza& p : piezas) {
+        if (p.palabra == u"JOIN")
+            return {};
+    }
+    return Partes(origen, piezas, 0, origen.size());
+}
+
+QString OrdenConsulta::Campos() const
+{
+    return m_simple ? m_sinOrden.mid(m_campos, m_from - m_campos).trimmed() : QString();
+}
+
+QString OrdenConsulta::Condicion() const
+{
+    return m_simple && m_where >= 0 ? m_sinOrden.mid(m_condicion).trimmed() : QString();
+}
+
+QStringList OrdenConsulta::Conjunciones() const
+{
+    if (!m_simple || m_where < 0)
+        return {};
+    const QString condicion = m_sinOrden.mid(m_condicion);
+    QStringList partes;
+    qsizetype inicio = 0;
+    for (const Pieza& p : PiezasDeNivel(condicion)) {
+        if (p.palabra == u"OR" || p.palabra == u"NOT" || p.palabra == u"BETWEEN")
+            return {};
+        if (p.palabra == u"AND") {
+            partes << condicion.mid(inicio, p.inicio - inicio).trimmed();
+            inicio = p.fin;
+        }
+    }
+    partes << condicion.mid(inicio).trimmed();
+    return partes;
 }
 
 QString OrdenConsulta::Siguientes(const QList<db::Value>& claves, bool antes, QList<db::Value>& params) const
+{
+    return Siguientes(m_orden, claves, antes, params);
+}
+
+QString OrdenConsulta::Siguientes(const QList<Termino>& orden, const QList<db::Value>& claves, bool antes,
+                                  QList<db::Value>& params)
 {
     // Nested from the first column: after the key in it, or equal to it and
     // after the row in the columns that follow. Each column is compared at
     // most twice per row.
     QString condicion;
     int abiertos = 0;
-    for (qsizetype i = 0; i < m_orden.size() && i < claves.size(); ++i) {
-        const QString& c = m_orden.at(i).columna;
+    for (qsizetype i = 0; i < orden.size() && i < claves.size(); ++i) {
+        const QString& c = orden.at(i).columna;
         const db::Value& k = claves.at(i);
-        const bool baja = m_orden.at(i).descendente != antes;
-        const bool ultima = i + 1 == m_orden.size() || i + 1 == claves.size();
+        const bool baja = orden.at(i).descendente != antes;
+        const bool ultima = i + 1 == orden.size() || i + 1 == claves.size();
         QString despues;
         if (k.isNull()) {
             if (!baja)

@@ -38,12 +38,31 @@ public:
     // `condicion` (no condition when empty); in the query's order or, when
     // `inversa`, in exactly the opposite one; ending in "LIMIT ? OFFSET ?".
     QString Pagina(bool conClaves, const QString& condicion, bool inversa) const;
+    // The same with the columns `claves` after the fields and the order
+    // `orden` instead of the query's own.
+    QString Pagina(const QStringList& claves, const QString& condicion, const QList<Termino>& orden,
+                   bool inversa) const;
+    // The statement without its order, only rows that also meet `condicion`.
+    QString ConCondicion(const QString& condicion) const;
 
     // The condition met by the rows that come after the row whose order
     // values are `claves` (before it when `antes`), Nulls where SQLite sorts
     // them: before any value going up, after any going down. Appends the
     // values to bind to `params`.
     QString Siguientes(const QList<db::Value>& claves, bool antes, QList<db::Value>& params) const;
+    static QString Siguientes(const QList<Termino>& orden, const QList<db::Value>& claves, bool antes,
+                              QList<db::Value>& params);
+
+    // Only for a plain query: the tables of its FROM, as written (empty when
+    // it joins with JOIN), and the conditions its WHERE joins with AND at
+    // its own level (empty when an OR, NOT or BETWEEN there makes the
+    // condition no plain list of them).
+    QStringList Tablas() const;
+    QStringList Conjunciones() const;
+    // Only for a plain query: the text of its fields, and of its WHERE
+    // condition (empty without one).
+    QString Campos() const;
+    QString Condicion() const;
 
 private:
     QString m_sentencia;
@@ -53,6 +72,7 @@ private:
     QList<Termino> m_orden;
     // For a plain query: where its FROM and WHERE begin, where its WHERE
     // condition begins (-1 without one), in m_sinOrden.
+    qsizetype m_campos = -1;
     qsizetype m_from = -1;
     qsizetype m_where = -1;
     qsizetype m_condicion = -1;

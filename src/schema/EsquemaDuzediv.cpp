@@ -390,6 +390,8 @@ QList<IndiceDef> Indices()
         Indice("Municipio", {"CodProvincia"}),
         Indice("Padron", {"PrimerApellido", "SegundoApellido", "Nombre"}),
         Indice("Padron", {"CodInstitucionEmpadronado"}),
+        // The census list's order within an institution (see the record list).
+        Indice("Padron", {"CodInstitucionEmpadronado", "PrimerApellido", "SegundoApellido", "Nombre"}),
         Indice("Padron", {"CodMunicipio"}),
         Indice("Padron_TipoPersona", {"CodTipoPersona", "CodPadron"}),
         Indice("Padron_TipoPersona", {"CodPadron"}),

@@ -1,10 +1,14 @@
 // Every way the pager reads a page (from the start, from the edge of the
 // page shown, from the end, by OFFSET) gives exactly the rows and positions
 // of the plain query read with OFFSET, on a census with equal keys, Nulls,
-// letter case and accents, and two institutions of the same name.
+// letter case and accents, and two institutions of the same name. Each
+// test runs on the general reading (an order no index gives) and on the
+// census read institution by institution (the census node's own order, with
+// the index that gives it).
 
 #include "platform/db/Connection.h"
 #include "platform/db/DatabaseFiles.h"
+#include "recordlist/CensoPorInstitucion.h"
 #include "recordlist/ConsultaPaginada.h"
 #include "recordlist/OrdenConsulta.h"
 
@@ -15,18 +19,31 @@ namespace {
 
 using Filas = QList<QList<db::Value>>;
 
-// The census node's query over a small census of its own.
-const QString kConsulta = QStringLiteral(
+// A census query over a small census of its own: with a descending term
+// no index gives, and the census node's own order, which the index of the
+// census by institution gives.
+const QString kConsultaGeneral = QStringLiteral(
     "SELECT Institucion.Nombre, Padron.Nombre, Padron.PrimerApellido, Padron.SegundoApellido, Padron.IDPadron\r\n"
     "FROM Institucion, Padron, Padron_TipoPersona\r\n"
     "WHERE Padron_TipoPersona.CodTipoPersona = 2 AND Padron.IDPadron = Padron_TipoPersona.CodPadron "
     "AND Institucion.IDInstitucion = Padron.CodInstitucionEmpadronado\r\n"
     "ORDER BY Institucion.Nombre, Padron.PrimerApellido, Padron.SegundoApellido DESC, Padron.Nombre;");
+const QString kConsultaCenso = QStringLiteral(
+    "SELECT Institucion.Nombre, Padron.Nombre, Padron.PrimerApellido, Padron.SegundoApellido, Padron.IDPadron \r\n"
+    "FROM Institucion, Padron, Padron_TipoPersona \r\n"
+    "WHERE Padron_TipoPersona.CodTipoPersona = 2 AND Padron.IDPadron = Padron_TipoPersona.CodPadron "
+    "AND Institucion.IDInstitucion = Padron.CodInstitucionEmpadronado \r\n"
+    "ORDER BY Institucion.Nombre, Padron.PrimerApellido, Padron.SegundoApellido, Padron.Nombre");
 
 class PaginasEquivalentes : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { Preparar(false); }
+
+    // The census by institution reads the census query only where the
+    // index is.
+    void Preparar(bool porInstitucion)
     {
+        consulta = porInstitucion ? kConsultaCenso : kConsultaGeneral;
         const QString ruta = dir.filePath(QStringLiteral("Censo.mdb"));
         db::CreateDatabase(ruta);
         con.Open(QStringLiteral("Data Source=%1").arg(ruta));
@@ -54,7 +71,20 @@ protected:
                      {db::Value(qint64(i + 1)), db::Value(qint64(i % 7 == 0 ? 3 : 2))});
         }
         con.CommitTrans();
-        referencia = Todas(con.Query(kConsulta.chopped(1) + QStringLiteral(", Padron.IDPadron"), {}));
+        if (porInstitucion)
+            con.Execute(QStringLiteral("CREATE INDEX IX_Censo ON Padron "
+                                       "(CodInstitucionEmpadronado, PrimerApellido, SegundoApellido, Nombre)"));
+        Referencia();
+        ASSERT_EQ(CensoPorInstitucion::Reconocer(con, OrdenConsulta(consulta), {}).has_value(), porInstitucion);
+    }
+
+    // The plain query's rows, its row id added to its order.
+    void Referencia()
+    {
+        QString sql = consulta;
+        if (sql.endsWith(u';'))
+            sql.chop(1);
+        referencia = Todas(con.Query(sql + QStringLiteral(", Padron.IDPadron"), {}));
     }
 
     static Filas Todas(db::Recordset rs)
@@ -86,15 +116,16 @@ protected:
     // A command of the list: a new reader each time, the edges kept.
     Filas Pagina(long inicio, long filas, bool contar = false)
     {
-        ConsultaPaginada consulta(con, kConsulta, {}, &bordes);
+        ConsultaPaginada lector(con, consulta, {}, &bordes);
         if (contar) {
-            EXPECT_EQ(consulta.RecordCount(), referencia.size());
+            EXPECT_EQ(lector.RecordCount(), referencia.size());
         }
-        return Bloque(consulta.LeerPagina(inicio, filas));
+        return Bloque(lector.LeerPagina(inicio, filas));
     }
 
     QTemporaryDir dir;
     db::Connection con;
+    QString consulta;
     Filas referencia;
     BordesPagina bordes;
 };
@@ -107,18 +138,23 @@ TEST_F(PaginasEquivalentes, TheCensusHasWhatTheTestNeeds)
     EXPECT_NE(referencia.at(60).last(), referencia.at(61).last());
 }
 
-class PorTamano : public PaginasEquivalentes, public ::testing::WithParamInterface<long> {};
+// The page size, and whether the census is read by institution.
+class PorTamano : public PaginasEquivalentes, public ::testing::WithParamInterface<std::tuple<long, bool>> {
+protected:
+    void SetUp() override { Preparar(std::get<1>(GetParam())); }
+    long Tamano() const { return std::get<0>(GetParam()); }
+};
 
 TEST_P(PorTamano, ForwardFromTheFirstPage)
 {
-    const long n = GetParam();
+    const long n = Tamano();
     for (long inicio = 1; inicio <= referencia.size() + n; inicio += n)
         ASSERT_EQ(Pagina(inicio, n), Esperadas(inicio, n)) << "desde " << inicio;
 }
 
 TEST_P(PorTamano, BackwardFromTheLastPage)
 {
-    const long n = GetParam();
+    const long n = Tamano();
     long inicio = std::max<long>(1, referencia.size() - n + 1);
     ASSERT_EQ(Pagina(inicio, n, true), Esperadas(inicio, n));
     while (inicio > 1) {
@@ -129,7 +165,7 @@ TEST_P(PorTamano, BackwardFromTheLastPage)
 
 TEST_P(PorTamano, AnyStartWithAndWithoutTheCount)
 {
-    const long n = GetParam();
+    const long n = Tamano();
     for (long inicio = 1; inicio <= referencia.size() + 1; ++inicio) {
         bordes = {};
         ASSERT_EQ(Pagina(inicio, n, true), Esperadas(inicio, n)) << "desde " << inicio << ", contada";
@@ -140,7 +176,7 @@ TEST_P(PorTamano, AnyStartWithAndWithoutTheCount)
 
 TEST_P(PorTamano, BackAndForthAroundTheMiddle)
 {
-    const long n = GetParam();
+    const long n = Tamano();
     long inicio = referencia.size() / 2;
     ASSERT_EQ(Pagina(inicio, n), Esperadas(inicio, n));
     for (const long paso : {n, n, -n, -n, -n, n}) {
@@ -149,7 +185,101 @@ TEST_P(PorTamano, BackAndForthAroundTheMiddle)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Tamanos, PorTamano, ::testing::Values(1L, 7L, 24L));
+INSTANTIATE_TEST_SUITE_P(Tamanos, PorTamano, ::testing::Combine(::testing::Values(1L, 7L, 24L), ::testing::Bool()));
+
+TEST_P(PorTamano, TheCountKeptIsTakenAgainAfterAnyChange)
+{
+    const long n = Tamano();
+    const auto ultima = [&] { return std::max<long>(1, referencia.size() - n + 1); };
+    ASSERT_EQ(Pagina(ultima(), n, true), Esperadas(ultima(), n));
+    const QString alta = QStringLiteral("INSERT INTO Padron (Nombre, PrimerApellido, CodInstitucionEmpadronado) "
+                                        "VALUES ('Zoe', 'Zubiri', 2)");
+    const QString tipo = QStringLiteral("INSERT INTO Padron_TipoPersona (CodPadron, CodTipoPersona) "
+                                        "SELECT MAX(IDPadron), 2 FROM Padron");
+    con.Exec(alta);
+    con.Exec(tipo);
+    Referencia();
+    ASSERT_EQ(Pagina(ultima(), n, true), Esperadas(ultima(), n));
+    // Another connection's commit, as another workstation's.
+    db::Connection otra;
+    otra.Open(QStringLiteral("Data Source=%1").arg(dir.filePath(QStringLiteral("Censo.mdb"))));
+    otra.Exec(alta);
+    otra.Exec(tipo);
+    Referencia();
+    ASSERT_EQ(Pagina(ultima(), n, true), Esperadas(ultima(), n));
+    otra.Exec(QStringLiteral("DELETE FROM Padron_TipoPersona WHERE CodTipoPersona = 2"));
+    Referencia();
+    EXPECT_TRUE(Pagina(1, n, true).isEmpty());
+}
+
+class PorInstitucion : public PaginasEquivalentes {
+protected:
+    void SetUp() override { Preparar(true); }
+};
+
+TEST_F(PorInstitucion, TheNextPageAfterItsEdgeInstitutionWentIsReadByPosition)
+{
+    ASSERT_EQ(Pagina(1, 30), Esperadas(1, 30));
+    const qint64 ultima = referencia.at(29).last().toInt64();
+    con.Exec(QStringLiteral("DELETE FROM Institucion WHERE IDInstitucion = "
+                            "(SELECT CodInstitucionEmpadronado FROM Padron WHERE IDPadron = ?)"),
+             {db::Value(ultima)});
+    Referencia();
+    EXPECT_EQ(Pagina(31, 30), Esperadas(31, 30));
+    EXPECT_EQ(Pagina(1, 30), Esperadas(1, 30));
+}
+
+TEST_F(PorInstitucion, OnlyTheCensusShapeIsReadByInstitution)
+{
+    const QString campos = QStringLiteral("SELECT Institucion.Nombre, Padron.Nombre, Padron.IDPadron ");
+    const QString origen = QStringLiteral("FROM Institucion, Padron, Padron_TipoPersona ");
+    const QString union_ = QStringLiteral("Institucion.IDInstitucion = Padron.CodInstitucionEmpadronado");
+    const QString orden = QStringLiteral(" ORDER BY Institucion.Nombre, Padron.PrimerApellido, Padron.SegundoApellido, "
+                                         "Padron.Nombre");
+    struct Caso {
+        QString sql;
+        bool porInstitucion;
+    };
+    const QList<Caso> casos = {
+        {campos + origen + QStringLiteral("WHERE ") + union_ + orden, true},
+        {campos + QStringLiteral("FROM Padron_TipoPersona, Padron, Institucion WHERE Padron.CodInstitucionEmpadronado "
+                                 "= Institucion.IDInstitucion AND CodTipoPersona = 3")
+             + orden,
+         true},
+        // The index gives the row id only after all of its columns.
+        {campos + origen + QStringLiteral("WHERE ") + union_ + QStringLiteral(" ORDER BY Institucion.Nombre, "
+                                                                             "Padron.PrimerApellido"),
+         false},
+        {campos + origen + QStringLiteral("WHERE ") + union_ + QStringLiteral(" OR Padron.IDPadron = 1") + orden,
+         false},
+        {campos + origen + QStringLiteral("WHERE NOT ") + union_ + orden, false},
+        {campos + origen + QStringLiteral("WHERE Institucion.IDInstitucion = Padron.CodMunicipio") + orden, false},
+        {campos + QStringLiteral("FROM Institucion, Padron WHERE ") + union_ + orden, false},
+        {campos + QStringLiteral("FROM Institucion INNER JOIN Padron ON ") + union_ + orden, false},
+        {campos + origen + QStringLiteral("WHERE ") + union_ + QStringLiteral(" ORDER BY Institucion.Nombre DESC, "
+                                                                             "Padron.PrimerApellido"),
+         false},
+        {campos + origen + QStringLiteral("WHERE ") + union_ + QStringLiteral(" ORDER BY Institucion.Nombre, "
+                                                                             "Padron.SegundoApellido"),
+         false},
+        {campos + origen + QStringLiteral("WHERE ") + union_ + QStringLiteral(" ORDER BY Institucion.Nombre, "
+                                                                             "Padron.PrimerApellido DESC"),
+         false},
+        {campos + origen + QStringLiteral("WHERE ") + union_ + QStringLiteral(" ORDER BY Padron.PrimerApellido"),
+         false},
+        {QStringLiteral("SELECT DISTINCT Institucion.Nombre, Padron.IDPadron ") + origen + QStringLiteral("WHERE ")
+             + union_ + orden,
+         false},
+        {QStringLiteral("SELECT Institucion.Nombre, Padron.Nombre, Institucion.IDInstitucion ") + origen
+             + QStringLiteral("WHERE ") + union_ + orden,
+         false},
+    };
+    for (const Caso& c : casos)
+        EXPECT_EQ(CensoPorInstitucion::Reconocer(con, OrdenConsulta(c.sql), {}).has_value(), c.porInstitucion)
+            << c.sql.toStdString();
+    con.Execute(QStringLiteral("DROP INDEX IX_Censo ON Padron"));
+    EXPECT_FALSE(CensoPorInstitucion::Reconocer(con, OrdenConsulta(casos.first().sql), {}).has_value());
+}
 
 TEST_F(PaginasEquivalentes, TheEdgesOfAnotherQueryAreNotUsed)
 {

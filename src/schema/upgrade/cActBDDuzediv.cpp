@@ -80,9 +80,10 @@ void cActBDDuzediv::ActualizarVersion(QString& version)
         }
     }
 
-    if (actualizada) {
+    if (actualizada || (!fallido && version == VERSION_DUZEDIV)) {
         // An upgraded database gets the indexes a new one has, so that its
-        // lists are as fast. A failure here loses nothing.
+        // lists are as fast; so does a current one made before an index was
+        // added. A failure here loses nothing.
         try {
             CrearIndicesQueFalten(m_conLocal, EsquemaDuzediv());
         } catch (const vb::VbError& error) {

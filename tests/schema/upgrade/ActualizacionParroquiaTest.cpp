@@ -345,6 +345,23 @@ const SinCambio kSinCambio[] = {
 INSTANTIATE_TEST_SUITE_P(Casos, SinActualizacion, ::testing::ValuesIn(kSinCambio),
                          [](const auto& info) { return std::string(info.param.nombre); });
 
+TEST_F(ActualizacionParroquia, UnaBaseAlDiaRecibeLosIndicesQueLeFaltan)
+{
+    db::CreateDatabase(carpeta.Ruta(kDuzediv), CarpetaPrueba::kClaveParroquia);
+    {
+        db::Connection con = carpeta.AbrirParroquia();
+        CrearEstructuraDuzediv(con);
+        con.Execute(QStringLiteral("DROP INDEX [IX_CodInstitucionEmpadronado_PrimerApellido_SegundoApellido_Nombre] "
+                                   "ON [Padron]"));
+    }
+    Actualizar(cCAplicacion::APP_PARVANTA_VALDENA);
+    db::Connection con = carpeta.AbrirParroquia();
+    EXPECT_TRUE(CompararEstructura(EsquemaDuzediv(), LeerEstructura(con)).isEmpty());
+    EXPECT_EQ(Version(), VERSION_DUZEDIV);
+    EXPECT_FALSE(QFileInfo::exists(carpeta.Ruta(QStringLiteral("CopiasBD"))));
+    EXPECT_TRUE(Mensajes().isEmpty());
+}
+
 TEST_F(ActualizacionParroquia, InformacionSinFilasNoActualizaNada)
 {
     db::CreateDatabase(carpeta.Ruta(kDuzediv), CarpetaPrueba::kClaveParroquia);

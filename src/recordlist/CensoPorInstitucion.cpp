@@ -1,0 +1,254 @@
+#include "recordlist/CensoPorInstitucion.h"
+
+#include "platform/db/Connection.h"
+#include "platform/db/SqliteStatement.h"
+
+#include <QRegularExpression>
+#include <QSet>
+#include <algorithm>
+
+namespace {
+
+QString SinBlancos(QString s)
+{
+    s.remove(QRegularExpression(QStringLiteral("\\s+")));
+    return s.toLower();
+}
+
+// Whether Padron has an index, neither partial nor descending, on the
+// institution and then exactly `columnas`: the one that gives a group's rows
+// in their order, the row id (which follows its columns) last.
+bool HayIndice(db::Connection& con, const QStringList& columnas)
+{
+    sqlite3* h = con.handle();
+    db::SqliteStatement indices(h, "SELECT name FROM pragma_index_list('Padron') WHERE partial = 0");
+    QStringList nombres;
+    while (indices.step())
+        nombres << indices.text(0);
+    for (const QString& nombre : nombres) {
+        db::SqliteStatement info(h, "SELECT name, desc FROM pragma_index_xinfo(?) WHERE key = 1 ORDER BY seqno");
+        info.bind(1, nombre);
+        QStringList enIndice;
+        bool descendente = false;
+        while (info.step()) {
+            enIndice << info.text(0).toLower();
+            descendente = descendente || info.integer(1) != 0;
+        }
+        if (descendente || enIndice.size() != columnas.size() + 1
+            || enIndice.first() != u"codinstitucionempadronado")
+            continue;
+        bool igual = true;
+        for (qsizetype i = 0; i < columnas.size() && igual; ++i)
+            igual = enIndice.at(i + 1) == columnas.at(i).toLower();
+        if (igual)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+CensoPorInstitucion::CensoPorInstitucion(db::Connection& con, OrdenConsulta orden, QList<db::Value> params,
+                                         QList<OrdenConsulta::Termino> terminos, const QString& origen,
+                                         const QString& condicion)
+    : m_con(&con), m_consulta(std::move(orden)), m_params(std::move(params)), m_orden(std::move(terminos))
+{
+    m_recuentoPorInstitucion = QStringLiteral("SELECT Institucion.IDInstitucion, COUNT(*) FROM ") + origen
+        + QStringLiteral(" WHERE ") + condicion + QStringLiteral(" GROUP BY Institucion.IDInstitucion");
+    m_claves << QStringLiteral("Institucion.IDInstitucion");
+    for (const OrdenConsulta::Termino& t : m_orden)
+        m_claves << t.columna;
+}
+
+std::optional<CensoPorInstitucion> CensoPorInstitucion::Reconocer(db::Connection& con, const OrdenConsulta& orden,
+                                                                  const QList<db::Value>& params)
+{
+    if (!orden.Simple() || orden.Orden().size() < 2)
+        return std::nullopt;
+    const QList<OrdenConsulta::Termino>& terminos = orden.Orden();
+    const OrdenConsulta::Termino& primero = terminos.first();
+    if (primero.descendente || SinBlancos(primero.columna) != u"institucion.nombre")
+        return std::nullopt;
+    static const QRegularExpression dePadron(QStringLiteral("^Padron\\.([A-Za-z_][A-Za-z0-9_]*)$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    QStringList columnas;
+    for (qsizetype i = 1; i < terminos.size(); ++i) {
+        const QRegularExpressionMatch m = dePadron.match(terminos.at(i).columna);
+        if (terminos.at(i).descendente || !m.hasMatch())
+            return std::nullopt;
+        columnas << m.captured(1);
+    }
+    // The row id closes the order; the index gives it after its columns.
+    if (columnas.last().compare(u"IDPadron", Qt::CaseInsensitive) != 0)
+        return std::nullopt;
+    columnas.removeLast();
+    if (columnas.contains(QStringLiteral("IDPadron"), Qt::CaseInsensitive))
+        return std::nullopt;
+
+    QSet<QString> tablas;
+    for (const QString& t : orden.Tablas())
+        tablas.insert(t.toLower());
+    if (orden.Tablas().size() != 3
+        || tablas != QSet<QString>{QStringLiteral("institucion"), QStringLiteral("padron"),
+                                   QStringLiteral("padron_tipopersona")})
+        return std::nullopt;
+    bool unidas = false;
+    for (const QString& c : orden.Conjunciones()) {
+        const QString s = SinBlancos(c);
+        unidas = unidas || s == u"institucion.idinstitucion=padron.codinstitucionempadronado"
+            || s == u"padron.codinstitucionempadronado=institucion.idinstitucion";
+    }
+    // The count by institution leaves the fields out: none may take a value.
+    if (!unidas || orden.Campos().contains(u'?') || !HayIndice(con, columnas))
+        return std::nullopt;
+    // The same query with its tables joined in the order the reading needs:
+    // the institution, its persons by the index, their census type. Left
+    // to choose, SQLite may start from the person type and sort.
+    QString porNombre;
+    for (const OrdenConsulta::Termino& t : terminos.mid(0, terminos.size() - 1))
+        porNombre += (porNombre.isEmpty() ? QString() : QStringLiteral(", ")) + t.columna;
+    const OrdenConsulta unidasEnOrden(QStringLiteral("SELECT ") + orden.Campos()
+                                      + QStringLiteral(" FROM Institucion CROSS JOIN Padron CROSS JOIN "
+                                                       "Padron_TipoPersona WHERE ")
+                                      + orden.Condicion() + QStringLiteral(" ORDER BY ") + porNombre);
+    if (!unidasEnOrden.Simple())
+        return std::nullopt;
+    return CensoPorInstitucion(con, unidasEnOrden, params, terminos.mid(1), orden.Tablas().join(QStringLiteral(", ")),
+                               orden.Condicion());
+}
+
+void CensoPorInstitucion::CargarGrupos()
+{
+    if (m_grupos)
+        return;
+    // Grouped by SQLite's own comparison of the names, the one the query's
+    // order uses: Nulls are one group, the first.
+    db::SqliteStatement st(m_con->handle(),
+                           "SELECT IDInstitucion, DENSE_RANK() OVER (ORDER BY Nombre) FROM Institucion "
+                           "ORDER BY Nombre, IDInstitucion");
+    std::vector<QList<qint64>> grupos;
+    qint64 anterior = -1;
+    while (st.step()) {
+        const qint64 rango = st.integer(1);
+        if (rango != anterior)
+            grupos.emplace_back();
+        grupos.back() << st.integer(0);
+        anterior = rango;
+    }
+    m_grupos = std::move(grupos);
+}
+
+QString CensoPorInstitucion::CondicionGrupo(const QList<qint64>& grupo, QList<db::Value>& params) const
+{
+    for (int lista = 0; lista < 2; ++lista)
+        for (qint64 id : grupo)
+            params << db::Value(id);
+    // Naming the person's column as well lets SQLite start from Padron's
+    // index instead of the person type's.
+    if (grupo.size() == 1)
+        return QStringLiteral("Institucion.IDInstitucion = ? AND Padron.CodInstitucionEmpadronado = ?");
+    QString lista = QStringLiteral("?");
+    for (qsizetype i = 1; i < grupo.size(); ++i)
+        lista += QStringLiteral(", ?");
+    return QStringLiteral("Institucion.IDInstitucion IN (") + lista
+        + QStringLiteral(") AND Padron.CodInstitucionEmpadronado IN (") + lista + u')';
+}
+
+long CensoPorInstitucion::ContarGrupo(const QList<qint64>& grupo)
+{
+    if (!m_filasPorInstitucion) {
+        QHash<qint64, long> filas;
+        for (db::Recordset rs = m_con->Query(m_recuentoPorInstitucion, m_params); !rs.isEOF(); rs.MoveNext())
+            filas.insert(rs.value(0).toInt64(), long(rs.value(1).toInt64()));
+        m_filasPorInstitucion = std::move(filas);
+    }
+    long n = 0;
+    for (qint64 id : grupo)
+        n += m_filasPorInstitucion->value(id);
+    return n;
+}
+
+std::optional<db::RowBlock> CensoPorInstitucion::Leer(const QList<db::Value>& claves, long limite,
+                                                      long desplazamiento, bool inversa)
+{
+    CargarGrupos();
+    const std::vector<QList<qint64>>& grupos = *m_grupos;
+    const qsizetype cuantos = qsizetype(grupos.size());
+    qsizetype g = inversa ? cuantos - 1 : 0;
+    QList<db::Value> desde;
+    if (!claves.isEmpty()) {
+        const qint64 id = claves.first().toInt64();
+        const auto es = [&](const QList<qint64>& grupo) { return grupo.contains(id); };
+        const auto donde = std::find_if(grupos.begin(), grupos.end(), es);
+        if (donde == grupos.end())
+            return std::nullopt;
+        g = qsizetype(donde - grupos.begin());
+        desde = claves.mid(1);
+    }
+    std::vector<db::Value> valores;
+    int campos = 0;
+    long leidas = 0;
+    long saltar = desplazamiento;
+    // One statement on group `grupo`: its rows that also meet `extra`.
+    const auto leerGrupo = [&](const QList<qint64>& grupo, const QString& extra, QList<db::Value> params) {
+        QList<db::Value> todos = m_params;
+        QString condicion = CondicionGrupo(grupo, todos);
+        if (!extra.isEmpty())
+            condicion += QStringLiteral(" AND ") + extra;
+        todos += params;
+        todos << db::Value(qint64(limite - leidas)) << db::Value(qint64(saltar));
+        db::Recordset rs = m_con->Query(m_consulta.Pagina(m_claves, condicion, m_orden, inversa), todos);
+        const long n = long(rs.RecordCount());
+        if (n == 0)
+            return n;
+        const db::RowBlock bloque = rs.GetRows(-1, 1);
+        campos = bloque.FieldCount();
+        for (int r = 0; r < bloque.RecordCount(); ++r)
+            for (int f = 0; f < campos; ++f)
+                valores.push_back(bloque(f, r));
+        leidas += n;
+        return n;
+    };
+    for (; g >= 0 && g < cuantos && leidas < limite; g += inversa ? -1 : 1) {
+        const QList<qint64>& grupo = grupos.at(std::size_t(g));
+        if (!desde.isEmpty()) {
+            // The rows next to a known row. The condition that places them
+            // nests an OR per column, which no index range serves, so the
+            // first column is also bounded: the index is then entered at
+            // the known row's value, not at the group's start. Nulls come
+            // first, so going back the rows with a Null there, all before
+            // a row without one, are read after the others.
+            const QString& primera = m_orden.first().columna;
+            const db::Value& valor = desde.first();
+            QList<db::Value> params;
+            QString condicion = u'(' + OrdenConsulta::Siguientes(m_orden, desde, inversa, params) + u')';
+            if (valor.isNull()) {
+                if (inversa)
+                    condicion += QStringLiteral(" AND ") + primera + QStringLiteral(" IS NULL");
+                leerGrupo(grupo, condicion, params);
+            } else {
+                params << valor;
+                condicion += QStringLiteral(" AND ") + primera
+                    + (inversa ? QStringLiteral(" <= ?") : QStringLiteral(" >= ?"));
+                leerGrupo(grupo, condicion, params);
+                if (inversa && leidas < limite)
+                    leerGrupo(grupo, primera + QStringLiteral(" IS NULL"), {});
+            }
+            desde.clear();
+            continue;
+        }
+        if (saltar > 0) {
+            // Whole groups are skipped by their counts.
+            const long filas = ContarGrupo(grupo);
+            if (filas <= saltar) {
+                saltar -= filas;
+                continue;
+            }
+        }
+        leerGrupo(grupo, QString(), {});
+        saltar = 0;
+    }
+    if (leidas == 0)
+        return db::RowBlock();
+    return db::RowBlock(campos, std::move(valores));
+}
