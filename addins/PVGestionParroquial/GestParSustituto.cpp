@@ -1,6 +1,8 @@
 #include "PVGestionParroquial/GestParSustituto.h"
 
 #include "PVGestionParroquial/DocumentosParroquia.h"
+#include "PVGestionParroquial/ExpedienteFormato3.h"
+#include "PVGestionParroquial/PartidaSinLibro.h"
 #include "comun/ImportacionKaldex.h"
 #include "comun/InformesParroquia.h"
 #include "comun/AvisoNoDisponible.h"
@@ -422,9 +424,10 @@ void GestParSustituto::InformeCertificadoLiteralPartidaMatrimonio(db::Connection
     documentos_parroquia::LlenarMatrimonio(conLocal, conInformes, documentos_parroquia::Alcance::Partida, lngID);
 }
 
-void GestParSustituto::ImprimirPartidaSinLibro(db::Connection&, db::Connection&, PVAPI::cInfoConfiguracion&)
+void GestParSustituto::ImprimirPartidaSinLibro(db::Connection& conLocal, db::Connection& conInformes,
+                                               PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("ImprimirPartidaSinLibro");
+    partida_sin_libro::Preparar(conLocal, conInformes);
 }
 
 void GestParSustituto::InformeExpedienteFormato1(db::Connection& conLocal, db::Connection& conInformes,
@@ -441,13 +444,12 @@ void GestParSustituto::InformeExpedienteFormato2(db::Connection& conLocal, db::C
                                            strClave.toInt());
 }
 
-void GestParSustituto::InformeExpedienteFormato3(db::Connection&, db::Connection&, const QString&,
-                                                 bool& TramitaParroquia, bool& EnviaCuria, bool& EnviaCuriaAntes)
+void GestParSustituto::InformeExpedienteFormato3(db::Connection& conLocal, db::Connection& conInformes,
+                                                 const QString& strClave, bool& TramitaParroquia, bool& EnviaCuria,
+                                                 bool& EnviaCuriaAntes)
 {
-    NoDisponible("InformeExpedienteFormato3");
-    TramitaParroquia = false;
-    EnviaCuria = false;
-    EnviaCuriaAntes = false;
+    expediente_formato3::LlenarExpediente(conLocal, conInformes, strClave, TramitaParroquia, EnviaCuria,
+                                          EnviaCuriaAntes);
 }
 
 void GestParSustituto::InformeResumenMatrimonio(db::Connection& conLocal, db::Connection& conInformes,
@@ -467,10 +469,10 @@ void GestParSustituto::InformeResumenMatrimonio2(db::Connection& conLocal, db::C
 void GestParSustituto::InformeExpedienteFormato3Plantilla(bool& TramitaParroquia, bool& EnviaCuria,
                                                           bool& EnviaCuriaAntes)
 {
-    NoDisponible("InformeExpedienteFormato3Plantilla");
-    TramitaParroquia = false;
-    EnviaCuria = false;
-    EnviaCuriaAntes = false;
+    const std::optional<expediente_formato3::Partes> partes = expediente_formato3::PedirPartes();
+    TramitaParroquia = partes && partes->tramitaParroquia;
+    EnviaCuria = partes && partes->enviaCuria;
+    EnviaCuriaAntes = partes && partes->enviaCuriaAntes;
 }
 
 void GestParSustituto::imprimirduplicadas(db::Connection& conLocal, db::Connection& conInformes,

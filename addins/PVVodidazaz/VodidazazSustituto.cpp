@@ -1,5 +1,7 @@
 #include "PVVodidazaz/VodidazazSustituto.h"
 
+#include "PVVodidazaz/RecibosCaja.h"
+
 #include "comun/AvisoNoDisponible.h"
 #include "comun/CertificadosDonativo.h"
 #include "comun/ImportacionKaldex.h"
@@ -124,10 +126,9 @@ ColeccionRecibos VodidazazSustituto::GenerarReciboCaja(db::Connection& conLocal,
     return {qint32(recibo.Id())};
 }
 
-ColeccionRecibos VodidazazSustituto::ImprimirRecibosCaja(db::Connection&, PVAPI::cInfoConfiguracion&)
+ColeccionRecibos VodidazazSustituto::ImprimirRecibosCaja(db::Connection& conLocal, PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("ImprimirRecibosCaja");
-    return {};
+    return recibos_caja::Elegir(conLocal);
 }
 
 void VodidazazSustituto::GenerarCertificado(db::Connection& conLocal, PVAPI::cInfoConfiguracion&)

@@ -6,13 +6,18 @@
 #include "addin_doubles/InstalarComplementos.h"
 #include "platform/addins/HostComplementos.h"
 #include "platform/report/ControlInforme.h"
+#include "printing/ExpedientesMatrimonio.h"
 #include "printing/ImpresionesPartidas.h"
 #include "printing/cInformes.h"
+#include "platform/widgets/DialogoRegistro.h"
+#include "platform/widgets/DialogoRegistroEjecutor.h"
 #include "support/ScopedEnv.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <optional>
@@ -167,6 +172,89 @@ TEST_F(DocumentosPdfTest, PaginaDeRecibosConElImporteEnLetras)
                                  "Mil veintiún euros con cincuenta centimos de euro.", "15/03/2024"})
         EXPECT_TRUE(texto.contains(QString::fromUtf8(esperado))) << esperado << "\n" << texto.toStdString();
     EXPECT_EQ(Filas(QStringLiteral("Recibos")), 0);
+}
+
+// Answers the one dialog the stand-in shows with `responder`, for the life
+// of the object.
+class RespuestaDialogo {
+public:
+    explicit RespuestaDialogo(std::function<int(QDialog&)> responder)
+        : m_anterior(widgets::DialogoRegistroEjecutor::Establecer([this, responder](QDialog& d) {
+            ++m_abiertos;
+            return responder(d);
+        }))
+    {
+    }
+    ~RespuestaDialogo()
+    {
+        widgets::DialogoRegistroEjecutor::Establecer(m_anterior);
+        EXPECT_EQ(m_abiertos, 1);
+    }
+
+private:
+    widgets::DialogoRegistroEjecutor::Funcion m_anterior;
+    int m_abiertos = 0;
+};
+
+TEST_F(DocumentosPdfTest, NotificacionSinLibroConLoQueSeEscribio)
+{
+    RespuestaDialogo respuesta([](QDialog& d) {
+        auto& registro = dynamic_cast<widgets::DialogoRegistro&>(d);
+        registro.show();
+        registro.Rellenar(QStringLiteral("InstitucionSolicitud"), QStringLiteral("Santa María"));
+        registro.Rellenar(QStringLiteral("Nombre"), QStringLiteral("Marta"));
+        registro.Rellenar(QStringLiteral("PrimerApellido"), QStringLiteral("Lasierra"));
+        registro.Rellenar(QStringLiteral("SegundoApellido"), QStringLiteral("Bueno"));
+        registro.Rellenar(QStringLiteral("NombrePadre"), QStringLiteral("José Lasierra"));
+        registro.Rellenar(QStringLiteral("NombreMadre"), QStringLiteral("Rosa Bueno"));
+        registro.Rellenar(QStringLiteral("FechaConfirmacion"), QStringLiteral("18/05/2025"));
+        registro.Rellenar(QStringLiteral("Ministro"), QStringLiteral("Mons. Julián Ruiz"));
+        registro.Rellenar(QStringLiteral("Parroquia"), QStringLiteral("San Pedro de Sabiñánigo"));
+        registro.Rellenar(QStringLiteral("Libro"), QStringLiteral("12"));
+        registro.Rellenar(QStringLiteral("Folio"), QStringLiteral("40"));
+        registro.Rellenar(QStringLiteral("Numero"), QStringLiteral("118"));
+        return registro.Aceptar() ? int(QDialog::Accepted) : int(QDialog::Rejected);
+    });
+    cInformes(ContextoReal()).ImprimirPartidaSinLibro();
+    const QString texto = Texto();
+    for (const char* esperado :
+         {"NOTIFICACIÓN DE CONFIRMACIÓN", "Parroquia Santa María la Mayor", "Marta Lasierra Bueno",
+          "hija de José Lasierra y Rosa Bueno", "Fecha de la confirmación: 18 de mayo de 2025",
+          "Ministro: Mons. Julián Ruiz", "Bautizado/a en la parroquia de San Pedro de Sabiñánigo",
+          "Partida de bautismo: libro 12, folio 40, número 118", "D. Tomás Ruiz Pardo", "Párroco"})
+        EXPECT_TRUE(texto.contains(QString::fromUtf8(esperado))) << esperado << "\n" << texto.toStdString();
+    // No book: no book line, and no sponsor or baptism date were given.
+    for (const char* ausente : {"Libro ·", "Padrino:", "Fecha del bautismo"})
+        EXPECT_FALSE(texto.contains(QString::fromUtf8(ausente))) << ausente;
+    EXPECT_EQ(FilasDocumentos(), 0);
+}
+
+TEST_F(DocumentosPdfTest, ExpedienteFormato3ConLasPartesElegidas)
+{
+    Local({
+        QStringLiteral("INSERT INTO Matrimonio_Novios (IDNovios, Nombre, PrimerApellido, SegundoApellido) "
+                       "VALUES (1, 'Íñigo', 'Lahoz', 'Gil')"),
+        QStringLiteral("INSERT INTO Matrimonio_Novias (IDNovias, Nombre, PrimerApellido, SegundoApellido) "
+                       "VALUES (1, 'Nuria', 'Peña', 'Sanz')"),
+        QStringLiteral("INSERT INTO Matrimonio (IDMatrimonio, CodLibro, InstitucionSolicitud, CodNovios, CodNovias) "
+                       "VALUES (81, 0, 3, 1, 1)"),
+    });
+    RespuestaDialogo respuesta([](QDialog& d) {
+        d.findChild<QCheckBox*>(QStringLiteral("chkEnviaCuria"))->setChecked(true);
+        d.findChild<QPushButton*>(QStringLiteral("cmdAceptar"))->click();
+        return d.result();
+    });
+    expedientes::ImprimirExpediente(ContextoReal(), expedientes::Documento::Formato3, QStringLiteral("81"),
+                                    QString());
+    const QString texto = Texto();
+    for (const char* esperado : {"EXPEDIENTE MATRIMONIAL", "Parroquia Santa María la Mayor", "Esposo: Íñigo Lahoz Gil",
+                                 "Esposa: Nuria Peña Sanz", "Se envía a la curia."})
+        EXPECT_TRUE(texto.contains(QString::fromUtf8(esperado))) << esperado << "\n" << texto.toStdString();
+    // A request has no book yet, so no book line.
+    for (const char* ausente : {"Se tramita en la parroquia", "antes de la celebración", "Libro ·"})
+        EXPECT_FALSE(texto.contains(QString::fromUtf8(ausente))) << ausente;
+    EXPECT_EQ(FilasDocumentos(), 0);
+    EXPECT_TRUE(m_real.Formulas(0).isEmpty());
 }
 
 } // namespace
