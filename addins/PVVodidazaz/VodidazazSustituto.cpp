@@ -272,10 +272,12 @@ void VodidazazSustituto::InformeEtiquetas(db::Connection& conLocal, db::Connecti
     informes_donativos::LlenarEtiquetas(conLocal, conInformes);
 }
 
+// Nothing records which receipts the bank returned, so there is nothing to
+// list; the viewer's own "no records" message is the one answer to "Todos".
 void VodidazazSustituto::InformeVodidazazImpagados(db::Connection&, db::Connection& conInformes, QProgressBar*,
                                                    PVAPI::cInfoConfiguracion&)
 {
-    seleccion_donativos::Impagados(conInformes);
+    informes_donativos::Vaciar(conInformes, "Impagados");
 }
 
 void VodidazazSustituto::INFORMETOTALESVODIDAZAZ(db::Connection& conLocal, db::Connection& conInformes,
