@@ -176,14 +176,6 @@ TEST_P(SustitutoNoDisponibleTest, SaysSoAndDoesNothing)
 const NoDisponible kNoDisponibles[] = {
     {"PVVodidazaz", "ModeloHacienda",
      [](SustitutosTest& t) { t.vodidazaz->ModeloHacienda(t.conLocal, t.conInformes, t.config, t.control); }},
-    {"PVVodidazaz", "ImprimirRecibosCaja",
-     [](SustitutosTest& t) { EXPECT_TRUE(t.vodidazaz->ImprimirRecibosCaja(t.conLocal, t.config).isEmpty()); }},
-    {"PVGestionParroquial", "InformeExpedienteFormato3",
-     [](SustitutosTest& t) {
-         bool tramita = true, envia = true, antes = true;
-         t.gestPar->InformeExpedienteFormato3(t.conLocal, t.conInformes, "8", tramita, envia, antes);
-         EXPECT_FALSE(tramita || envia || antes);
-     }},
     {"PVMensajeria", "EnviarRecibirMensajes",
      [](SustitutosTest& t) { t.mensajeria->EnviarRecibirMensajes(t.conLocal, 1); }},
     {"NvContabilidad", "ConsolidarEmpresas",
