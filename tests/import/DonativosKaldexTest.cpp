@@ -3,6 +3,7 @@
 
 #include "comun/DonativosKaldex.h"
 #include "platform/db/Recordset.h"
+#include "support/FilasConsulta.h"
 
 #include <QFile>
 
@@ -15,17 +16,7 @@ using ::testing::Invoke;
 
 namespace {
 
-QStringList Filas(db::Connection& con, const QString& sql)
-{
-    QStringList filas;
-    for (db::Recordset rs = con.Query(sql, {}); !rs.isEOF(); rs.MoveNext()) {
-        QStringList valores;
-        for (int i = 0; i < rs.Fields().Count(); ++i)
-            valores << rs.value(i).toString();
-        filas << valores.join(QLatin1Char('|'));
-    }
-    return filas;
-}
+using testsupport::Filas;
 
 void EscribirTablas(const QString& carpeta, bool lineasRotas = false)
 {

@@ -6,6 +6,7 @@
 #include "platform/addins/cGestPar.h"
 #include "platform/addins/cVodidazaz.h"
 #include "platform/db/Recordset.h"
+#include "support/FilasConsulta.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,17 +20,7 @@
 
 namespace {
 
-QStringList Filas(db::Connection& con, const QString& sql)
-{
-    QStringList filas;
-    for (db::Recordset rs = con.Query(sql, {}); !rs.isEOF(); rs.MoveNext()) {
-        QStringList valores;
-        for (int i = 0; i < rs.Fields().Count(); ++i)
-            valores << rs.value(i).toString();
-        filas << valores.join(QLatin1Char('|'));
-    }
-    return filas;
-}
+using testsupport::Filas;
 
 // The one log of the folder's "Log/Trasvase" whose name begins so, read
 // as lines; empty (and a failure) when there is not exactly one.

@@ -7,6 +7,7 @@
 #include "platform/db/DatabaseFiles.h"
 #include "platform/db/Recordset.h"
 #include "schema/Estructura.h"
+#include "support/FilasConsulta.h"
 
 #include <QDir>
 #include <QEvent>
@@ -20,17 +21,7 @@
 
 namespace {
 
-QStringList Filas(db::Connection& con, const QString& sql)
-{
-    QStringList filas;
-    for (db::Recordset rs = con.Query(sql, {}); !rs.isEOF(); rs.MoveNext()) {
-        QStringList valores;
-        for (int i = 0; i < rs.Fields().Count(); ++i)
-            valores << rs.value(i).toString();
-        filas << valores.join(QLatin1Char('|'));
-    }
-    return filas;
-}
+using testsupport::Filas;
 
 qint64 Cuenta(db::Connection& con, const char* tabla)
 {
