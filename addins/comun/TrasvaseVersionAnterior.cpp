@@ -8,7 +8,6 @@
 #include "platform/db/DbErrors.h"
 #include "platform/db/Fields.h"
 #include "platform/db/Recordset.h"
-#include "platform/db/SqliteStatement.h"
 #include "platform/db/Transaction.h"
 #include "platform/os/Paths.h"
 #include "platform/pvapi/cInstitucion.h"
@@ -166,13 +165,7 @@ QString ArchivoAbierto(db::Connection& conLocal)
 QString Integridad(db::Connection& con)
 {
     // The layer runs Jet SQL only; the engine's own check needs its handle.
-    db::SqliteStatement st(con.handle(), "PRAGMA integrity_check");
-    QStringList quejas;
-    while (st.step())
-        quejas << st.text(0);
-    if (quejas == QStringList{QStringLiteral("ok")})
-        return {};
-    return quejas.isEmpty() ? QStringLiteral("sin respuesta") : quejas.first();
+    return db::IntegrityProblem(con.handle());
 }
 
 // The previous version's database, open read-only and checked: sound, not

@@ -2,6 +2,7 @@
 
 #include "platform/db/BusyRetry.h"
 #include "platform/db/Connection.h"
+#include "platform/db/DatabaseFiles.h"
 #include "platform/db/DbErrors.h"
 #include "platform/db/JetFunctions.h"
 #include "platform/db/SqliteStatement.h"
@@ -50,13 +51,7 @@ private:
 QString Integridad(sqlite3* db)
 {
     try {
-        db::SqliteStatement st(db, "PRAGMA integrity_check");
-        QStringList quejas;
-        while (st.step())
-            quejas << st.text(0);
-        if (quejas == QStringList{QStringLiteral("ok")})
-            return {};
-        return quejas.isEmpty() ? QStringLiteral("sin respuesta") : quejas.first();
+        return db::IntegrityProblem(db);
     } catch (const vb::VbError& error) {
         return error.description();
     }

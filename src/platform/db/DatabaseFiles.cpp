@@ -81,8 +81,7 @@ void resetCounters(sqlite3* db)
 
 void verify(sqlite3* db)
 {
-    SqliteStatement st(db, "PRAGMA integrity_check");
-    if (!st.step() || st.text(0) != QLatin1String("ok"))
+    if (!IntegrityProblem(db).isEmpty())
         Raise(err::NotRecognizedFormat, QString::fromUtf8(sqlite3_db_filename(db, "main")));
 }
 
@@ -389,6 +388,17 @@ DatabaseFileProblem ExamineDatabaseFile(const QString& path)
     if (static_cast<qint32>(HeaderNumber(header, 68, 4)) != kApplicationId)
         return DatabaseFileProblem::Foreign;
     return SchemaIsReadable(path) ? DatabaseFileProblem::None : DatabaseFileProblem::Damaged;
+}
+
+QString IntegrityProblem(sqlite3* db)
+{
+    SqliteStatement st(db, "PRAGMA integrity_check");
+    QStringList faults;
+    while (st.step())
+        faults << st.text(0);
+    if (faults == QStringList{QStringLiteral("ok")})
+        return {};
+    return faults.isEmpty() ? QStringLiteral("sin respuesta") : faults.first();
 }
 
 } // namespace db

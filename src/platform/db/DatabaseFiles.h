@@ -2,6 +2,8 @@
 
 #include <QString>
 
+struct sqlite3;
+
 namespace db {
 
 class Connection;
@@ -41,6 +43,10 @@ void CopyOpenDatabase(Connection& connection, const QString& destPath);
 // NotRecognizedFormat (3343) raised. The copy is synced to disk. It keeps the
 // source's password and counters (no compaction).
 void BackupDatabase(const QString& sourceConnectionString, const QString& destPath);
+
+// The first fault PRAGMA integrity_check finds in an open database, "" when
+// it answers "ok" ("sin respuesta" when it answers nothing).
+QString IntegrityProblem(sqlite3* db);
 
 // Sets, changes or (with an empty password) removes the database password.
 // This is access control checked at open, not encryption: the file itself is
