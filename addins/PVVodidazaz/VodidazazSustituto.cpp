@@ -2,10 +2,12 @@
 
 #include "PVVodidazaz/RecibosCaja.h"
 
+#include "comun/TraspasoEnlace.h"
 #include "comun/AvisoNoDisponible.h"
 #include "comun/CertificadosDonativo.h"
 #include "comun/ImportacionKaldex.h"
 #include "comun/InformesDonativos.h"
+#include "platform/pvapi/cCOrigen.h"
 #include "platform/pvapi/cInfoConfiguracion.h"
 #include "comun/MonedaComplemento.h"
 #include "comun/RolesPersona.h"
@@ -167,10 +169,14 @@ void VodidazazSustituto::EnlaceContabManual(db::Connection&, db::Connection&, PV
     NoDisponible("EnlaceContabManual");
 }
 
-void VodidazazSustituto::TraspasaEnlace(db::Connection&, db::Connection&, qint32&, qint32&, quint8&,
+// From the menu the user is asked and told; a year close hands over
+// silently.
+void VodidazazSustituto::TraspasaEnlace(db::Connection& conLocal, db::Connection& conContabilidad,
+                                        qint32& lngEmpresaOrigen, qint32& lngEmpresaDestino, quint8& bytOrigen,
                                         PVAPI::cInfoConfiguracion&)
 {
-    NoDisponible("TraspasaEnlace");
+    traspaso_enlace::Traspasar(conLocal, conContabilidad, lngEmpresaOrigen, lngEmpresaDestino,
+                               bytOrigen == PVAPI::cCOrigen::PRINCIPAL);
 }
 
 void VodidazazSustituto::SelInfCertificadoRecibos(db::Connection& conLocal, db::Connection& conInformes,

@@ -2,6 +2,7 @@
 
 #include "addin_doubles/InstalarComplementos.h"
 #include "core/cConfigContabilidad.h"
+#include "comun/TraspasoEnlace.h"
 #include "fixtures/TempProgramFolder.h"
 #include "platform/addins/HostComplementos.h"
 #include "platform/addins/cContabilidad.h"
@@ -495,6 +496,64 @@ TEST_F(ContabilidadSustitutoTest, RenumberingOrdersTheCompanysEntriesByDate)
     scriptedUi().queueAnswer(ui::vbOK);
     contabilidad->RenumerarAsientos(config, con, empresa);
     EXPECT_TRUE(scriptedUi().lastMessage().text.contains(QStringLiteral("está cerrado")));
+}
+
+// The institutions' link goes to the other company's sub-accounts of the
+// same codes; one the receiving company lacks is left empty and told. From
+// the menu (origin 0) the link is brought to the company after a question.
+TEST_F(ContabilidadSustitutoTest, HandingTheLinkOverFollowsTheSubAccountCodes)
+{
+    const qint32 vieja = NuevaEmpresa("Parroquia San Pedro", "sp", "2024");
+    const qint32 nueva = NuevaEmpresa("Parroquia San Pedro", "sp", "2025");
+    db::Connection local = carpeta.abrir(BaseDatosPrograma::Duzediv);
+    const auto subcuenta = [&](qint32 empresa, const char* codigo) {
+        return Numero("SELECT IDCuenta FROM Cuenta WHERE CodEmpresa = ? AND CodTipo_Cuenta = 2 AND Codigo = ?",
+                      {empresa, QString::fromLatin1(codigo)});
+    };
+    const QString caja = QStringLiteral("5700001");
+    for (const qint32 empresa : {vieja, nueva})
+        con.Exec(QStringLiteral("INSERT INTO Cuenta (CodEmpresa, CodTipo_Cuenta, Codigo, Descripcion) "
+                                "VALUES (?, 2, ?, 'Caja')"),
+                 {empresa, caja});
+    con.Exec(QStringLiteral("INSERT INTO Cuenta (CodEmpresa, CodTipo_Cuenta, Codigo, Descripcion) "
+                            "VALUES (?, 2, '7999001', 'Solo en la vieja')"),
+             {vieja});
+    const qint64 cajaVieja = subcuenta(vieja, caja.toLatin1().constData());
+    local.Exec(QStringLiteral("INSERT INTO Contab_Enlace_Institucion (CodInstitucion, CodEmpresa, CodSubcuentaCaja, "
+                              "CodSubcuentaGrupo7Caja) VALUES (1, ?, ?, ?)"),
+               {vieja, cajaVieja, subcuenta(vieja, "7999001")});
+    local.Exec(QStringLiteral("INSERT INTO Contab_Enlace_Padron (CodPadron, CodInstitucion, CodSubcuenta) "
+                              "VALUES (5, 1, ?)"),
+               {cajaVieja});
+    const auto enlace = [&] {
+        db::Recordset rs = local.Query(QStringLiteral("SELECT CodEmpresa, CodSubcuentaCaja, CodSubcuentaGrupo7Caja, "
+                                                      "(SELECT CodSubcuenta FROM Contab_Enlace_Padron) "
+                                                      "FROM Contab_Enlace_Institucion"),
+                                       {});
+        return QStringList {rs.value(0).toString(), rs.value(1).toString(), rs.value(2).toString(),
+                            rs.value(3).toString()};
+    };
+
+    scriptedUi().queueAnswer(ui::vbOK);
+    EXPECT_EQ(traspaso_enlace::Traspasar(local, con, vieja, nueva, false), 1);
+    const QString cajaNueva = QString::number(subcuenta(nueva, caja.toLatin1().constData()));
+    EXPECT_EQ(enlace(), (QStringList {QString::number(nueva), cajaNueva, QString(), cajaNueva}));
+    EXPECT_TRUE(scriptedUi().lastMessage().text.contains(QStringLiteral("7999001")));
+    EXPECT_FALSE(local.InTransaction());
+
+    scriptedUi().queueAnswer(ui::vbNo);
+    EXPECT_EQ(traspaso_enlace::Traspasar(local, con, 0, vieja, true), 0);
+    EXPECT_EQ(enlace().first(), QString::number(nueva));
+
+    scriptedUi().queueAnswers({ui::vbYes, ui::vbOK});
+    EXPECT_EQ(traspaso_enlace::Traspasar(local, con, 0, vieja, true), 1);
+    EXPECT_EQ(enlace(), (QStringList {QString::number(vieja), QString::number(cajaVieja), QString(),
+                                      QString::number(cajaVieja)}));
+
+    // Nothing linked elsewhere: said from the menu.
+    scriptedUi().queueAnswer(ui::vbOK);
+    EXPECT_EQ(traspaso_enlace::Traspasar(local, con, 0, vieja, true), 0);
+    EXPECT_TRUE(scriptedUi().lastMessage().text.startsWith(QStringLiteral("¡Ninguna institución")));
 }
 
 // ---- Chart: accounts and headings ------------------------------------------------
