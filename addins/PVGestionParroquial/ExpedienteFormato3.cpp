@@ -3,12 +3,12 @@
 #include "PVGestionParroquial/DocumentosParroquia.h"
 #include "platform/ui/UiConstants.h"
 #include "platform/widgets/DialogoRegistroEjecutor.h"
+#include "platform/widgets/BotonesDialogo.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QCheckBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace expediente_formato3 {
@@ -29,15 +29,7 @@ DialogoPartes::DialogoPartes(QWidget* parent) : QDialog(parent)
     m_curia = casilla("chkEnviaCuria", QStringLiteral("&Envío a la curia"));
     m_curiaAntes = casilla("chkEnviaCuriaAntes", QStringLiteral("Envío a la curia a&ntes de la celebración"));
 
-    auto* botones = new QDialogButtonBox(this);
-    QPushButton* aceptar = botones->addButton(QStringLiteral("&Aceptar"), QDialogButtonBox::AcceptRole);
-    aceptar->setObjectName(QStringLiteral("cmdAceptar"));
-    aceptar->setDefault(true);
-    QPushButton* cancelar = botones->addButton(QStringLiteral("&Cancelar"), QDialogButtonBox::RejectRole);
-    cancelar->setObjectName(QStringLiteral("cmdCancelar"));
-    disposicion->addWidget(botones);
-    connect(aceptar, &QPushButton::clicked, this, [this] { Aceptar(); });
-    connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
+    disposicion->addWidget(widgets::BotonesAceptarCancelar(*this, [this] { Aceptar(); }));
 }
 
 Partes DialogoPartes::Elegidas() const

@@ -6,13 +6,13 @@
 #include "platform/vb/Fechas.h"
 #include "platform/widgets/DialogoRegistroEjecutor.h"
 #include "platform/widgets/DialogoRegistroFecha.h"
+#include "platform/widgets/BotonesDialogo.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace recibos_caja {
@@ -48,15 +48,7 @@ DialogoRecibosCaja::DialogoRecibosCaja(db::Connection& conLocal, QWidget* parent
     fechas->addRow(QStringLiteral("&Hasta:"), m_hasta);
     disposicion->addLayout(fechas);
 
-    auto* botones = new QDialogButtonBox(this);
-    QPushButton* aceptar = botones->addButton(QStringLiteral("&Aceptar"), QDialogButtonBox::AcceptRole);
-    aceptar->setObjectName(QStringLiteral("cmdAceptar"));
-    aceptar->setDefault(true);
-    QPushButton* cancelar = botones->addButton(QStringLiteral("&Cancelar"), QDialogButtonBox::RejectRole);
-    cancelar->setObjectName(QStringLiteral("cmdCancelar"));
-    disposicion->addWidget(botones);
-    connect(aceptar, &QPushButton::clicked, this, [this] { Aceptar(); });
-    connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
+    disposicion->addWidget(widgets::BotonesAceptarCancelar(*this, [this] { Aceptar(); }));
 }
 
 bool DialogoRecibosCaja::Aceptar()

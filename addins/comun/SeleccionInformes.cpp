@@ -8,6 +8,7 @@
 #include "platform/widgets/DialogoRegistroCombo.h"
 #include "platform/widgets/DialogoRegistroEjecutor.h"
 #include "platform/widgets/DialogoRegistroFecha.h"
+#include "platform/widgets/BotonesDialogo.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,7 +16,6 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace seleccion_informes {
@@ -121,13 +121,7 @@ DialogoSeleccionInforme::DialogoSeleccionInforme(db::Connection& conLocal, const
         raiz->addWidget(m_etiquetas);
     }
 
-    auto* botones = new QDialogButtonBox(this);
-    QPushButton* aceptar = botones->addButton(QStringLiteral("Aceptar"), QDialogButtonBox::AcceptRole);
-    aceptar->setDefault(true);
-    connect(aceptar, &QPushButton::clicked, this, [this] { Aceptar(); });
-    QPushButton* cancelar = botones->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
-    connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
-    raiz->addWidget(botones);
+    raiz->addWidget(widgets::BotonesAceptarCancelar(*this, [this] { Aceptar(); }));
 }
 
 bool DialogoSeleccionInforme::Rechazar(QWidget* caja, const QString& texto)

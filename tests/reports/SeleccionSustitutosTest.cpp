@@ -91,7 +91,7 @@ int Responder(QDialog& d, const Respuesta& r)
             etiquetas->setChecked(true);
     }
     for (QPushButton* b : d.findChildren<QPushButton*>())
-        if (b->text() == QLatin1String("Aceptar"))
+        if (b->objectName() == QLatin1String("cmdAceptar"))
             b->click();
     return d.result();
 }
