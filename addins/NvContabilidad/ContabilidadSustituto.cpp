@@ -1,4 +1,5 @@
 #include "NvContabilidad/ContabilidadSustituto.h"
+#include "NvContabilidad/MoverSubcuenta.h"
 
 #include "comun/ArbolContabilidad.h"
 #include "comun/AvisoNoDisponible.h"
@@ -597,9 +598,39 @@ void ContabilidadSustituto::RenumerarAsientos(cConfigContabilidad&, db::Connecti
                                               ui::vbOKOnly + ui::vbInformation);
 }
 
-void ContabilidadSustituto::MoverSubctaDiario(cConfigContabilidad&, db::Connection&, qint32&)
+void ContabilidadSustituto::MoverSubctaDiario(cConfigContabilidad&, db::Connection& conContabilidad,
+                                              qint32& lngEmpresa)
 {
-    NoDisponible("MoverSubctaDiario");
+    EmpresasContabilidad::Empresa empresa;
+    if (!EmpresaDelEjercicio(conContabilidad, lngEmpresa, empresa))
+        return;
+    if (empresa.cerrado) {
+        Mensaje(QStringLiteral("¡El ejercicio %1 está cerrado: sus apuntes no se pueden cambiar!")
+                    .arg(EmpresasContabilidad::Nombre(empresa)));
+        return;
+    }
+    DialogoMoverSubcuenta dialogo(conContabilidad, lngEmpresa);
+    if (dialogo.Subcuentas() < 2) {
+        Mensaje(QStringLiteral("¡El ejercicio %1 no tiene dos subcuentas entre las que pasar apuntes!")
+                    .arg(EmpresasContabilidad::Nombre(empresa)));
+        return;
+    }
+    if (widgets::DialogoRegistroEjecutor::Ejecutar(dialogo) != QDialog::Accepted)
+        return;
+    if (!Preguntar(QStringLiteral("Se dispone a pasar los apuntes de la subcuenta %1 a la subcuenta %2.\r\n"
+                                  "¿Desea continuar?")
+                       .arg(dialogo.Texto(true), dialogo.Texto(false))))
+        return;
+    const qint64 apuntes =
+        EmpresasContabilidad::MoverApuntes(conContabilidad, lngEmpresa, dialogo.Origen(), dialogo.Destino());
+    if (apuntes < 0) {
+        Mensaje(TextoCambiadaPorOtro());
+        return;
+    }
+    widgets::DialogoRegistroEjecutor::Mensaje(QStringLiteral("Se han pasado %1 apuntes a la subcuenta %2.")
+                                                  .arg(apuntes)
+                                                  .arg(dialogo.Texto(false)),
+                                              ui::vbOKOnly + ui::vbInformation);
 }
 
 void ContabilidadSustituto::ConsolidarEmpresas(cConfigContabilidad&, db::Connection&, bool& blnCancelar)

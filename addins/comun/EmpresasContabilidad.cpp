@@ -222,6 +222,30 @@ qint64 EmpresasContabilidad::RenumerarAsientos(db::Connection& con, qint64 id)
     return asientos;
 }
 
+qint64 EmpresasContabilidad::MoverApuntes(db::Connection& con, qint64 id, qint64 origen, qint64 destino)
+{
+    db::Transaction transaccion(con);
+    Empresa empresa;
+    if (!Leer(con, id, empresa) || empresa.cerrado)
+        return -1;
+    const qint64 propias = con.Query(QStringLiteral("SELECT COUNT(*) FROM Cuenta WHERE CodEmpresa = ? AND "
+                                                    "CodTipo_Cuenta = 2 AND IDCuenta IN (?, ?)"),
+                                     {db::Value(id), db::Value(origen), db::Value(destino)})
+                               .value(0)
+                               .toInt64();
+    if (origen == destino || propias != 2)
+        return -1;
+    const QList<db::Value> valores {db::Value(origen), db::Value(id)};
+    const QString deLaEmpresa = QStringLiteral("CodCuenta = ? AND CodAsiento IN "
+                                               "(SELECT IDAsiento FROM Asiento WHERE CodEmpresa = ?)");
+    const qint64 apuntes =
+        con.Query(QStringLiteral("SELECT COUNT(*) FROM Apunte WHERE ") + deLaEmpresa, valores).value(0).toInt64();
+    con.Exec(QStringLiteral("UPDATE Apunte SET CodCuenta = ? WHERE ") + deLaEmpresa,
+             {db::Value(destino), db::Value(origen), db::Value(id)});
+    transaccion.Commit();
+    return apuntes;
+}
+
 bool EmpresasContabilidad::RecalcularTotales(db::Connection& con, qint64 id, bool pesetas)
 {
     db::Transaction transaccion(con);

@@ -63,6 +63,11 @@ public:
     // The number of entries, or -1 (nothing changed) when the year is
     // closed or the company gone.
     static qint64 RenumerarAsientos(db::Connection& con, qint64 empresa);
+    // In one transaction: the company's journal lines of sub-account
+    // `origen` moved to sub-account `destino`. The number of lines moved, or
+    // -1 (nothing changed) when the year is closed, the company gone or
+    // either sub-account not the company's.
+    static qint64 MoverApuntes(db::Connection& con, qint64 empresa, qint64 origen, qint64 destino);
 
     // Pesetas <-> euros by the program's rules (166,386; euros to cents).
     static double Convertir(double importe, bool aEuros);

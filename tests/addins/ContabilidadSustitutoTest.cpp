@@ -25,6 +25,8 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QTreeWidget>
+#include <QComboBox>
+#include <QPushButton>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -554,6 +556,58 @@ TEST_F(ContabilidadSustitutoTest, HandingTheLinkOverFollowsTheSubAccountCodes)
     scriptedUi().queueAnswer(ui::vbOK);
     EXPECT_EQ(traspaso_enlace::Traspasar(local, con, 0, vieja, true), 0);
     EXPECT_TRUE(scriptedUi().lastMessage().text.startsWith(QStringLiteral("¡Ninguna institución")));
+}
+
+// The lines of one sub-account go to another of the same company; the
+// dialog refuses the same one twice, and another company's lines stay.
+TEST_F(ContabilidadSustitutoTest, MovingASubAccountsLinesTakesOnlyThisCompanys)
+{
+    qint32 empresa = NuevaEmpresa("Parroquia San Pedro", "sp", "2024");
+    const qint32 otra = NuevaEmpresa("Parroquia San Pablo", "spa", "2024");
+    const auto cuenta = [&](qint32 codEmpresa, const char* codigo) {
+        con.Exec(QStringLiteral("INSERT INTO Cuenta (CodEmpresa, CodTipo_Cuenta, Codigo, Descripcion) "
+                                "VALUES (?, 2, ?, 'S')"),
+                 {codEmpresa, QString::fromLatin1(codigo)});
+        return con.LastInsertId();
+    };
+    const qint64 caja = cuenta(empresa, "5700001");
+    const qint64 banco = cuenta(empresa, "5720001");
+    const qint64 cajaOtra = cuenta(otra, "5700001");
+    const auto apunte = [&](qint32 codEmpresa, qint64 subcuenta) {
+        con.Exec(QStringLiteral("INSERT INTO Asiento (CodEmpresa, Numero, Fecha) VALUES (?, 1, '20240105')"),
+                 {codEmpresa});
+        con.Exec(QStringLiteral("INSERT INTO Apunte (CodAsiento, CodCuenta, CtdadDebe) VALUES (?, ?, 100)"),
+                 {con.LastInsertId(), subcuenta});
+    };
+    apunte(empresa, caja);
+    apunte(empresa, caja);
+    // A line of another company that points at this company's sub-account
+    // id is not this company's to move.
+    apunte(otra, caja);
+    apunte(otra, cajaOtra);
+
+    const auto elegir = [](int destino) {
+        return [destino](QDialog& d) {
+            d.findChild<QComboBox*>(QStringLiteral("cboOrigen"))->setCurrentIndex(0);
+            d.findChild<QComboBox*>(QStringLiteral("cboDestino"))->setCurrentIndex(destino);
+            d.findChild<QPushButton*>(QStringLiteral("cmdAceptar"))->click();
+            return d.result() == QDialog::Accepted ? int(QDialog::Accepted) : int(QDialog::Rejected);
+        };
+    };
+    // The same sub-account twice is refused and the dialog stays open.
+    dialogos.Anadir(elegir(0));
+    scriptedUi().queueAnswer(ui::vbOK);
+    contabilidad->MoverSubctaDiario(config, con, empresa);
+    EXPECT_EQ(scriptedUi().lastMessage().text, QStringLiteral("¡La subcuenta de destino debe ser otra!"));
+
+    dialogos.Anadir(elegir(1));
+    scriptedUi().queueAnswers({ui::vbYes, ui::vbOK});
+    contabilidad->MoverSubctaDiario(config, con, empresa);
+    EXPECT_EQ(Numero("SELECT COUNT(*) FROM Apunte WHERE CodCuenta = ?", {banco}), 2);
+    EXPECT_EQ(Numero("SELECT COUNT(*) FROM Apunte WHERE CodCuenta = ?", {caja}), 1);
+    EXPECT_EQ(Numero("SELECT COUNT(*) FROM Apunte WHERE CodCuenta = ?", {cajaOtra}), 1);
+    EXPECT_TRUE(scriptedUi().lastMessage().text.startsWith(QStringLiteral("Se han pasado 2 apuntes")));
+    EXPECT_FALSE(con.InTransaction());
 }
 
 // ---- Chart: accounts and headings ------------------------------------------------

@@ -184,12 +184,6 @@ const NoDisponible kNoDisponibles[] = {
          t.contabilidad->ConsolidarEmpresas(t.configContab, t.conContabilidad, cancelar);
          EXPECT_TRUE(cancelar);
      }},
-    {"NvContabilidad", "MoverSubctaDiario",
-     [](SustitutosTest& t) {
-         qint32 empresa = 2;
-         t.contabilidad->MoverSubctaDiario(t.configContab, t.conContabilidad, empresa);
-         EXPECT_EQ(empresa, 2);
-     }},
     {"NvContabilidad", "AsistenteCopiarDatos",
      [](SustitutosTest& t) {
          bool cancelar = false;
