@@ -130,8 +130,8 @@ void ConnectionImpl::whileBusyAsk(bool reading, const std::function<void()>& wor
 
 void ConnectionImpl::clearCache()
 {
-    for (auto& [sql, stmt] : m_cache)
-        sqlite3_finalize(stmt);
+    for (auto& [jetSql, kept] : m_cache)
+        sqlite3_finalize(kept.stmt);
     m_cache.clear();
 }
 
@@ -146,11 +146,23 @@ void ConnectionImpl::close()
     m_level = 0;
 }
 
-sqlite3_stmt* ConnectionImpl::prepare(const std::string& sql, const QString& jetSql)
+JetTranslation ConnectionImpl::translate(const QString& jetSql) const
 {
-    const auto it = m_cache.find(sql);
+    const auto it = m_cache.find(jetSql);
+    if (it == m_cache.end())
+        return TranslateJet(jetSql);
+    JetTranslation t;
+    t.kind = it->second.kind;
+    return t;
+}
+
+ConnectionImpl::KeptStatement& ConnectionImpl::prepare(const QString& jetSql, const JetTranslation& t)
+{
+    const auto it = m_cache.find(jetSql);
     if (it != m_cache.end())
         return it->second;
+    // Only the kind is known when the statement was dropped since `translate`.
+    const std::string sql = t.sql.empty() ? TranslateJet(jetSql).sql : t.sql;
     sqlite3_stmt* stmt = nullptr;
     const char* tail = nullptr;
     const int rc = sqlite3_prepare_v3(m_db, sql.c_str(), int(sql.size()), SQLITE_PREPARE_PERSISTENT, &stmt, &tail);
@@ -166,8 +178,10 @@ sqlite3_stmt* ConnectionImpl::prepare(const std::string& sql, const QString& jet
     }
     if (m_cache.size() >= kCacheLimit)
         clearCache();
-    m_cache.emplace(sql, stmt);
-    return stmt;
+    KeptStatement& kept = m_cache[jetSql];
+    kept.kind = t.kind;
+    kept.stmt = stmt;
+    return kept;
 }
 
 void ConnectionImpl::bindAll(sqlite3_stmt* stmt, const QList<Value>& params, const QString& jetSql)
@@ -202,10 +216,18 @@ Recordset ConnectionImpl::run(const QString& jetSql, const QList<Value>* params,
     ensureOpen();
     if (affected)
         *affected = 0;
-    const JetTranslation t = TranslateJet(jetSql);
-    Recordset result;
-    whileBusyAsk(t.kind == JetStatementKind::Query, [&] { result = runOnce(jetSql, t, params, affected); });
-    return result;
+    const JetTranslation t = translate(jetSql);
+    struct Call {
+        const QString& jetSql;
+        const JetTranslation& t;
+        const QList<Value>* params;
+        long long* affected;
+        Recordset result;
+    } call{jetSql, t, params, affected, {}};
+    // Two pointers: std::function keeps the work without an allocation.
+    whileBusyAsk(t.kind == JetStatementKind::Query,
+                 [this, &call] { call.result = runOnce(call.jetSql, call.t, call.params, call.affected); });
+    return call.result;
 }
 
 Recordset ConnectionImpl::runOnce(const QString& jetSql, const JetTranslation& t, const QList<Value>* params,
@@ -218,7 +240,8 @@ Recordset ConnectionImpl::runOnce(const QString& jetSql, const JetTranslation& t
         return Recordset();
     }
 
-    sqlite3_stmt* stmt = prepare(t.sql, jetSql);
+    KeptStatement& kept = prepare(jetSql, t);
+    sqlite3_stmt* stmt = kept.stmt;
     StatementUse use(stmt);
     if (params)
         bindAll(stmt, *params, jetSql);
@@ -231,7 +254,7 @@ Recordset ConnectionImpl::runOnce(const QString& jetSql, const JetTranslation& t
         if (params)
             data->params = *params;
         data->connection = weak_from_this();
-        data->load(stmt);
+        data->load(stmt, kept.columns);
         return Recordset(std::move(data));
     }
     for (;;) {
@@ -249,12 +272,12 @@ Recordset ConnectionImpl::runOnce(const QString& jetSql, const JetTranslation& t
 void ConnectionImpl::requery(RecordsetData& data)
 {
     ensureOpen();
-    const JetTranslation t = TranslateJet(data.source);
+    const JetTranslation t = translate(data.source);
     whileBusyAsk(true, [&] {
-        sqlite3_stmt* stmt = prepare(t.sql, data.source);
-        StatementUse use(stmt);
-        bindAll(stmt, data.params, data.source);
-        data.load(stmt);
+        KeptStatement& kept = prepare(data.source, t);
+        StatementUse use(kept.stmt);
+        bindAll(kept.stmt, data.params, data.source);
+        data.load(kept.stmt, kept.columns);
     });
 }
 

@@ -3,6 +3,7 @@
 #include "platform/db/ConnectionString.h"
 #include "platform/db/JetSql.h"
 #include "platform/db/Recordset.h"
+#include "platform/db/RecordsetData.h"
 #include "platform/db/Value.h"
 
 #include <QList>
@@ -46,8 +47,17 @@ private:
     // BusyRetry.
     void whileBusyAsk(bool reading, const std::function<void()>& work);
     void checkOpened(sqlite3* db, const QString& path);
+    // A statement kept prepared for its Jet text, with what its runs share.
+    struct KeptStatement {
+        JetStatementKind kind = JetStatementKind::Query;
+        sqlite3_stmt* stmt = nullptr;
+        RecordsetData::KeptColumns columns;
+    };
+
+    // The translation of a text, or only its kind when its statement is kept.
+    JetTranslation translate(const QString& jetSql) const;
     Recordset runOnce(const QString& jetSql, const JetTranslation& t, const QList<Value>* params, long long* affected);
-    sqlite3_stmt* prepare(const std::string& sql, const QString& jetSql);
+    KeptStatement& prepare(const QString& jetSql, const JetTranslation& t);
     void bindAll(sqlite3_stmt* stmt, const QList<Value>& params, const QString& jetSql);
     void clearCache();
 
@@ -55,7 +65,8 @@ private:
     QString m_file;
     bool m_readOnly = false;
     int m_level = 0;
-    std::unordered_map<std::string, sqlite3_stmt*> m_cache;
+    // By Jet text, so that running a kept statement needs no translation.
+    std::unordered_map<QString, KeptStatement> m_cache;
 };
 
 } // namespace db

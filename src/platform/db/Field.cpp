@@ -6,7 +6,7 @@
 
 namespace db {
 
-QString Field::name() const { return m_data->columns[std::size_t(m_index)].name; }
+QString Field::name() const { return m_data->column(m_index).name; }
 
 db::Value Field::Value() const
 {
@@ -17,11 +17,11 @@ db::Value Field::Value() const
     return m_data->valueAt(m_data->position, m_index);
 }
 
-int Field::Type() const { return m_data->columns[std::size_t(m_index)].ado; }
+int Field::Type() const { return m_data->column(m_index).ado; }
 
 long Field::DefinedSize() const
 {
-    const auto& column = m_data->columns[std::size_t(m_index)];
+    const auto& column = m_data->column(m_index);
     if (column.type.cls != JetType::Unknown)
         return column.type.size;
     switch (column.ado) {

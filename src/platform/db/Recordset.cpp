@@ -115,8 +115,7 @@ RowBlock Recordset::GetRows(long rows, double start)
     RowBlock block;
     block.m_fields = d.columnCount();
     block.m_values.reserve(std::size_t(count) * std::size_t(block.m_fields));
-    for (long r = 0; r < count; ++r)
-        d.appendRow(d.position + r, block.m_values);
+    d.appendRows(d.position, count, block.m_values);
     d.position += count;
     return block;
 }

@@ -16,6 +16,7 @@ struct sqlite3_stmt;
 namespace db {
 
 class ConnectionImpl;
+class TextArena;
 
 // The rows of an open recordset, copied out of SQLite when it opens (see
 // RowStore). Cells keep SQLite's storage and become Values only when read,
@@ -28,18 +29,27 @@ public:
         int ado = 0;    // resolved ADO type (expressions: from their values)
         int source = 0; // column index in the statement
     };
+    using Columns = std::vector<Column>;
 
-    // Reads every row of a stepped-to-start statement.
-    void load(sqlite3_stmt* stmt);
+    // What a kept statement remembers of its columns from one run to the
+    // next: names and types are read once, not at every open.
+    struct KeptColumns {
+        std::shared_ptr<const Columns> columns;
+        int reprepares = -1;      // the statement's count when they were read
+        bool hasExpressions = false;
+    };
+
+    // Reads every row of a reset statement; `kept` belongs to the statement.
+    void load(sqlite3_stmt* stmt, KeptColumns& kept);
     Value valueAt(long row, int column) const;
-    // Appends the values of one row to out.
-    void appendRow(long row, std::vector<Value>& out) const;
+    // Appends the values of `count` rows from `first` to out.
+    void appendRows(long first, long count, std::vector<Value>& out) const;
 
     long rowCount() const { return m_store.rowCount(); }
-    int columnCount() const { return int(columns.size()); }
+    int columnCount() const { return m_columns ? int(m_columns->size()) : 0; }
+    const Column& column(int index) const { return (*m_columns)[std::size_t(index)]; }
     int indexOf(const QString& name) const;
 
-    std::vector<Column> columns;
     long position = 0; // 0-based; -1 is BOF, rowCount() is EOF
     bool open = true;
 
@@ -48,9 +58,12 @@ public:
     std::weak_ptr<ConnectionImpl> connection;
 
 private:
-    void qualifyDuplicateNames(sqlite3_stmt* stmt);
-    Value toValue(const RowStore::Cell& cell, int column) const;
+    static std::shared_ptr<const Columns> readColumns(sqlite3_stmt* stmt, bool& hasExpressions);
+    static void qualifyDuplicateNames(sqlite3_stmt* stmt, Columns& columns);
+    void resolveExpressionTypes();
+    Value toValue(const RowStore::Cell& cell, int column, TextArena* texts = nullptr) const;
 
+    std::shared_ptr<const Columns> m_columns; // set by load
     RowStore m_store;
 };
 

@@ -52,8 +52,46 @@ RowStore::Chunk::~Chunk()
     delete[] m_data;
 }
 
+// Most results are a page or two. A store cleared hands its first chunk and
+// row block to the next store opened on the same thread, so that a page read
+// again and again never goes to the heap for them: their sizes are past the
+// allocator's per-thread caches, and freeing them makes it merge its free
+// lists, which the next open pays for.
+namespace {
+// Plain data, so that it may still be read after the spare itself is gone
+// at thread exit.
+thread_local bool t_spareGone = false;
+} // namespace
+
+struct RowStore::Spare {
+    std::unique_ptr<Chunk> chunk;
+    std::unique_ptr<const char*[]> rows;
+    Spare() = default;
+    Spare(const Spare&) = delete;
+    Spare& operator=(const Spare&) = delete;
+    ~Spare() { t_spareGone = true; }
+};
+
+RowStore::Spare* RowStore::spare()
+{
+    if (t_spareGone)
+        return nullptr;
+    static thread_local Spare s;
+    return &s;
+}
+
+RowStore::~RowStore() { clear(); }
+
 void RowStore::clear()
 {
+    if (!m_chunks.empty() || !m_rowBlocks.empty()) {
+        if (Spare* s = spare()) {
+            if (!s->chunk && !m_chunks.empty() && m_chunks.front()->size() == kFirstChunk)
+                s->chunk = std::move(m_chunks.front());
+            if (!s->rows && !m_rowBlocks.empty())
+                s->rows = std::move(m_rowBlocks.front());
+        }
+    }
     m_chunks.clear();
     m_rowBlocks.clear();
     m_rowCount = 0;
@@ -71,7 +109,12 @@ char* RowStore::reserve(std::size_t n)
     std::size_t size = m_chunks.empty() ? kFirstChunk : kChunk;
     if (size < partial + n)
         size = partial + n;
-    auto chunk = std::make_unique<Chunk>(size);
+    std::unique_ptr<Chunk> chunk;
+    if (size == kFirstChunk)
+        if (Spare* s = spare())
+            chunk = std::move(s->chunk);
+    if (!chunk)
+        chunk = std::make_unique<Chunk>(size);
     if (partial)
         std::memcpy(chunk->data(), m_base + m_rowStart, partial);
     m_base = chunk->data();
@@ -147,8 +190,10 @@ void RowStore::addBytes(Tag tag, const void* data, std::size_t length)
 void RowStore::endRow()
 {
     const std::size_t at = m_rowCount % kRowsPerBlock;
-    if (at == 0)
-        m_rowBlocks.push_back(std::make_unique_for_overwrite<const char*[]>(kRowsPerBlock));
+    if (at == 0) {
+        Spare* s = m_rowCount == 0 ? spare() : nullptr;
+        m_rowBlocks.push_back(s && s->rows ? std::move(s->rows) : std::make_unique_for_overwrite<const char*[]>(kRowsPerBlock));
+    }
     m_rowBlocks.back()[at] = m_base + m_rowStart;
     ++m_rowCount;
 }

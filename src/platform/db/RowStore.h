@@ -24,6 +24,11 @@ public:
         std::string_view bytes;
     };
 
+    RowStore() = default;
+    ~RowStore();
+    RowStore(const RowStore&) = delete;
+    RowStore& operator=(const RowStore&) = delete;
+
     void clear();
     void beginRow();
     void addNull();
@@ -36,6 +41,17 @@ public:
     Cell cell(long row, int column) const;
     // All cells of a row, decoded in one pass.
     void row(long row, int columns, Cell* out) const;
+    // Calls f(cell, column) for each cell of a row, decoded in one pass.
+    template <class F>
+    void forEachCell(long row, int columns, F&& f) const
+    {
+        const char* p = rowStart(row);
+        Cell cell;
+        for (int c = 0; c < columns; ++c) {
+            p = decode(p, cell);
+            f(static_cast<const Cell&>(cell), c);
+        }
+    }
 
 private:
     char* reserve(std::size_t n);
@@ -57,12 +73,18 @@ private:
         Chunk(const Chunk&) = delete;
         Chunk& operator=(const Chunk&) = delete;
         char* data() const { return m_data; }
+        std::size_t size() const { return m_size; }
 
     private:
         char* m_data = nullptr;
         std::size_t m_size = 0;
         bool m_mapped = false;
     };
+
+    // The first chunk and row block of the last store cleared on a thread,
+    // for the next store opened there (see RowStore.cpp).
+    struct Spare;
+    static Spare* spare();
 
     std::vector<std::unique_ptr<Chunk>> m_chunks;
     std::vector<std::unique_ptr<const char*[]>> m_rowBlocks;

@@ -26,9 +26,11 @@ public:
     Value(bool v) : m_data(v) {}
     Value(vb::Currency v) : m_data(v) {}
     Value(const QString& v) : m_data(v) {}
+    Value(QString&& v) : m_data(std::move(v)) {}
     Value(const char* utf8) : m_data(QString::fromUtf8(utf8)) {}
     Value(const char16_t* v) : m_data(QString::fromUtf16(v)) {}
     Value(const QByteArray& v) : m_data(v) {}
+    Value(QByteArray&& v) : m_data(std::move(v)) {}
 
     Kind type() const { return Kind(m_data.index()); }
     bool isNull() const { return type() == Kind::Null; }

@@ -164,6 +164,29 @@ TEST_F(RecordsetTest, ExpressionFieldsTakeTheirTypeFromTheirValues)
     EXPECT_EQ(rs[QStringLiteral("Texto")].Type(), db::adVarWChar);
 }
 
+// The same text runs on a kept statement; after the table changes its
+// columns, names and types must be those of the table as it is now.
+TEST_F(RecordsetTest, KeptStatementFollowsTableChanges)
+{
+    const QString sql = QStringLiteral("SELECT * FROM N WHERE ID = 3");
+    EXPECT_EQ(con.Execute(sql).Fields().Count(), 5);
+    exec({"ALTER TABLE N ADD COLUMN Nota NVARCHAR(10)", "UPDATE N SET Nota = 'tres' WHERE ID = 3"});
+    db::Recordset added = con.Execute(sql);
+    ASSERT_EQ(added.Fields().Count(), 6);
+    EXPECT_EQ(added[5].name(), QStringLiteral("Nota"));
+    EXPECT_EQ(added[QStringLiteral("Nota")].Value().toString(), QStringLiteral("tres"));
+    exec({"ALTER TABLE N DROP COLUMN Nombre"});
+    db::Recordset dropped = con.Execute(sql);
+    ASSERT_EQ(dropped.Fields().Count(), 5);
+    EXPECT_EQ(dropped.Fields().indexOf(QStringLiteral("Nombre")), -1);
+    EXPECT_EQ(dropped[QStringLiteral("Nota")].Value().toString(), QStringLiteral("tres"));
+    EXPECT_EQ(dropped[QStringLiteral("Activo")].Value().type(), db::Value::Kind::Boolean);
+    exec({"ALTER TABLE N ALTER COLUMN Activo NVARCHAR(10)"});
+    db::Recordset altered = con.Execute(sql);
+    EXPECT_EQ(altered[QStringLiteral("Activo")].Type(), db::adVarWChar);
+    EXPECT_EQ(altered[QStringLiteral("Activo")].Value().type(), db::Value::Kind::Text);
+}
+
 TEST_F(RecordsetTest, IndexedOrderByNeedsNoSort)
 {
     exec({"CREATE TABLE P (ID COUNTER PRIMARY KEY, Nombre NVARCHAR(40), Apellido NVARCHAR(40))",
