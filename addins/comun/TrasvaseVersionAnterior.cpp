@@ -674,6 +674,39 @@ private:
         RecorrerTabla(b.con, p, paso, sql, porFila);
     }
 
+    // The links of a donor or an institution (`duenos`: old id -> new id) to
+    // a donation type and a bank account, each remapped; answers how many
+    // were copied. A link whose owner or account did not come over is an
+    // incidence.
+    int EnlacesCuenta(int paso, const char* tabla, const char* columnaId, const char* columnaDueno, const Mapa& duenos,
+                      const QSet<qint64>& seleccion, const QString& sinDueno)
+    {
+        int copiados = 0;
+        const QString nombre = QString::fromLatin1(tabla);
+        const QString clave = QString::fromLatin1(columnaId);
+        Recorrer(paso, QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(nombre, clave), [&](const db::Recordset& rs) {
+            const qint64 id = Id(rs, columnaId);
+            if (!seleccion.contains(id))
+                return;
+            const qint64 dueno = duenos.value(Id(rs, columnaDueno), 0);
+            if (dueno == 0) {
+                Incidencia(tabla, id, sinDueno);
+                return;
+            }
+            Fila(tabla, id, [&] {
+                const qint64 cuenta = CuentaNueva(Id(rs, "CodCuenta"));
+                if (cuenta == 0)
+                    throw vb::VbError(db::err::InvalidUseOfNull, QStringLiteral("su cuenta no se ha trasvasado"));
+                Insertar(nombre, clave, rs,
+                         {{QString::fromLatin1(columnaDueno), dueno},
+                          {QStringLiteral("CodTipoDonativo"), Tipo(Id(rs, "CodTipoDonativo"))},
+                          {QStringLiteral("CodCuenta"), cuenta}});
+                ++copiados;
+            });
+        });
+        return copiados;
+    }
+
     // Runs one row's writes in a savepoint: a row the parish database
     // refuses is an incidence, and nothing of it stays.
     bool Fila(const char* tabla, qint64 id, const std::function<void()>& escribir)
@@ -877,7 +910,6 @@ private:
 
     QString DonantesNuevos()
     {
-        int cuentas = 0;
         Recorrer(3, QStringLiteral("SELECT * FROM Padron ORDER BY IDPadron"), [&](const db::Recordset& rs) {
             const qint64 id = Id(rs, "IDPadron");
             if (!Ids(Donantes).contains(id))
@@ -892,30 +924,9 @@ private:
                 k.donantes.insert(id, nuevo);
             });
         });
-        const QSet<qint64>& enlaces = IdsOnce("PersonaDonativo_TipoDonativo_Cuenta");
-        Recorrer(3, QStringLiteral("SELECT * FROM PersonaDonativo_TipoDonativo_Cuenta ORDER BY IDPTC"),
-                 [&](const db::Recordset& rs) {
-                     const qint64 id = Id(rs, "IDPTC");
-                     if (!enlaces.contains(id))
-                         return;
-                     const qint64 donante = k.donantes.value(Id(rs, "CodPersonaDonativo"), 0);
-                     if (donante == 0) {
-                         Incidencia("PersonaDonativo_TipoDonativo_Cuenta", id,
-                                    QStringLiteral("su donante no se ha trasvasado"));
-                         return;
-                     }
-                     Fila("PersonaDonativo_TipoDonativo_Cuenta", id, [&] {
-                         const qint64 cuenta = CuentaNueva(Id(rs, "CodCuenta"));
-                         if (cuenta == 0)
-                             throw vb::VbError(db::err::InvalidUseOfNull,
-                                               QStringLiteral("su cuenta no se ha trasvasado"));
-                         Insertar(QStringLiteral("PersonaDonativo_TipoDonativo_Cuenta"), QStringLiteral("IDPTC"), rs,
-                                  {{QStringLiteral("CodPersonaDonativo"), donante},
-                                   {QStringLiteral("CodTipoDonativo"), Tipo(Id(rs, "CodTipoDonativo"))},
-                                   {QStringLiteral("CodCuenta"), cuenta}});
-                         ++cuentas;
-                     });
-                 });
+        const int cuentas =
+            EnlacesCuenta(3, "PersonaDonativo_TipoDonativo_Cuenta", "IDPTC", "CodPersonaDonativo", k.donantes,
+                          IdsOnce("PersonaDonativo_TipoDonativo_Cuenta"), QStringLiteral("su donante no se ha trasvasado"));
         return QStringLiteral("%1 donantes, %2 cuentas bancarias").arg(k.donantes.size()).arg(cuentas);
     }
 
@@ -943,30 +954,9 @@ private:
                                   {QStringLiteral("Vicaria"), datos->Vicaria}}));
             });
         });
-        int cuentas = 0;
-        Recorrer(4, QStringLiteral("SELECT * FROM Institucion_TipoDonativo_Cuenta ORDER BY IDITC"),
-                 [&](const db::Recordset& rs) {
-                     const qint64 id = Id(rs, "IDITC");
-                     if (!Ids(EnlacesInstitucion).contains(id))
-                         return;
-                     const qint64 institucion = k.instituciones.value(Id(rs, "CodInstitucion"), 0);
-                     if (institucion == 0) {
-                         Incidencia("Institucion_TipoDonativo_Cuenta", id,
-                                    QStringLiteral("su institución no se ha trasvasado"));
-                         return;
-                     }
-                     Fila("Institucion_TipoDonativo_Cuenta", id, [&] {
-                         const qint64 cuenta = CuentaNueva(Id(rs, "CodCuenta"));
-                         if (cuenta == 0)
-                             throw vb::VbError(db::err::InvalidUseOfNull,
-                                               QStringLiteral("su cuenta no se ha trasvasado"));
-                         Insertar(QStringLiteral("Institucion_TipoDonativo_Cuenta"), QStringLiteral("IDITC"), rs,
-                                  {{QStringLiteral("CodInstitucion"), institucion},
-                                   {QStringLiteral("CodTipoDonativo"), Tipo(Id(rs, "CodTipoDonativo"))},
-                                   {QStringLiteral("CodCuenta"), cuenta}});
-                         ++cuentas;
-                     });
-                 });
+        const int cuentas =
+            EnlacesCuenta(4, "Institucion_TipoDonativo_Cuenta", "IDITC", "CodInstitucion", k.instituciones,
+                          Ids(EnlacesInstitucion), QStringLiteral("su institución no se ha trasvasado"));
         const QSet<qint64>& presentadores = IdsOnce("Presentador_Institucion");
         Recorrer(4, QStringLiteral("SELECT * FROM Presentador_Institucion ORDER BY IDPresentadorInstitucion"),
                  [&](const db::Recordset& rs) {
