@@ -97,6 +97,7 @@ void AccionesMenus::Imprimir(DocumentoRegistro documento, qint32& id, QString& d
 
 void AccionesMenus::ImprimirPartidaSinLibro() { m_objActionMenus().ImprimirPartidaSinLibro(); }
 void AccionesMenus::ImprimirRecibosCaja() { m_objActionMenus().ImprimirRecibosCaja(); }
+void AccionesMenus::ImportarTablas() { m_objActionMenus().ImportarTablas(); }
 
 void AccionesMenus::ImprimirExpediente(ExpedienteMatrimonio expediente, const QString& clave)
 {

@@ -59,6 +59,7 @@ public:
     void ImprimirPartidaSinLibro() override;
     void ImprimirRecibosCaja() override;
     void ImprimirExpediente(ExpedienteMatrimonio expediente, const QString& strClave) override;
+    void ImportarTablas() override;
 
 private:
     cConfigContabilidad& Config() const;

@@ -439,6 +439,12 @@ void RegistrarComandosRegistro(RegistroComandos& comandos, IVentanaComandosRegis
                        [v] { v->Acciones().DesasignarCuenta(v->TextoNodoNavegacion()); });
     comandos.Registrar(QStringLiteral("mnuHerramientasEnlace"), [v] { EnlaceContabilidad(*v); });
     comandos.Registrar(QStringLiteral("mnuHerramientasEnlaceManual"), [v] { v->Acciones().EnlaceContabManual(); });
+    // LanzarImportacionTablas: the wizard brings rows into the parish
+    // database, so the list shown is read again after it.
+    comandos.Registrar(QStringLiteral("mnuHerramientasImportarDatos"), [v] {
+        v->Acciones().ImportarTablas();
+        v->ActualizarLista();
+    });
     for (const auto& tabla :
          {SubmenuNuevo(), MenusLibros(), MenusSecundarioYMensajeria(), MenuGenerar(), MenusImprimir()}) {
         for (const ComandoRegistro& c : tabla)

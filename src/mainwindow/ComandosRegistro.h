@@ -76,6 +76,9 @@ public:
     virtual void ImprimirPartidaSinLibro() = 0;
     virtual void ImprimirRecibosCaja() = 0;
     virtual void ImprimirExpediente(ExpedienteMatrimonio expediente, const QString& strClave) = 0;
+
+    // The import wizard, with the parish database to itself.
+    virtual void ImportarTablas() = 0;
 };
 
 // What the record commands read of the main window: the selected node,

@@ -87,6 +87,8 @@ const QList<EntradaMenu>& MenusPrincipal()
         {"mnuHerramientasExportar", "mnuHerramientasContabilidad", "Exportar"},
         {"mnuHerramientasImportar", "mnuHerramientasContabilidad", "Importar"},
         {"mnuHerramientasCambiarMunicipios", "mnuHerramientas", "Cambiar &municipios"},
+        {"mnuHerramientasNulo3", "mnuHerramientas", "-"},
+        {"mnuHerramientasImportarDatos", "mnuHerramientas", "&Importar datos..."},
 
         {"mnuAyuda", "", "Ay&uda"},
         {"mnuAyudaTrebolaWeb", "mnuAyuda", "Trebola en el &Web"},

@@ -58,6 +58,7 @@ public:
     }
     void ImprimirPartidaSinLibro() override { Anotar("ImprimirPartidaSinLibro", {}); }
     void ImprimirRecibosCaja() override { Anotar("ImprimirRecibosCaja", {}); }
+    void ImportarTablas() override { Anotar("ImportarTablas", {}); }
     void ImprimirExpediente(ExpedienteMatrimonio expediente, const QString& clave) override
     {
         Anotar("ImprimirExpediente", {N(int(expediente)), clave});

@@ -77,6 +77,8 @@ const Caso kCasos[] = {
     {"mnuGenerarNumerosCertificado", "Donantes", "", nullptr, "GenerarCertificado()", 1},
     {"mnuGenerarTotalesDiocesis", "Donantes", "", nullptr, "ExportarTotales()", 0},
     {"mnuGenerarModeloHacienda", "Donantes", "", nullptr, "ModeloHacienda()", 0},
+    // The import wizard, whatever is selected; the list then shows what came in.
+    {"mnuHerramientasImportarDatos", "Bancos", "Bancos", nullptr, "ImportarTablas()", 1},
 };
 
 class ComandosRegistroTest : public ::testing::Test {

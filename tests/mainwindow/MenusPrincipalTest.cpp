@@ -105,6 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "&Cambiar deducciones por comunidad autónoma", "", true, true, false},
         CasoEntrada {"mnuHerramientasConsolidar", "mnuHerramientasContabilidad", "Consolidar empresas", "", true, true,
                      false},
+        CasoEntrada {"mnuHerramientasImportarDatos", "mnuHerramientas", "&Importar datos...", "", true, true, false},
         CasoEntrada {"mnuAyudaWebPreguntas", "mnuAyudaTrebolaWeb", "&Preguntas más frecuentes ", "", false, true,
                      false},
         CasoEntrada {"mnuAyudaWebPrincipal", "mnuAyudaTrebolaWeb", "Página principal de &Trebola", "", true, true,
