@@ -18,22 +18,30 @@ std::unique_ptr<addins::cContabilidad> NuevaContabilidad()
     return addins::CrearObjeto<addins::cContabilidad>(QStringLiteral("NvContabilidad.cContabilidad"));
 }
 
-// The selected company's row; a row gone (deleted on another workstation)
-// is told to the user, never read as a company.
-db::Recordset EmpresaSeleccionada(db::Connection& conContabilidad, qint32 lngEmpresa)
+} // namespace
+
+db::Recordset HerramientasContabilidad::FilaEmpresa()
 {
-    db::Recordset rs = conContabilidad.Query(
+    db::Recordset rs = m_c.den.conContabilidad.Query(
         QStringLiteral("SELECT CodEmpresaAnterior, CodEmpresaSiguiente, EjercicioCerrado FROM Empresa WHERE IDEmpresa=?"),
-        {lngEmpresa});
-    if (rs.isEOF())
+        {m_c.estado.mlngCodEmpresaSeleccionada});
+    if (rs.isEOF()) {
+        if (m_c.quitarEmpresa)
+            m_c.quitarEmpresa();
+        m_c.actualizarLista();
         throw vb::VbError(3021, QStringLiteral("La empresa seleccionada ya no existe en la contabilidad. "
                                                "Seleccione otra empresa en la lista de empresas."));
+    }
     return rs;
 }
 
-} // namespace
-
-bool HerramientasContabilidad::HayEmpresa() const { return m_c.estado.mlngCodEmpresaSeleccionada != 0; }
+bool HerramientasContabilidad::HayEmpresa()
+{
+    if (m_c.estado.mlngCodEmpresaSeleccionada == 0)
+        return false;
+    FilaEmpresa();
+    return true;
+}
 
 addins::cContabilidad* HerramientasContabilidad::Contabilidad() const
 {
@@ -49,7 +57,7 @@ void HerramientasContabilidad::TraspasarEnlace(quint8 bytOrigen, qint32 lngEmpre
         return;
     }
     qint32& seleccionada = m_c.estado.mlngCodEmpresaSeleccionada;
-    db::Recordset empresa = EmpresaSeleccionada(m_c.den.conContabilidad, seleccionada);
+    db::Recordset empresa = FilaEmpresa();
     if (empresa.value(QStringLiteral("EjercicioCerrado")).toBool()) {
         qint32 siguiente = qint32(empresa.value(QStringLiteral("CodEmpresaSiguiente")).toInt64());
         m_c.gobjVodidazaz->TraspasaEnlace(m_c.den.conLocal, m_c.den.conContabilidad, seleccionada, siguiente,
@@ -89,7 +97,7 @@ void HerramientasContabilidad::Abrir(addins::cContabilidad& contabilidad)
 {
     qint32& empresa = m_c.estado.mlngCodEmpresaSeleccionada;
     const qint32 siguiente =
-        qint32(EmpresaSeleccionada(m_c.den.conContabilidad, empresa).value(QStringLiteral("CodEmpresaSiguiente")).toInt64());
+        qint32(FilaEmpresa().value(QStringLiteral("CodEmpresaSiguiente")).toInt64());
     if (!contabilidad.AbrirEjercicio(m_c.estado.mobjConfigContab, m_c.den.conContabilidad, empresa))
         return;
     m_c.actualizarLista();
@@ -113,7 +121,7 @@ void HerramientasContabilidad::Cerrar(addins::cContabilidad& contabilidad)
     m_c.actualizarLista();
     m_c.estado.mblnEjercicioCerrado = true;
     const qint32 nueva =
-        qint32(EmpresaSeleccionada(m_c.den.conContabilidad, empresa).value(QStringLiteral("CodEmpresaSiguiente")).toInt64());
+        qint32(FilaEmpresa().value(QStringLiteral("CodEmpresaSiguiente")).toInt64());
     ui::Beep();
     if (nueva != 0
         && ui::MsgBox(QStringLiteral("¿Desea seleccionar la nueva empresa?"), ui::vbYesNo + ui::vbQuestion)

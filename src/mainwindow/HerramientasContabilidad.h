@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/db/Recordset.h"
+
 #include <QtGlobal>
 
 #include <functional>
@@ -34,6 +36,9 @@ public:
         std::function<void()> actualizarLista;
         // `ActualizarNodosEmpresa`, once `mlngCodEmpresaSeleccionada` is set.
         std::function<void()> actualizarNodosEmpresa;
+        // Clears the selected company (its node, lists and lock) once its
+        // row is found gone.
+        std::function<void()> quitarEmpresa;
     };
 
     explicit HerramientasContabilidad(Contexto contexto) : m_c(std::move(contexto)) {}
@@ -54,7 +59,11 @@ public:
     void TraspasarEnlace(quint8 bytOrigen, qint32 lngEmpresa);
 
 private:
-    bool HayEmpresa() const;
+    // Whether a company is selected. One whose row is gone (deleted on
+    // another workstation) is cleared and told, through error 3021.
+    bool HayEmpresa();
+    // The selected company's row, under the same rule.
+    db::Recordset FilaEmpresa();
     // The program's accounting add-in, or the not-available answer.
     addins::cContabilidad* Contabilidad() const;
     // Whether institutions are linked to the company's accounting.

@@ -243,7 +243,11 @@ void frmPrincipal::RegistrarHerramientasContabilidad()
     const auto herramienta = [this](void (H::*comando)()) {
         return [this, comando] {
             H herramientas({m_estado, *m_ctx.den, *m_ctx.gobjInfoConfig, m_ctx.gobjContabilidad,
-                            m_ctx.gobjVodidazaz, [this] { ActualizarLista(); }, [this] { ActualizarNodosEmpresa(); }});
+                            m_ctx.gobjVodidazaz, [this] { ActualizarLista(); }, [this] { ActualizarNodosEmpresa(); },
+                            [this] {
+                                EmpresaSeleccionada::Quitar(*this, m_ctx.den->conLocal,
+                                                            m_estado.mlngCodEmpresaSeleccionada);
+                            }});
             (herramientas.*comando)();
         };
     };

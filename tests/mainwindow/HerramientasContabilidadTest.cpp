@@ -61,7 +61,8 @@ public:
     HerramientasContabilidad Herramientas()
     {
         return HerramientasContabilidad({estado, den, info, nullptr, &vodidazaz, [this] { ++recargas; },
-                                         [this] { actualizadas << estado.mlngCodEmpresaSeleccionada; }});
+                                         [this] { actualizadas << estado.mlngCodEmpresaSeleccionada; },
+                                         [this] { estado.mlngCodEmpresaSeleccionada = 0; }});
     }
 
     TempProgramFolder carpeta;
@@ -162,11 +163,27 @@ TEST_F(HerramientasContabilidadTest, ReloadsFollowTheAddInsAnswers)
     EXPECT_EQ(recargas, 1);
 }
 
-// A selected company deleted on another workstation is told, never read.
-TEST_F(HerramientasContabilidadTest, ACompanyWhoseRowIsGoneIsTold)
+// A selected company deleted on another workstation is told and cleared,
+// never read nor handed to the add-in, by every tool that needs a company.
+TEST_F(HerramientasContabilidadTest, ACompanyWhoseRowIsGoneIsToldAndCleared)
 {
-    estado.mlngCodEmpresaSeleccionada = 77;
-    EXPECT_EQ(testsupport::ErrorNumberOf([&] { Herramientas().CambiarEnlace(); }), 3021);
+    RegistroMock<StrictMock<MockContabilidad>> contabilidad;
+    const std::pair<const char*, void (HerramientasContabilidad::*)()> kHerramientas[] = {
+        {"CambiarEnlace", &HerramientasContabilidad::CambiarEnlace},
+        {"CerrarAbrirEjercicio", &HerramientasContabilidad::CerrarAbrirEjercicio},
+        {"RecalcularTotales", &HerramientasContabilidad::RecalcularTotales},
+        {"Renumerar", &HerramientasContabilidad::Renumerar},
+        {"SustituirSubcuenta", &HerramientasContabilidad::SustituirSubcuenta},
+    };
+    for (const auto& [nombre, herramienta] : kHerramientas) {
+        SCOPED_TRACE(nombre);
+        estado.mlngCodEmpresaSeleccionada = 77;
+        recargas = 0;
+        HerramientasContabilidad h = Herramientas();
+        EXPECT_EQ(testsupport::ErrorNumberOf([&] { (h.*herramienta)(); }), 3021);
+        EXPECT_EQ(estado.mlngCodEmpresaSeleccionada, 0);
+        EXPECT_EQ(recargas, 1) << "the list of the company gone is read again";
+    }
 }
 
 } // namespace
