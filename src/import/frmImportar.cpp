@@ -447,6 +447,17 @@ void frmImportar::Conectar()
     qApp->installEventFilter(this);
 }
 
+// The folder box and the institution's data boxes are entered with their
+// whole text selected, so typing replaces it. After the event in hand: a
+// click's own press would place the cursor over the selection.
+void frmImportar::SeleccionarAlEntrar(QWidget* widget)
+{
+    auto* caja = qobject_cast<QLineEdit*>(widget);
+    if (!caja || (caja != m_txtPath && std::find(m_txtDatos.begin(), m_txtDatos.end(), caja) == m_txtDatos.end()))
+        return;
+    QTimer::singleShot(0, caja, &QLineEdit::selectAll);
+}
+
 bool frmImportar::eventFilter(QObject* objeto, QEvent* event)
 {
     auto* widget = qobject_cast<QWidget*>(objeto);
@@ -462,6 +473,7 @@ bool frmImportar::eventFilter(QObject* objeto, QEvent* event)
         m_focoAplicado = a.foco;
         if (widget == m_cmdDato[0] || widget == m_cmdDato[1])
             a.cmdDato_GotFocus();
+        SeleccionarAlEntrar(widget);
     } else if (tipo == QEvent::FocusOut) {
         if (widget == m_txtPath) {
             Ejecutar("txtPath_LostFocus", [&a, esBoton] { a.txtPath_LostFocus(esBoton); });

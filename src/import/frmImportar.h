@@ -43,6 +43,7 @@ protected:
 
 private:
     void Construir();
+    void SeleccionarAlEntrar(QWidget* widget);
     void Conectar();
     // Runs a handler of the wizard, then shows its state.
     void Ejecutar(const char* procedimiento, const std::function<void()>& manejador);

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QApplication>
+#include <QFocusEvent>
 #include <QStackedWidget>
 
 // The window shows the wizard's state and hands it the user's actions.
@@ -80,6 +82,25 @@ TEST_F(frmImportarTest, LaVentanaLlevaAlAsistentePorSusPaginas)
     Pulsar(4);
     EXPECT_FALSE(ventana->isVisible());
     EXPECT_EQ(ventana->result(), QDialog::Accepted);
+}
+
+// The folder box and the institution's data boxes select their whole text
+// when entered; other boxes leave it as it is.
+TEST_F(frmImportarTest, LasCajasDeRutaYDatosSeleccionanSuTextoAlEntrar)
+{
+    ventana = std::make_unique<frmImportar>(contexto);
+    ventana->show();
+    for (const auto& [nombre, selecciona] : {std::pair{"txtPath", true}, std::pair{"txtDatos(2)", true},
+                                             std::pair{"txtDatosBautismo(0)", false}}) {
+        SCOPED_TRACE(nombre);
+        auto* caja = Control<QLineEdit>(QString::fromLatin1(nombre));
+        caja->setText(QStringLiteral("Parroquia de San Juan"));
+        caja->setCursorPosition(3);
+        QFocusEvent entrada(QEvent::FocusIn, Qt::MouseFocusReason);
+        QApplication::sendEvent(caja, &entrada);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(caja->selectedText(), selecciona ? caja->text() : QString());
+    }
 }
 
 TEST_F(frmImportarTest, CancelarCierraLaVentana)
