@@ -6,6 +6,7 @@
 #include "support/FilasConsulta.h"
 
 #include <QFile>
+#include <sqlite3.h>
 
 // The sacramental books of the older program through the field mapping:
 // names by the chosen order, two-digit years, one transaction per
@@ -172,4 +173,36 @@ TEST_F(AsistenteTest, UnaCarpetaDeKaldexPasaPorElAsistenteHastaLaBase)
                                         "c.CodMatrimonio = m.IDMatrimonio")),
               QStringList{QStringLiteral("M1|%1|7|José|Peña|Begoña|Sáez|20001012").arg(idParroquiaSanJuan)});
     EXPECT_EQ(con.Query(QStringLiteral("SELECT COUNT(*) FROM Bautismo"), {}).value(0).toInt64(), 0);
+}
+
+// A sacrament the parish database refuses half-way (a trigger standing in for
+// any failure after rows were written) leaves nothing of it, books included;
+// the sacraments imported before and after it stay.
+TEST_F(AsistenteTest, UnSacramentoQueFallaAMitadNoDejaNada)
+{
+    Bautismos().Guardar(origen.path(), QStringLiteral("Baut"));
+    EscritorDbf defu({{"LIBRO", 'C', 10}, {"NUMERO", 'C', 6}, {"NOMBRE", 'C', 40}});
+    defu.Registro({"D1", "1", "Pepe Pérez Pi"});
+    defu.Guardar(origen.path(), QStringLiteral("Defu"));
+    // SQLite's own trigger, past the Jet dialect of the layer.
+    ASSERT_EQ(sqlite3_exec(con.handle(),
+                           "CREATE TRIGGER rechaza_eva BEFORE INSERT ON Bautismo_Hijo WHEN NEW.Nombre = 'Eva' "
+                           "BEGIN SELECT RAISE(ABORT, 'rechazado'); END",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+
+    OpcionesLibrosKaldex opciones;
+    opciones.carpetas = {origen.path(), QString(), QString(), origen.path()};
+    opciones.idInstitucion = idCaritas;
+    opciones.siglo = QStringLiteral("19");
+    const ResultadoLibrosKaldex resultado = ImportarLibrosKaldex(con, opciones);
+
+    EXPECT_EQ(resultado.importado, (std::array<bool, 4>{false, false, false, true}));
+    EXPECT_EQ(resultado.incidencias.filter(QStringLiteral("Baut.dbf: no se ha importado ningún dato")).size(), 1)
+        << resultado.incidencias.join(u'\n').toStdString();
+    for (const char* tabla : {"Libro_Bautismo", "Bautismo", "Bautismo_Hijo", "Bautismo_Padres", "Bautismo_Madres"})
+        EXPECT_EQ(con.Query(QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(tabla)), {}).value(0).toInt64(),
+                  0)
+            << tabla;
+    EXPECT_EQ(con.Query(QStringLiteral("SELECT COUNT(*) FROM Defuncion"), {}).value(0).toInt64(), 1);
 }
