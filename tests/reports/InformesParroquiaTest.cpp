@@ -319,6 +319,51 @@ TEST_F(InformesParroquiaTest, AnAccountingReportGoesWholeToItsMemberForTheSelect
     EXPECT_EQ(testsupport::scriptedUi().mousePointer(), ui::vbDefault);
 }
 
+// Each accounting report of the tree goes to its own member, and to none other.
+TEST_F(InformesParroquiaTest, EachAccountingReportCallsItsOwnMember)
+{
+    m_estado.mlngCodEmpresaSeleccionada = 4;
+    QStringList llamadas;
+    dobles::RegistroMock<NiceMock<MockInformesContabilidad>> contabilidad([&](MockInformesContabilidad& m) {
+        const auto anotar = [&](const char* miembro) {
+            return InvokeWithoutArgs([&llamadas, miembro] { llamadas << QString::fromLatin1(miembro); });
+        };
+        ON_CALL(m, ImprimirBalanceSumasySaldos).WillByDefault(anotar("BalanceSumasySaldos"));
+        ON_CALL(m, ImprimirBalanceSituacion).WillByDefault(anotar("BalanceSituacion"));
+        ON_CALL(m, ImprimirBalanceSituacionComp).WillByDefault(anotar("BalanceSituacionComp"));
+        ON_CALL(m, ImprimirBalancePYG).WillByDefault(anotar("BalancePYG"));
+        ON_CALL(m, ImprimirBalancePYGComp).WillByDefault(anotar("BalancePYGComp"));
+        ON_CALL(m, ImprimirLibroDiario).WillByDefault(anotar("LibroDiario"));
+        ON_CALL(m, ImprimirLibroMayor).WillByDefault(anotar("LibroMayor"));
+        ON_CALL(m, ImprimirSubcuentas).WillByDefault(anotar("Subcuentas"));
+        ON_CALL(m, ImprimirEpigrafes).WillByDefault(anotar("Epigrafes"));
+        ON_CALL(m, ImprimirPresupuestoAnual).WillByDefault(anotar("PresupuestoAnual"));
+        ON_CALL(m, ImprimirPresupuesto).WillByDefault(anotar("Presupuesto"));
+        ON_CALL(m, ImprimirFacturasEmitidas).WillByDefault(anotar("FacturasEmitidas"));
+        ON_CALL(m, ImprimirFacturasRecibidas).WillByDefault(anotar("FacturasRecibidas"));
+    });
+    const std::pair<const char*, const char*> kInformes[] = {
+        {"Balance de sumas y saldos", "BalanceSumasySaldos"},
+        {"Balance de situación", "BalanceSituacion"},
+        {"Balance de situación comparativo", "BalanceSituacionComp"},
+        {"Balance de pérdidas y ganancias", "BalancePYG"},
+        {"Balance de pérdidas y ganancias comparativo", "BalancePYGComp"},
+        {"Libro diario", "LibroDiario"},
+        {"Libro mayor", "LibroMayor"},
+        {"Listado de subcuentas", "Subcuentas"},
+        {"Listado de epígrafes", "Epigrafes"},
+        {"Presupuesto anual", "PresupuestoAnual"},
+        {"Plan presupuestario", "Presupuesto"},
+        {"Libros de IVA (facturas emitidas)", "FacturasEmitidas"},
+        {"Libros de IVA (facturas recibidas)", "FacturasRecibidas"},
+    };
+    for (const auto& [informe, miembro] : kInformes) {
+        llamadas.clear();
+        Pulsar(QString::fromUtf8(informe), 0);
+        EXPECT_EQ(llamadas, QStringList{QString::fromLatin1(miembro)}) << informe;
+    }
+}
+
 TEST_F(InformesParroquiaTest, AFailingAccountingMemberIsReported)
 {
     dobles::RegistroMock<NiceMock<MockInformesContabilidad>> contabilidad([](MockInformesContabilidad& m) {
