@@ -9,8 +9,11 @@
 // of the census by institution; first page from the start, next and
 // previous by the order values of the page's edge row, the last page in the
 // opposite order (it needs no count), the middle page by counting the
-// institutions it passes. Prints the medians and their ratios; run it with
-// 10000 as well to see how the figures grow.
+// institutions it passes. The last page right after one person is added is
+// timed with the census count the database keeps and, as the baseline,
+// again with that count removed (the census counted itself, as on an older
+// file). Prints the medians and their ratios; run it with 10000 as well to
+// see how the figures grow.
 //   bench_recordlist [persons]     (default 1000000)
 
 #include "BasesDatosPrograma.h"
@@ -416,6 +419,52 @@ int main(int argc, char** argv)
     const double lectorMedio = Mediana([&] { leer(medio + 1); },
                                        [&] { Exec(h, "UPDATE Padron SET Telefono = Telefono WHERE IDPadron = 1"); });
 
+    // One person added (the one added before goes first, so the census has
+    // one more person each time), then the first or the last page: the
+    // count summed from the counts the database keeps, and the baseline
+    // with them removed, when the census is counted.
+    const std::string otra = std::to_string(personas + 1);
+    const std::string altaSql = "DELETE FROM Padron_TipoPersona WHERE CodPadron = " + otra
+        + "; DELETE FROM Padron WHERE IDPadron = " + otra
+        + "; INSERT INTO Padron (IDPadron, Nombre, PrimerApellido, SegundoApellido, CodInstitucionEmpadronado) "
+          "VALUES ("
+        + otra + ", 'Zoe', 'S0500', 'García', 7); INSERT INTO Padron_TipoPersona (CodPadron, CodTipoPersona) VALUES ("
+        + otra + ", 2)";
+    const auto alta = [&] { Exec(h, altaSql.c_str()); };
+    struct TrasAlta {
+        double ultimaLista, ultimaLector, primeraLector;
+        QString texto;
+        long filas;
+    };
+    const auto trasAlta = [&] {
+        TrasAlta t;
+        t.ultimaLista = Mediana([&] { lista.tbPrincipal_ButtonClick(QStringLiteral("lastReg")); },
+                                [&] {
+                                    alta();
+                                    lista.tvTreeView_NodeClick(padron);
+                                });
+        t.texto = ventana.TextoPanel(2);
+        t.ultimaLector = Mediana(ultimaLector, [&] {
+            alta();
+            leer(1);
+        });
+        t.primeraLector = Mediana([&] { leer(1); }, alta);
+        ConsultaPaginada lector(conLocal, consulta, {}, &bordes);
+        t.filas = lector.RecordCount();
+        return t;
+    };
+    const TrasAlta conRecuento = trasAlta();
+    {
+        QStringList quitar;
+        for (db::Recordset rs = conLocal.Execute(QStringLiteral(
+                 "SELECT type, name FROM sqlite_master WHERE name LIKE 'Recuento%' ORDER BY type DESC"));
+             !rs.isEOF(); rs.MoveNext())
+            quitar << QStringLiteral("DROP %1 [%2]").arg(rs.value(0).toString().toUpper(), rs.value(1).toString());
+        for (const QString& sql : quitar)
+            Exec(h, sql.toUtf8().constData());
+    }
+    const TrasAlta sinRecuento = trasAlta();
+
     // "1º Apellido" is the third column of the census list. Its whole
     // result is read at once: raw, by the query's order with the condition.
     lista.tvTreeView_NodeClick(padron);
@@ -449,10 +498,22 @@ int main(int argc, char** argv)
     Informe("Página última (recuento conocido)", lectorUltima, ultimaCruda);
     Informe("Página última (tras un cambio)", lectorUltimaContada, ultimaCruda);
     Informe("Página del medio (tras un cambio)", lectorMedio, medioCrudo);
+    std::printf("\nTras un alta (recuento guardado / sin él, el censo contado):\n");
+    const auto informeAlta = [](const char* que, double con, double sin) {
+        std::printf("%-34s %10.3f ms %10.3f ms %8.3fx\n", que, con, sin, con / sin);
+    };
+    informeAlta("Página última", conRecuento.ultimaLista, sinRecuento.ultimaLista);
+    informeAlta("Página última (sólo el lector)", conRecuento.ultimaLector, sinRecuento.ultimaLector);
+    informeAlta("Primera página (sólo el lector)", conRecuento.primeraLector, sinRecuento.primeraLector);
+    std::printf("%ld / %ld filas; última: %s / %s\n", conRecuento.filas, sinRecuento.filas,
+                qPrintable(conRecuento.texto), qPrintable(sinRecuento.texto));
     std::printf("\n%ld filas; primera: %s; siguiente: %s; anterior: %s; última: %s; medio: %s; filtro: %d filas%s\n",
                 total, qPrintable(textoPrimera), qPrintable(textoSiguiente), qPrintable(textoAnterior),
                 qPrintable(textoUltima), qPrintable(textoMedio), filasFiltro,
                 estado.mblnFiltrado ? "" : " (¡sin filtrar!)");
     ui::SetCurrent(nullptr);
-    return silenciosa.mensajes == 0 && estado.mblnFiltrado ? 0 : 1;
+    const bool iguales = conRecuento.filas == sinRecuento.filas && conRecuento.texto == sinRecuento.texto;
+    if (!iguales)
+        std::printf("¡El recuento guardado no da lo mismo que el censo contado!\n");
+    return silenciosa.mensajes == 0 && estado.mblnFiltrado && iguales ? 0 : 1;
 }

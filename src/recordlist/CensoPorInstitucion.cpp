@@ -2,6 +2,7 @@
 
 #include "platform/db/Connection.h"
 #include "platform/db/SqliteStatement.h"
+#include "schema/RecuentoCenso.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -44,6 +45,40 @@ bool HayIndice(db::Connection& con, const QStringList& columnas)
             return true;
     }
     return false;
+}
+
+// The statement that sums the census count kept by the database for the
+// query, when its condition is exactly the join of the institution, the
+// join of the person type and one type, a number or a bound value, and the
+// query takes no other value; empty otherwise (a filter, another
+// condition), when the query is counted itself.
+QString SumaRecuento(const OrdenConsulta& orden, const QList<db::Value>& params)
+{
+    static const QRegularExpression tipoIzquierda(QStringLiteral("^padron_tipopersona\\.codtipopersona=(\\d+|\\?)$"));
+    static const QRegularExpression tipoDerecha(QStringLiteral("^(\\d+|\\?)=padron_tipopersona\\.codtipopersona$"));
+    const QStringList conjunciones = orden.Conjunciones();
+    if (conjunciones.size() != 3)
+        return {};
+    bool institucion = false;
+    bool persona = false;
+    QString tipo;
+    for (const QString& c : conjunciones) {
+        const QString s = SinBlancos(c);
+        if (s == u"institucion.idinstitucion=padron.codinstitucionempadronado"
+            || s == u"padron.codinstitucionempadronado=institucion.idinstitucion") {
+            institucion = true;
+        } else if (s == u"padron.idpadron=padron_tipopersona.codpadron"
+                   || s == u"padron_tipopersona.codpadron=padron.idpadron") {
+            persona = true;
+        } else if (const QRegularExpressionMatch m = tipoIzquierda.match(s); m.hasMatch()) {
+            tipo = m.captured(1);
+        } else if (const QRegularExpressionMatch m = tipoDerecha.match(s); m.hasMatch()) {
+            tipo = m.captured(1);
+        }
+    }
+    if (!institucion || !persona || tipo.isEmpty() || params.size() != (tipo == u"?" ? 1 : 0))
+        return {};
+    return SentenciaSumaRecuentoCenso(tipo);
 }
 
 } // namespace
@@ -98,6 +133,7 @@ std::optional<CensoPorInstitucion> CensoPorInstitucion::Reconocer(db::Connection
         unidas = unidas || s == u"institucion.idinstitucion=padron.codinstitucionempadronado"
             || s == u"padron.codinstitucionempadronado=institucion.idinstitucion";
     }
+    const QString sumaRecuento = SumaRecuento(orden, params);
     // The count by institution leaves the fields out: none may take a value.
     if (!unidas || orden.Campos().contains(u'?') || !HayIndice(con, columnas))
         return std::nullopt;
@@ -113,8 +149,18 @@ std::optional<CensoPorInstitucion> CensoPorInstitucion::Reconocer(db::Connection
                                       + orden.Condicion() + QStringLiteral(" ORDER BY ") + porNombre);
     if (!unidasEnOrden.Simple())
         return std::nullopt;
-    return CensoPorInstitucion(con, unidasEnOrden, params, terminos.mid(1), orden.Tablas().join(QStringLiteral(", ")),
-                               orden.Condicion());
+    CensoPorInstitucion censo(con, unidasEnOrden, params, terminos.mid(1), orden.Tablas().join(QStringLiteral(", ")),
+                              orden.Condicion());
+    censo.m_sumaRecuento = sumaRecuento;
+    return censo;
+}
+
+std::optional<long> CensoPorInstitucion::RecuentoGuardado()
+{
+    if (m_sumaRecuento.isEmpty() || !HayRecuentoCenso(m_con->handle()))
+        return std::nullopt;
+    const db::Value suma = m_con->Query(m_sumaRecuento, m_params).value(0);
+    return suma.isNull() ? 0L : long(suma.toInt64());
 }
 
 void CensoPorInstitucion::CargarGrupos()

@@ -47,6 +47,13 @@ public:
     std::optional<db::RowBlock> Leer(const QList<db::Value>& claves, long limite, long desplazamiento,
                                      bool inversa);
 
+    // The query's row count from the census count the database keeps
+    // (schema/RecuentoCenso.h), when its condition is exactly the two joins
+    // and one person type, a number or its one bound value, and the
+    // database has the count whole; nothing otherwise, when the caller
+    // counts the query itself.
+    std::optional<long> RecuentoGuardado();
+
 private:
     CensoPorInstitucion(db::Connection& con, OrdenConsulta orden, QList<db::Value> params,
                         QList<OrdenConsulta::Termino> terminos, const QString& origen, const QString& condicion);
@@ -67,5 +74,8 @@ private:
     // reading skips rows: one pass over the census in the order SQLite
     // chooses, instead of each institution's persons looked up in turn.
     QString m_recuentoPorInstitucion;
+    // The sum of the kept counts for the query (Jet SQL, the query's
+    // values bound), or empty.
+    QString m_sumaRecuento;
     std::optional<QHash<qint64, long>> m_filasPorInstitucion;
 };

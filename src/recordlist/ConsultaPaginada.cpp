@@ -48,6 +48,14 @@ long ConsultaPaginada::RecordCount()
     if (!m_total && m_bordes && m_bordes->recuento.total >= 0 && m_bordes->recuento.sql == m_sql
         && m_bordes->recuento.params == m_params && m_bordes->recuento.estado == EstadoBase())
         m_total = m_bordes->recuento.total;
+    if (!m_total && m_censo) {
+        // The census of one person type is summed from the counts the
+        // database keeps, instead of counted row by row.
+        if (const std::optional<long> guardado = m_censo->RecuentoGuardado()) {
+            m_total = *guardado;
+            GuardarRecuento();
+        }
+    }
     if (!m_total) {
         // The order changes no count, but SQLite would still sort for it;
         // with TOP it decides which rows there are.

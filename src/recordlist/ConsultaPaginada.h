@@ -75,7 +75,9 @@ public:
                      BordesPagina* bordes = nullptr);
 
     // The exact number of rows of the query. A read that came back short
-    // already gives it; otherwise the query is counted, once.
+    // already gives it; otherwise the query is counted, once, or for a
+    // census of one person type read by institution, summed from the counts
+    // the database keeps (CensoPorInstitucion::RecuentoGuardado).
     long RecordCount();
 
     // Up to `filas` rows from the 1-based position `inicio`; no rows past

@@ -1,6 +1,7 @@
 #include "schema/Estructura.h"
 
 #include "schema/EstructuraReal.h"
+#include "schema/RecuentoCenso.h"
 
 #include "platform/db/Connection.h"
 #include "platform/db/Transaction.h"
@@ -86,7 +87,10 @@ void CrearEstructura(db::Connection& con, const EsquemaDef& esquema)
 
 void CrearEstructuraDuzediv(db::Connection& con)
 {
+    db::Transaction transaccion(con);
     CrearEstructura(con, EsquemaDuzediv());
+    CrearRecuentoCenso(con);
+    transaccion.Commit();
 }
 
 void CrearEstructuraInformes(db::Connection& con)

@@ -28,7 +28,8 @@ QStringList SentenciasCrearEsquema(const EsquemaDef& esquema);
 // Creates every table and index of the layout on an empty database in one
 // transaction and writes the one `Informacion` row (current version; in the
 // parish database the add-in flags False). Throws vb::VbError and leaves the
-// database unchanged when a statement fails. No seed rows are written.
+// database unchanged when a statement fails. No seed rows are written. The
+// parish database also gets the census count (RecuentoCenso.h).
 void CrearEstructuraDuzediv(db::Connection& con);
 void CrearEstructuraInformes(db::Connection& con);
 void CrearEstructuraContabilidad(db::Connection& con);

@@ -1,5 +1,7 @@
 #include "schema/EstructuraReal.h"
 
+#include "schema/RecuentoCenso.h"
+
 #include "platform/db/Connection.h"
 #include "platform/db/SqliteStatement.h"
 
@@ -156,7 +158,7 @@ EsquemaDef LeerEstructura(db::Connection& con)
     while (st.step())
         tablas.append({st.text(0), st.text(1)});
     for (const auto& [nombre, sql] : tablas) {
-        if (EsTablaDelSistema(nombre))
+        if (EsTablaDelSistema(nombre) || EsTablaRecuentoCenso(nombre))
             continue;
         e.tablas << LeerTabla(h, nombre, sql);
         e.indices += LeerIndices(h, nombre);

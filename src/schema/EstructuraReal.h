@@ -14,7 +14,8 @@ class Connection;
 // VARCHAR(40) and TEXT(40) are one type, so are INT, LONG and INTEGER, BIT and
 // YESNO, FLOAT and DOUBLE, TEXT and MEMO.
 
-// The tables of the database (the layer's own private tables left out), each
+// The tables of the database (the layer's own private tables and the census
+// count, derived data, left out), each
 // with its columns as declared, and its indexes (those SQLite makes for keys
 // left out). The version is not read.
 EsquemaDef LeerEstructura(db::Connection& con);

@@ -4,13 +4,16 @@
 // letter case and accents, and two institutions of the same name. Each
 // test runs on the general reading (an order no index gives) and on the
 // census read institution by institution (the census node's own order, with
-// the index that gives it).
+// the index that gives it), and the latter also with the census count kept
+// by the database, which gives the row count.
 
 #include "platform/db/Connection.h"
 #include "platform/db/DatabaseFiles.h"
+#include "platform/db/SqliteStatement.h"
 #include "recordlist/CensoPorInstitucion.h"
 #include "recordlist/ConsultaPaginada.h"
 #include "recordlist/OrdenConsulta.h"
+#include "schema/RecuentoCenso.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -35,14 +38,18 @@ const QString kConsultaCenso = QStringLiteral(
     "AND Institucion.IDInstitucion = Padron.CodInstitucionEmpadronado \r\n"
     "ORDER BY Institucion.Nombre, Padron.PrimerApellido, Padron.SegundoApellido, Padron.Nombre");
 
+// How the census is read and counted.
+enum Lectura { General, PorInstitucion_, ConRecuento };
+
 class PaginasEquivalentes : public ::testing::Test {
 protected:
-    void SetUp() override { Preparar(false); }
+    void SetUp() override { Preparar(General); }
 
     // The census by institution reads the census query only where the
-    // index is.
-    void Preparar(bool porInstitucion)
+    // index is; its count is summed only where the kept count is.
+    void Preparar(int lectura)
     {
+        const bool porInstitucion = lectura != General;
         consulta = porInstitucion ? kConsultaCenso : kConsultaGeneral;
         const QString ruta = dir.filePath(QStringLiteral("Censo.mdb"));
         db::CreateDatabase(ruta);
@@ -74,6 +81,9 @@ protected:
         if (porInstitucion)
             con.Execute(QStringLiteral("CREATE INDEX IX_Censo ON Padron "
                                        "(CodInstitucionEmpadronado, PrimerApellido, SegundoApellido, Nombre)"));
+        if (lectura == ConRecuento) {
+            ASSERT_TRUE(CrearRecuentoCenso(con));
+        }
         Referencia();
         ASSERT_EQ(CensoPorInstitucion::Reconocer(con, OrdenConsulta(consulta), {}).has_value(), porInstitucion);
     }
@@ -139,7 +149,7 @@ TEST_F(PaginasEquivalentes, TheCensusHasWhatTheTestNeeds)
 }
 
 // The page size, and whether the census is read by institution.
-class PorTamano : public PaginasEquivalentes, public ::testing::WithParamInterface<std::tuple<long, bool>> {
+class PorTamano : public PaginasEquivalentes, public ::testing::WithParamInterface<std::tuple<long, int>> {
 protected:
     void SetUp() override { Preparar(std::get<1>(GetParam())); }
     long Tamano() const { return std::get<0>(GetParam()); }
@@ -185,7 +195,9 @@ TEST_P(PorTamano, BackAndForthAroundTheMiddle)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Tamanos, PorTamano, ::testing::Combine(::testing::Values(1L, 7L, 24L), ::testing::Bool()));
+INSTANTIATE_TEST_SUITE_P(Tamanos, PorTamano,
+                         ::testing::Combine(::testing::Values(1L, 7L, 24L),
+                                            ::testing::Values(int(General), int(PorInstitucion_), int(ConRecuento))));
 
 TEST_P(PorTamano, TheCountKeptIsTakenAgainAfterAnyChange)
 {
@@ -214,7 +226,7 @@ TEST_P(PorTamano, TheCountKeptIsTakenAgainAfterAnyChange)
 
 class PorInstitucion : public PaginasEquivalentes {
 protected:
-    void SetUp() override { Preparar(true); }
+    void SetUp() override { Preparar(PorInstitucion_); }
 };
 
 TEST_F(PorInstitucion, TheNextPageAfterItsEdgeInstitutionWentIsReadByPosition)
@@ -279,6 +291,110 @@ TEST_F(PorInstitucion, OnlyTheCensusShapeIsReadByInstitution)
             << c.sql.toStdString();
     con.Execute(QStringLiteral("DROP INDEX IX_Censo ON Padron"));
     EXPECT_FALSE(CensoPorInstitucion::Reconocer(con, OrdenConsulta(casos.first().sql), {}).has_value());
+}
+
+class ConRecuentoGuardado : public PaginasEquivalentes {
+protected:
+    void SetUp() override { Preparar(ConRecuento); }
+
+    // The count as the list's commands take it, the census read by
+    // institution.
+    long Recuento(const QString& sql, const QList<db::Value>& params = {})
+    {
+        BordesPagina propios;
+        ConsultaPaginada lector(con, sql, params, &propios);
+        return lector.RecordCount();
+    }
+
+    long Contadas(QString sql, const QList<db::Value>& params = {})
+    {
+        return long(con.Query(QStringLiteral("SELECT COUNT(*) FROM (") + OrdenConsulta(sql).SinOrden() + u')', params)
+                        .value(0)
+                        .toInt64());
+    }
+};
+
+// Only the join and one person type are summed from the kept count; any
+// other condition, or another way of writing the type, counts the query.
+// The kept counts are emptied first, so a count taken from them is 0.
+TEST_F(ConRecuentoGuardado, OnlyTheJoinAndOneTypeAreSummed)
+{
+    const QString campos = QStringLiteral("SELECT Institucion.Nombre, Padron.Nombre, Padron.IDPadron ");
+    const QString origen = QStringLiteral("FROM Institucion, Padron, Padron_TipoPersona WHERE ");
+    const QString union_ = QStringLiteral("Institucion.IDInstitucion = Padron.CodInstitucionEmpadronado");
+    const QString persona = QStringLiteral("Padron.IDPadron = Padron_TipoPersona.CodPadron");
+    const QString orden = QStringLiteral(" ORDER BY Institucion.Nombre, Padron.PrimerApellido, Padron.SegundoApellido, "
+                                         "Padron.Nombre");
+    struct Caso {
+        QString sql;
+        QList<db::Value> params;
+        bool sumada;
+    };
+    const QList<Caso> casos = {
+        {kConsultaCenso, {}, true},
+        {campos + origen + persona + QStringLiteral(" AND Padron_TipoPersona.CodTipoPersona = 3 AND ") + union_ + orden,
+         {}, true},
+        {campos + origen + QStringLiteral("3 = Padron_TipoPersona.CodTipoPersona AND Padron_TipoPersona.CodPadron = "
+                                          "Padron.IDPadron AND Padron.CodInstitucionEmpadronado = "
+                                          "Institucion.IDInstitucion")
+             + orden,
+         {}, true},
+        {campos + origen + union_ + QStringLiteral(" AND ") + persona
+             + QStringLiteral(" AND Padron_TipoPersona.CodTipoPersona = ?") + orden,
+         {db::Value(2)}, true},
+        // A filter of the list.
+        {campos + origen + union_ + QStringLiteral(" AND ") + persona
+             + QStringLiteral(" AND Padron_TipoPersona.CodTipoPersona = 2 AND Padron.Nombre = 'Ana'") + orden,
+         {}, false},
+        {campos + origen + union_ + QStringLiteral(" AND ") + persona
+             + QStringLiteral(" AND Padron_TipoPersona.CodTipoPersona = 2 AND Padron.Nombre LIKE ?") + orden,
+         {db::Value(QStringLiteral("%a%"))}, false},
+        // No person type, or one not written as the table's column and a
+        // number.
+        {campos + origen + union_ + QStringLiteral(" AND ") + persona + orden, {}, false},
+        {campos + origen + union_ + QStringLiteral(" AND ") + persona + QStringLiteral(" AND CodTipoPersona = 2") + orden,
+         {}, false},
+        {campos + origen + union_ + QStringLiteral(" AND ") + persona
+             + QStringLiteral(" AND Padron_TipoPersona.CodTipoPersona = 1 + 1") + orden,
+         {}, false},
+        {campos + origen + union_ + QStringLiteral(" AND ") + persona
+             + QStringLiteral(" AND Padron_TipoPersona.CodTipoPersona > 1") + orden,
+         {}, false},
+        {campos + origen + union_ + QStringLiteral(" AND Padron.IDPadron = Padron_TipoPersona.CodTipoPersona AND "
+                                                   "Padron_TipoPersona.CodTipoPersona = 2")
+             + orden,
+         {}, false},
+        {campos + origen + union_ + QStringLiteral(" AND (") + persona
+             + QStringLiteral(" AND Padron_TipoPersona.CodTipoPersona = 2)") + orden,
+         {}, false},
+    };
+    for (const Caso& c : casos)
+        ASSERT_GT(Contadas(c.sql, c.params), 0) << c.sql.toStdString();
+    db::SqliteStatement::exec(con.handle(), QStringLiteral("DELETE FROM Recuento_Institucion_TipoPersona"));
+    for (const Caso& c : casos) {
+        EXPECT_TRUE(CensoPorInstitucion::Reconocer(con, OrdenConsulta(c.sql), c.params).has_value())
+            << c.sql.toStdString();
+        EXPECT_EQ(Recuento(c.sql, c.params), c.sumada ? 0 : Contadas(c.sql, c.params)) << c.sql.toStdString();
+    }
+}
+
+// A database without the kept count, or with it not whole (a trigger
+// gone), counts the census itself, exactly.
+TEST_F(ConRecuentoGuardado, WithoutTheWholeKeptCountTheCensusIsCounted)
+{
+    ASSERT_EQ(Recuento(consulta), referencia.size());
+    db::SqliteStatement::exec(con.handle(), QStringLiteral("DROP TRIGGER Recuento_Padron_Baja"));
+    db::SqliteStatement::exec(con.handle(), QStringLiteral("DELETE FROM Recuento_Institucion_TipoPersona"));
+    EXPECT_EQ(Recuento(consulta), referencia.size());
+    con.Exec(QStringLiteral("DELETE FROM Padron WHERE IDPadron = 2"));
+    Referencia();
+    EXPECT_EQ(Recuento(consulta), referencia.size());
+    ASSERT_TRUE(CrearRecuentoCenso(con));
+    con.Exec(QStringLiteral("DELETE FROM Padron WHERE IDPadron = 3"));
+    Referencia();
+    EXPECT_EQ(Recuento(consulta), referencia.size());
+    // Counted the same as the layer's own count of the query.
+    EXPECT_EQ(Recuento(consulta), Contadas(consulta));
 }
 
 TEST_F(PaginasEquivalentes, TheEdgesOfAnotherQueryAreNotUsed)

@@ -284,6 +284,30 @@ std::optional<qint64> sequenceOf(sqlite3* db, const QString& table)
     return st.integer(0);
 }
 
+// Renames without checking the other tables' triggers and views, for as
+// long as it lives.
+class LegacyRename {
+public:
+    explicit LegacyRename(sqlite3* db) : m_db(db)
+    {
+        SqliteStatement st(db, "PRAGMA legacy_alter_table");
+        m_was = st.step() && st.integer(0) != 0;
+        if (!m_was)
+            SqliteStatement::exec(db, QStringLiteral("PRAGMA legacy_alter_table=ON"));
+    }
+    ~LegacyRename()
+    {
+        if (!m_was)
+            sqlite3_exec(m_db, "PRAGMA legacy_alter_table=OFF", nullptr, nullptr, nullptr);
+    }
+    LegacyRename(const LegacyRename&) = delete;
+    LegacyRename& operator=(const LegacyRename&) = delete;
+
+private:
+    sqlite3* m_db;
+    bool m_was = false;
+};
+
 // Copies the table into the new layout and swaps it in. `sources` names, for
 // each new column, the old column it takes its values from (empty: none);
 // `retyped` holds the (upper-case) names of columns whose type changed.
@@ -321,8 +345,15 @@ void rebuild(sqlite3* db, const JetTableSchema& before, const JetTableSchema& af
     }
 
     SqliteStatement::exec(db, QStringLiteral("DROP TABLE %1").arg(JetTableSchema::quote(before.table)));
-    SqliteStatement::exec(db, QStringLiteral("ALTER TABLE %1 RENAME TO %2")
-                                  .arg(JetTableSchema::quote(QLatin1String(kRebuildName)), JetTableSchema::quote(before.table)));
+    {
+        // The copy takes the old name, so a trigger or view of another table
+        // that names this one is right again afterwards; SQLite's own check
+        // of them would fail the rename while the name is missing.
+        LegacyRename legacy(db);
+        SqliteStatement::exec(db, QStringLiteral("ALTER TABLE %1 RENAME TO %2")
+                                      .arg(JetTableSchema::quote(QLatin1String(kRebuildName)),
+                                           JetTableSchema::quote(before.table)));
+    }
     for (const IndexInfo& i : indexes)
         SqliteStatement::exec(db, i.sql);
     JetTableSchema renamed = after;

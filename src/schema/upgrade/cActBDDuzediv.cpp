@@ -17,6 +17,7 @@
 #include "platform/vb/Texto.h"
 #include "platform/vb/VbError.h"
 #include "schema/Estructura.h"
+#include "schema/RecuentoCenso.h"
 #include "seed/SemillasContabilidad.h"
 #include "seed/SemillasDuzediv.h"
 #include "core/cConstante.h"
@@ -88,6 +89,14 @@ void cActBDDuzediv::ActualizarVersion(QString& version)
             CrearIndicesQueFalten(m_conLocal, EsquemaDuzediv());
         } catch (const vb::VbError& error) {
             qWarning().noquote() << "No se han podido crear los índices:" << error.description();
+        }
+        // And the census count kept by the database, made again when a
+        // rebuilt table lost its triggers. Without it the list counts the
+        // census itself, as before.
+        try {
+            CrearRecuentoCenso(m_conLocal);
+        } catch (const vb::VbError& error) {
+            qWarning().noquote() << "No se ha podido crear el recuento del censo:" << error.description();
         }
     }
     // The steps that emptied tables set their counters back inside their

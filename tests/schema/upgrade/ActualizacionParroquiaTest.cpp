@@ -7,6 +7,7 @@
 #include "platform/db/DatabaseFiles.h"
 #include "platform/pvapi/cCAplicacion.h"
 #include "schema/Estructura.h"
+#include "schema/RecuentoCenso.h"
 #include "schema/EstructuraReal.h"
 #include "schema/upgrade/cActBDDuzediv.h"
 #include "core/cCurrency.h"
@@ -360,6 +361,45 @@ TEST_F(ActualizacionParroquia, UnaBaseAlDiaRecibeLosIndicesQueLeFaltan)
     EXPECT_EQ(Version(), VERSION_DUZEDIV);
     EXPECT_FALSE(QFileInfo::exists(carpeta.Ruta(QStringLiteral("CopiasBD"))));
     EXPECT_TRUE(Mensajes().isEmpty());
+}
+
+// A current database whose census count is missing or not whole (a table
+// rebuilt without its triggers) gets it again, counted from its rows.
+TEST_F(ActualizacionParroquia, UnaBaseAlDiaRecibeElRecuentoDelCenso)
+{
+    db::CreateDatabase(carpeta.Ruta(kDuzediv), CarpetaPrueba::kClaveParroquia);
+    const QString censo = QStringLiteral(
+        "SELECT COUNT(*) FROM Institucion, Padron, Padron_TipoPersona WHERE Padron_TipoPersona.CodTipoPersona = 2 "
+        "AND Padron.IDPadron = Padron_TipoPersona.CodPadron AND Institucion.IDInstitucion = "
+        "Padron.CodInstitucionEmpadronado");
+    for (const bool segunda : {false, true}) {
+        {
+            db::Connection con = carpeta.AbrirParroquia();
+            if (!segunda) {
+                CrearEstructuraDuzediv(con);
+                con.Execute(QStringLiteral("INSERT INTO Institucion (Nombre) VALUES ('A')"));
+                for (int i = 0; i < 5; ++i) {
+                    con.Execute(QStringLiteral("INSERT INTO Padron (Nombre, CodInstitucionEmpadronado) VALUES ('P', 1)"));
+                    con.Execute(QStringLiteral("INSERT INTO Padron_TipoPersona (CodPadron, CodTipoPersona) "
+                                               "SELECT MAX(IDPadron), 2 FROM Padron"));
+                }
+            }
+            // One trigger gone, and rows counted wrong since.
+            con.Execute(QStringLiteral("ALTER TABLE Padron ADD COLUMN Extra INT"));
+            con.Execute(QStringLiteral("ALTER TABLE Padron DROP COLUMN Extra"));
+            ASSERT_FALSE(HayRecuentoCenso(con.handle()));
+            con.Execute(QStringLiteral("DELETE FROM Padron WHERE IDPadron = %1").arg(segunda ? 2 : 1));
+        }
+        Actualizar(cCAplicacion::APP_PARVANTA_VALDENA);
+        db::Connection con = carpeta.AbrirParroquia();
+        EXPECT_TRUE(HayRecuentoCenso(con.handle()));
+        EXPECT_EQ(con.Query(SentenciaSumaRecuentoCenso(QStringLiteral("2")), {}).value(0).toInt64(),
+                  con.Query(censo, {}).value(0).toInt64());
+        EXPECT_EQ(con.Query(censo, {}).value(0).toInt64(), segunda ? 3 : 4);
+        EXPECT_TRUE(CompararEstructura(EsquemaDuzediv(), LeerEstructura(con)).isEmpty());
+        EXPECT_EQ(Version(), VERSION_DUZEDIV);
+        EXPECT_TRUE(Mensajes().isEmpty());
+    }
 }
 
 TEST_F(ActualizacionParroquia, InformacionSinFilasNoActualizaNada)
