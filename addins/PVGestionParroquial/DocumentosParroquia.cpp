@@ -7,6 +7,7 @@
 #include "platform/vb/Fechas.h"
 
 #include <QDate>
+#include <QPair>
 #include <QStringList>
 
 namespace documentos_parroquia {
@@ -51,10 +52,16 @@ struct Definicion {
     QString tablaLibro;    // "Libro_Bautismo"
     QString claveLibro;    // "IDLibroBautismo"
     QString trabajo;       // "Documentos_Bautismo"
-    QString fecha;         // column of the sacrament's date, or ""
-    // Joins and columns of the person and the entry's own data.
+    // Requests are rows of the entry table with `CodLibro` 0 whose parish is
+    // `InstitucionSolicitud`; deaths have no requests.
+    bool solicitudes;
+    // Joins and columns of the person and the entry's own data; the
+    // sacrament's date is read as `FechaSacramento`.
     QString columnas;
     QString uniones;
+    // Work-table columns of the sacrament's own, each with the column of
+    // the read it takes.
+    QList<QPair<QString, QString>> propias;
 };
 
 Definicion De(Sacramento s)
@@ -62,46 +69,79 @@ Definicion De(Sacramento s)
     switch (s) {
     case Sacramento::Bautismo:
         return {L("Bautismo"), L("IDBautismo"), L("Libro_Bautismo"), L("IDLibroBautismo"), L("Documentos_Bautismo"),
-                L("FechaBautismo"),
+                true,
                 L("P.FechaBautismo AS FechaSacramento, P.Padrino, P.Madrina, P.Ministro, H.Nombre AS Nombre, "
                   "H.PrimerApellido AS PrimerApellido, H.SegundoApellido AS SegundoApellido, "
                   "PA.Nombre AS PadreNombre, PA.PrimerApellido AS PadrePrimerApellido, "
                   "PA.SegundoApellido AS PadreSegundoApellido, PA.Abuelo AS AbueloPaterno, "
                   "PA.Abuela AS AbuelaPaterna, MA.Nombre AS MadreNombre, MA.PrimerApellido AS MadrePrimerApellido, "
                   "MA.SegundoApellido AS MadreSegundoApellido, MA.Abuelo AS AbueloMaterno, "
-                  "MA.Abuela AS AbuelaMaterna"),
+                  "MA.Abuela AS AbuelaMaterna, BM.Parroquia AS ParroquiaMatrimonio"),
                 L("LEFT JOIN Bautismo_Hijo AS H ON H.CodBautismo = P.IDBautismo "
                   "LEFT JOIN Bautismo_Padres AS PA ON PA.IDPadres = P.CodPadres "
-                  "LEFT JOIN Bautismo_Madres AS MA ON MA.IDMadres = P.CodMadres ")};
+                  "LEFT JOIN Bautismo_Madres AS MA ON MA.IDMadres = P.CodMadres "
+                  "LEFT JOIN Bautismo_Matrimonio AS BM ON BM.IDMatrimonio = P.IDBautismo "),
+                {{L("FechaBautismo"), L("FechaSacramento")},
+                 {L("Padrino"), L("Padrino")},
+                 {L("Madrina"), L("Madrina")},
+                 {L("Ministro"), L("Ministro")},
+                 {L("AbueloPaterno"), L("AbueloPaterno")},
+                 {L("AbuelaPaterna"), L("AbuelaPaterna")},
+                 {L("AbueloMaterno"), L("AbueloMaterno")},
+                 {L("AbuelaMaterna"), L("AbuelaMaterna")},
+                 {L("ParroquiaMatrimonio"), L("ParroquiaMatrimonio")}}};
     case Sacramento::Confirmacion:
         return {L("Confirmacion"), L("IDConfirmacion"), L("Libro_Confirmacion"), L("IDLibroConfirmacion"),
-                L("Documentos_Confirmacion"), QString(),
+                L("Documentos_Confirmacion"), true,
                 L("P.Nombre AS Nombre, P.PrimerApellido AS PrimerApellido, P.SegundoApellido AS SegundoApellido, "
-                  "P.NombrePadre AS NombrePadre, P.NombreMadre AS NombreMadre"),
-                QString()};
+                  "P.NombrePadre AS NombrePadre, P.NombreMadre AS NombreMadre, "
+                  "CD.FechaConfirmacion AS FechaSacramento, CD.Ministro AS Ministro, CD.Padrino AS Padrino, "
+                  "CB.Parroquia AS ParroquiaBautismo, CB.Libro AS LibroBautismo, CB.Folio AS FolioBautismo, "
+                  "CB.Numero AS NumeroBautismo, CB.FechaBautismo AS FechaBautismo"),
+                L("LEFT JOIN Confirmacion_Datos AS CD ON CD.CodConfirmacion = P.IDConfirmacion "
+                  "LEFT JOIN Confirmacion_Bautismo AS CB ON CB.CodConfirmacion = P.IDConfirmacion "),
+                {{L("FechaConfirmacion"), L("FechaSacramento")},
+                 {L("Ministro"), L("Ministro")},
+                 {L("Padrino"), L("Padrino")},
+                 {L("ParroquiaBautismo"), L("ParroquiaBautismo")},
+                 {L("LibroBautismo"), L("LibroBautismo")},
+                 {L("FolioBautismo"), L("FolioBautismo")},
+                 {L("NumeroBautismo"), L("NumeroBautismo")},
+                 {L("FechaBautismo"), L("FechaBautismo")}}};
     case Sacramento::Defuncion:
         return {L("Defuncion"), L("IDDifunto"), L("Libro_Defuncion"), L("IDLibroDefuncion"),
-                L("Documentos_Defuncion"), QString(),
+                L("Documentos_Defuncion"), false,
                 L("P.Nombre AS Nombre, P.PrimerApellido AS PrimerApellido, P.SegundoApellido AS SegundoApellido, "
                   "P.NombrePadre AS NombrePadre, P.NombreMadre AS NombreMadre, P.Consorte, P.NombresHijos, "
-                  "P.Parroco"),
-                QString()};
+                  "P.Parroco, DD.FechaDefuncion AS FechaSacramento"),
+                L("LEFT JOIN Defuncion_Datos AS DD ON DD.CodDifunto = P.IDDifunto "),
+                {{L("Consorte"), L("Consorte")},
+                 {L("NombresHijos"), L("NombresHijos")},
+                 {L("Parroco"), L("Parroco")},
+                 {L("FechaDefuncion"), L("FechaSacramento")}}};
     }
     return {};
 }
 
 QString Consulta(const Definicion& d, Alcance alcance)
 {
+    // A request has no book: its parish is the one that made it. An entry
+    // whose book row is gone gives no row, as the book query would.
+    const QString parroquia =
+        d.solicitudes ? L("IIf(P.CodLibro > 0, L.CodInstitucion, P.InstitucionSolicitud)") : L("L.CodInstitucion");
+    const QString conLibro = d.solicitudes ? L(" AND (P.CodLibro = 0 OR L.") + d.claveLibro + L(" IS NOT NULL)")
+                                           : L(" AND L.") + d.claveLibro + L(" IS NOT NULL");
     return L("SELECT L.Nombre AS Libro, L.Nuevo AS LibroNuevo, P.Folio, P.Numero, P.Anulada, P.NotasMarginales, "
              "P.Observaciones, I.InstitucionTipo, I.InstitucionNombre, I.Domicilio AS Institucion_Domicilio, "
              "I.CP AS Institucion_CP, M.Nombre AS Institucion_Poblacion, PR.Nombre AS Institucion_Provincia, "
-             "I.Diocesis AS Institucion_Diocesis, I.Parroco AS Institucion_Parroco, ") +
-           d.columnas + L(" FROM ") + d.tablaPartida + L(" AS P INNER JOIN ") + d.tablaLibro + L(" AS L ON L.") +
-           d.claveLibro + L(" = P.CodLibro ") + d.uniones +
-           L("LEFT JOIN Institucion AS I ON I.IDInstitucion = L.CodInstitucion "
-             "LEFT JOIN Municipio AS M ON M.IDMunicipio = I.CodMunicipio "
+             "I.Diocesis AS Institucion_Diocesis, I.Parroco AS Institucion_Parroco, "
+             "I.EncargadoArchivo AS Institucion_Archivo, ") +
+           d.columnas + L(" FROM ") + d.tablaPartida + L(" AS P LEFT JOIN ") + d.tablaLibro + L(" AS L ON L.") +
+           d.claveLibro + L(" = P.CodLibro ") + d.uniones + L("LEFT JOIN Institucion AS I ON I.IDInstitucion = ") +
+           parroquia +
+           L(" LEFT JOIN Municipio AS M ON M.IDMunicipio = I.CodMunicipio "
              "LEFT JOIN Provincia AS PR ON PR.IDProvincia = M.CodProvincia WHERE ") +
-           (alcance == Alcance::Libro ? L("P.CodLibro = ?") : L("P.") + d.clave + L(" = ?")) +
+           (alcance == Alcance::Libro ? L("P.CodLibro = ?") : L("P.") + d.clave + L(" = ?")) + conLibro +
            L(" ORDER BY P.Folio, P.Numero, P.") + d.clave;
 }
 
@@ -120,17 +160,8 @@ void Llenar(db::Connection& conLocal, db::Connection& conInformes, Sacramento s,
                          L("Institucion_Parroco"), L("Nombre"), L("PrimerApellido"), L("SegundoApellido"),
                          L("NombrePadre"), L("NombreMadre"), L("Firmante"), L("CargoFirmante"),
                          L("FechaExpedicion")};
-    switch (s) {
-    case Sacramento::Bautismo:
-        columnas << L("FechaBautismo") << L("Padrino") << L("Madrina") << L("Ministro") << L("AbueloPaterno")
-                 << L("AbuelaPaterna") << L("AbueloMaterno") << L("AbuelaMaterna");
-        break;
-    case Sacramento::Confirmacion:
-        break;
-    case Sacramento::Defuncion:
-        columnas << L("Consorte") << L("NombresHijos") << L("Parroco");
-        break;
-    }
+    for (const auto& propia : d.propias)
+        columnas << propia.first;
     QStringList marcas;
     for (int i = 0; i < columnas.size(); ++i)
         marcas << L("?");
@@ -140,13 +171,26 @@ void Llenar(db::Connection& conLocal, db::Connection& conInformes, Sacramento s,
     db::Transaction transaccion(conInformes);
     for (int orden = 1; !rs.isEOF(); rs.MoveNext(), ++orden) {
         const QString primer = Texto(rs, L("PrimerApellido")).trimmed();
-        const QString fecha = s == Sacramento::Bautismo ? Texto(rs, L("FechaSacramento")) : QString();
+        // Documents printed without choosing a signer (slips, request forms)
+        // are signed like the notification without book: the parish's
+        // priest, else its archivist, else a line to sign by hand.
+        QString firma = firmante;
+        QString oficio = cargo;
+        if (firma.isEmpty()) {
+            firma = Texto(rs, L("Institucion_Parroco")).trimmed();
+            oficio = firma.isEmpty() ? QString() : L("Párroco");
+            if (firma.isEmpty()) {
+                firma = Texto(rs, L("Institucion_Archivo")).trimmed();
+                if (!firma.isEmpty())
+                    oficio = L("Encargado del archivo");
+            }
+        }
         QList<db::Value> valores{orden,
                                  Texto(rs, L("Libro")),
                                  rs.value(L("LibroNuevo")).isNull() ? false : rs.value(L("LibroNuevo")).toBool(),
                                  rs.value(L("Folio")),
                                  Texto(rs, L("Numero")),
-                                 fecha.left(4),
+                                 Texto(rs, L("FechaSacramento")).left(4),
                                  Inicial(primer),
                                  rs.value(L("Anulada")).isNull() ? false : rs.value(L("Anulada")).toBool(),
                                  Texto(rs, L("NotasMarginales")),
@@ -166,14 +210,9 @@ void Llenar(db::Connection& conLocal, db::Connection& conInformes, Sacramento s,
             valores << NombreCompleto(rs, L("Padre")) << NombreCompleto(rs, L("Madre"));
         else
             valores << Texto(rs, L("NombrePadre")) << Texto(rs, L("NombreMadre"));
-        valores << firmante << cargo << hoy;
-        if (s == Sacramento::Bautismo) {
-            valores << fecha << Texto(rs, L("Padrino")) << Texto(rs, L("Madrina")) << Texto(rs, L("Ministro"))
-                    << Texto(rs, L("AbueloPaterno")) << Texto(rs, L("AbuelaPaterna")) << Texto(rs, L("AbueloMaterno"))
-                    << Texto(rs, L("AbuelaMaterna"));
-        } else if (s == Sacramento::Defuncion) {
-            valores << Texto(rs, L("Consorte")) << Texto(rs, L("NombresHijos")) << Texto(rs, L("Parroco"));
-        }
+        valores << firma << oficio << hoy;
+        for (const auto& propia : d.propias)
+            valores << Texto(rs, propia.second);
         conInformes.Exec(insertar, valores);
     }
     transaccion.Commit();

@@ -11,7 +11,8 @@ class Connection;
 // the rows of a book, or of one entry, from the parish database into the
 // sacrament's work table of "Informes.mdb" (one read, one transaction of
 // inserts, `Orden` numbered in print order), with the book, the parish
-// block, the entry's text and, for certificates, the signer and the date.
+// block (a request's is the parish that made it), the entry's text and its
+// side rows, the signer and the date of issue.
 namespace documentos_parroquia {
 
 enum class Sacramento { Bautismo, Confirmacion, Defuncion };

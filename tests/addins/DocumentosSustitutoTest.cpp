@@ -1,7 +1,7 @@
-// The documents the stand-ins prepare after asking the user: the parts of a
-// marriage file of format 3 (blank form and a request's file), the
-// notification of a confirmation entered in no book, and the cash receipts
-// to print.
+// The documents the stand-ins prepare: the work-table rows of each parish
+// document kind, the parts of a marriage file of format 3 (blank form and a
+// request's file), the notification of a confirmation entered in no book,
+// and the cash receipts to print.
 
 #include "ColaDialogos.h"
 
@@ -20,6 +20,8 @@
 #include <QDate>
 #include <QPushButton>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace addinstest {
 namespace {
@@ -88,6 +90,198 @@ protected:
     std::unique_ptr<addins::cVodidazaz> vodidazaz;
     PVAPI::cInfoConfiguracion config;
 };
+
+// ---- Work tables of the parish documents --------------------------------------------
+
+// A baptism, a confirmation and a death entered in books of the first parish,
+// with every side row they can have, and a baptism and a confirmation
+// requested by the second parish (no book).
+class DocumentosParroquiaTest : public DocumentosSustitutoTest {
+protected:
+    void SetUp() override
+    {
+        DocumentosSustitutoTest::SetUp();
+        for (const char* s : {
+                 "INSERT INTO Libro_Bautismo (IDLibroBautismo, CodInstitucion, Nombre, Nuevo) "
+                 "VALUES (5, 3, 'Quinto', True)",
+                 "INSERT INTO Bautismo_Padres (IDPadres, Nombre, PrimerApellido, SegundoApellido, Abuelo, Abuela) "
+                 "VALUES (1, 'Andrés', 'Íñiguez', 'Lahoz', 'Pedro Íñiguez', 'Rosa Lahoz')",
+                 "INSERT INTO Bautismo_Madres (IDMadres, Nombre, PrimerApellido, SegundoApellido, Abuelo, Abuela) "
+                 "VALUES (1, 'Pilar', 'Muñoz', 'Sanz', 'Luis Muñoz', 'Carmen Sanz')",
+                 "INSERT INTO Bautismo (IDBautismo, CodLibro, InstitucionSolicitud, Folio, Numero, FechaBautismo, "
+                 "CodPadres, CodMadres, Padrino, Madrina, Ministro) VALUES (70, 5, 0, 12, '34', '20040420', 1, 1, "
+                 "'Jorge Lahoz', 'Ana Sanz', 'D. Tomás Ruiz')",
+                 "INSERT INTO Bautismo_Hijo (CodBautismo, Nombre, PrimerApellido, SegundoApellido) "
+                 "VALUES (70, 'Lucía', 'Íñiguez', 'Muñoz')",
+                 "INSERT INTO Bautismo_Matrimonio (IDMatrimonio, Parroquia) VALUES (70, 'San Pedro de Jaca')",
+                 "INSERT INTO Bautismo_Padres (IDPadres, Nombre, PrimerApellido) VALUES (2, 'Ramón', 'Gil')",
+                 "INSERT INTO Bautismo_Madres (IDMadres, Nombre, PrimerApellido) VALUES (2, 'Inés', 'Royo')",
+                 "INSERT INTO Bautismo (IDBautismo, CodLibro, InstitucionSolicitud, FechaBautismo, CodPadres, "
+                 "CodMadres) VALUES (71, 0, 4, '19990101', 2, 2)",
+                 "INSERT INTO Bautismo_Hijo (CodBautismo, Nombre, PrimerApellido, SegundoApellido) "
+                 "VALUES (71, 'Pablo', 'Gil', 'Royo')",
+                 "INSERT INTO Libro_Confirmacion (IDLibroConfirmacion, CodInstitucion, Nombre, Nuevo) "
+                 "VALUES (6, 3, 'Tercero', True)",
+                 "INSERT INTO Confirmacion (IDConfirmacion, CodLibro, InstitucionSolicitud, Folio, Numero, Nombre, "
+                 "PrimerApellido, SegundoApellido, NombrePadre, NombreMadre) VALUES (80, 6, 0, 7, '21', 'Marta', "
+                 "'Lasierra', 'Bueno', 'José Lasierra', 'Rosa Bueno')",
+                 "INSERT INTO Confirmacion_Datos (CodConfirmacion, FechaConfirmacion, Ministro, Padrino) "
+                 "VALUES (80, '20250518', 'Mons. Julián Ruiz', 'Pedro Bueno')",
+                 "INSERT INTO Confirmacion_Bautismo (CodConfirmacion, Parroquia, Libro, Folio, Numero, FechaBautismo) "
+                 "VALUES (80, 'San Pedro de Sabiñánigo', '12', '40', '118', '20110302')",
+                 "INSERT INTO Confirmacion (IDConfirmacion, CodLibro, InstitucionSolicitud, Nombre, PrimerApellido, "
+                 "NombrePadre, NombreMadre) VALUES (81, 0, 4, 'Sara', 'Úbeda', 'Luis Úbeda', 'Eva Pardo')",
+                 "INSERT INTO Confirmacion_Datos (CodConfirmacion, FechaConfirmacion, Ministro) "
+                 "VALUES (81, '20260301', 'Mons. Ángel Pérez')",
+                 "INSERT INTO Libro_Defuncion (IDLibroDefuncion, CodInstitucion, Nombre, Nuevo) "
+                 "VALUES (7, 3, 'Noveno', True)",
+                 "INSERT INTO Defuncion (IDDifunto, CodLibro, Folio, Numero, Nombre, PrimerApellido, Consorte, "
+                 "NombresHijos, NombrePadre, NombreMadre, Parroco) VALUES (90, 7, 3, '5', 'Tomás', 'Ara', "
+                 "'Julia Pueyo', 'Ana y Luis', 'Juan Ara', 'Rosa Gil', 'D. Luis Abad')",
+                 "INSERT INTO Defuncion_Datos (CodDifunto, FechaDefuncion) VALUES (90, '20230214')",
+             })
+            con.Execute(QString::fromUtf8(s));
+    }
+
+    // Every row of the work table, its columns joined by "|", in print order.
+    QStringList Filas(const QString& tabla, const QString& columnas)
+    {
+        db::Recordset rs = informes.Execute(QStringLiteral("SELECT %1 FROM %2 ORDER BY Orden").arg(columnas, tabla));
+        QStringList filas;
+        for (; !rs.isEOF(); rs.MoveNext()) {
+            QStringList valores;
+            for (int i = 0; i < rs.Fields().Count(); ++i)
+                valores << (rs.value(i).isNull() ? QString() : rs.value(i).toString());
+            filas << valores.join(QLatin1Char('|'));
+        }
+        return filas;
+    }
+};
+
+using Llamada = std::function<void(addins::cGestPar&, db::Connection&, db::Connection&)>;
+using Miembro = void (addins::cGestPar::*)(db::Connection&, db::Connection&, qint32&);
+using MiembroFirmado = void (addins::cGestPar::*)(db::Connection&, db::Connection&, qint32&, QString&, QString&);
+
+Llamada De(Miembro m, qint32 id)
+{
+    return [m, id](addins::cGestPar& g, db::Connection& c, db::Connection& i) {
+        qint32 clave = id;
+        (g.*m)(c, i, clave);
+    };
+}
+
+Llamada Firmado(MiembroFirmado m, qint32 id)
+{
+    return [m, id](addins::cGestPar& g, db::Connection& c, db::Connection& i) {
+        qint32 clave = id;
+        QString firmante = QStringLiteral("D. Carlos Pueyo");
+        QString cargo = QStringLiteral("Vicario");
+        (g.*m)(c, i, clave, firmante, cargo);
+    };
+}
+
+struct CasoDocumento {
+    const char* documento;
+    Llamada llenar;
+    const char* tabla;
+    const char* columnas;
+    QStringList filas;
+};
+
+QString F(const char* texto)
+{
+    return QString::fromUtf8(texto);
+}
+
+TEST_F(DocumentosParroquiaTest, EachDocumentCarriesTheEntrysOwnData)
+{
+    using G = addins::cGestPar;
+    const char* bautismo = "Libro, Folio, Numero, año, letra, InstitucionNombre, Institucion_Poblacion, Nombre, "
+                           "PrimerApellido, SegundoApellido, NombrePadre, NombreMadre, FechaBautismo, Padrino, "
+                           "Madrina, Ministro, AbueloPaterno, AbuelaMaterna, ParroquiaMatrimonio, Firmante, "
+                           "CargoFirmante";
+    const QString lucia = F("Quinto|12|34|2004|I|Nuestra Señora del Carmen|Jaca|Lucía|Íñiguez|Muñoz|"
+                            "Andrés Íñiguez Lahoz|Pilar Muñoz Sanz|20040420|Jorge Lahoz|Ana Sanz|D. Tomás Ruiz|"
+                            "Pedro Íñiguez|Carmen Sanz|San Pedro de Jaca|");
+    const char* confirmacion = "Libro, Folio, Numero, año, letra, InstitucionNombre, Nombre, PrimerApellido, "
+                               "NombrePadre, NombreMadre, FechaConfirmacion, Ministro, Padrino, ParroquiaBautismo, "
+                               "LibroBautismo, FolioBautismo, NumeroBautismo, FechaBautismo, Firmante, CargoFirmante";
+    const QString marta = F("Tercero|7|21|2025|L|Nuestra Señora del Carmen|Marta|Lasierra|José Lasierra|Rosa Bueno|"
+                            "20250518|Mons. Julián Ruiz|Pedro Bueno|San Pedro de Sabiñánigo|12|40|118|20110302|");
+    const char* defuncion = "Libro, Folio, Numero, año, letra, Nombre, PrimerApellido, Consorte, NombresHijos, "
+                            "NombrePadre, NombreMadre, Parroco, FechaDefuncion, Firmante, CargoFirmante";
+    const QString tomas =
+        F("Noveno|3|5|2023|A|Tomás|Ara|Julia Pueyo|Ana y Luis|Juan Ara|Rosa Gil|D. Luis Abad|20230214|");
+    // Documents printed without a chosen signer are signed by the parish's
+    // archivist, as its priest is not recorded.
+    const QString archivero = F("D. Luis Abad|Encargado del archivo");
+    const QString elegido = F("D. Carlos Pueyo|Vicario");
+
+    const CasoDocumento casos[] = {
+        // A book holds its entries only, never a request.
+        {"libro de bautismo", De(&G::InformeLibroBautismo, 5), "Documentos_Bautismo", bautismo, {lucia + archivero}},
+        {"índice de bautismo", De(&G::InformeIndiceLibroBautismo, 5), "Documentos_Bautismo", bautismo,
+         {lucia + archivero}},
+        {"partida de bautismo", De(&G::InformePartidaBautismo, 70), "Documentos_Bautismo", bautismo,
+         {lucia + archivero}},
+        {"certificado de bautismo", Firmado(&G::InformeCertificadoPartidaBautismo, 70), "Documentos_Bautismo",
+         bautismo, {lucia + elegido}},
+        {"certificado literal de bautismo", Firmado(&G::InformeCertificadoLiteralPartidaBautismo, 70),
+         "Documentos_Bautismo", bautismo, {lucia + elegido}},
+        {"volante de bautismo", De(&G::InformeVolanteBautismo, 70), "Documentos_Bautismo", bautismo,
+         {lucia + archivero}},
+        // A request has no book: the person, the parents and the parish that
+        // requests it; that parish has no one recorded to sign.
+        {"solicitud de partida de bautismo", De(&G::InformeSolicitudPartidaBautismoDatos, 71), "Documentos_Bautismo",
+         bautismo, {F("|||1999|G|San Pedro||Pablo|Gil|Royo|Ramón Gil|Inés Royo|19990101||||||||")}},
+        {"libro de confirmación", De(&G::InformeLibroConfirmacion, 6), "Documentos_Confirmacion", confirmacion,
+         {marta + archivero}},
+        {"índice de confirmación", De(&G::InformeIndiceLibroConfirmacion, 6), "Documentos_Confirmacion",
+         confirmacion, {marta + archivero}},
+        {"partida de confirmación", De(&G::InformePartidaConfirmacion, 80), "Documentos_Confirmacion", confirmacion,
+         {marta + archivero}},
+        {"certificado de confirmación", Firmado(&G::InformeCertificadoPartidaConfirmacion, 80),
+         "Documentos_Confirmacion", confirmacion, {marta + elegido}},
+        {"certificado literal de confirmación", Firmado(&G::InformeCertificadoLiteralPartidaConfirmacion, 80),
+         "Documentos_Confirmacion", confirmacion, {marta + elegido}},
+        {"notificación de confirmación", De(&G::InformeNotificacionConfirmacion, 80), "Documentos_Confirmacion",
+         confirmacion, {marta + archivero}},
+        {"solicitud de confirmación", De(&G::InformePartidaConfirmacion, 81), "Documentos_Confirmacion",
+         confirmacion, {F("|||2026|U|San Pedro|Sara|Úbeda|Luis Úbeda|Eva Pardo|20260301|Mons. Ángel Pérez||||||||")}},
+        {"libro de defunción", De(&G::InformeLibroDefuncion, 7), "Documentos_Defuncion", defuncion,
+         {tomas + archivero}},
+        {"índice de defunción", De(&G::InformeIndiceLibroDefuncion, 7), "Documentos_Defuncion", defuncion,
+         {tomas + archivero}},
+        {"certificado de defunción", Firmado(&G::InformeCertificadoPartidaDefuncion, 90), "Documentos_Defuncion",
+         defuncion, {tomas + elegido}},
+        {"certificado literal de defunción", Firmado(&G::InformeCertificadoLiteralPartidaDefuncion, 90),
+         "Documentos_Defuncion", defuncion, {tomas + elegido}},
+        // Every marriage document shares one fill; the request's parish
+        // heads it.
+        {"comunicación de matrimonio", De(&G::InformeComunicacionMatrimonio, 9), "Documentos_Matrimonio",
+         "Libro, InstitucionNombre, Institucion_Poblacion, ParroquiaResidenciaNovio",
+         {F("|Nuestra Señora del Carmen|Jaca|---")}},
+    };
+    for (const CasoDocumento& caso : casos) {
+        SCOPED_TRACE(caso.documento);
+        const QString tabla = QString::fromUtf8(caso.tabla);
+        informes.Execute(QStringLiteral("DELETE FROM ") + tabla);
+        caso.llenar(*gestPar, con, informes);
+        EXPECT_EQ(Filas(tabla, QString::fromUtf8(caso.columnas)), caso.filas);
+    }
+}
+
+// An entry whose book row is gone prints nothing, request or not.
+TEST_F(DocumentosParroquiaTest, AnEntryWhoseBookIsGoneFillsNoRow)
+{
+    con.Execute(QStringLiteral("DELETE FROM Libro_Confirmacion"));
+    qint32 id = 80;
+    gestPar->InformePartidaConfirmacion(con, informes, id);
+    EXPECT_EQ(Contar(QStringLiteral("SELECT COUNT(*) FROM Documentos_Confirmacion")), 0);
+    id = 81;
+    gestPar->InformePartidaConfirmacion(con, informes, id);
+    EXPECT_EQ(Contar(QStringLiteral("SELECT COUNT(*) FROM Documentos_Confirmacion")), 1);
+}
 
 // ---- Marriage file, format 3 ---------------------------------------------------
 
