@@ -1,5 +1,6 @@
 // Documents through the parish stand-in and the real engine, read back from
-// the PDF: a baptism certificate, a book index and a page of cash receipts.
+// the PDF: a baptism certificate, a book index, a request form, a
+// confirmation notification and a page of cash receipts.
 
 #include "FixtureImpresion.h"
 
@@ -126,6 +127,75 @@ TEST_F(DocumentosPdfTest, IndiceDelLibroPorApellidos)
     EXPECT_GE(abad, 0) << texto.toStdString();
     EXPECT_GT(iniguez, abad);
     EXPECT_TRUE(texto.contains(QStringLiteral("20/04/2024 12 34"))) << texto.toStdString();
+    EXPECT_EQ(FilasDocumentos(), 0);
+}
+
+TEST_F(DocumentosPdfTest, SolicitudDeBautismoSinLibro)
+{
+    Local({
+        QStringLiteral("INSERT INTO Institucion (IDInstitucion, Nombre, InstitucionTipo, InstitucionNombre, "
+                       "CodMunicipio, Diocesis, Parroco) VALUES (4, 'San Juan', 'Parroquia', 'San Juan Bautista', "
+                       "10, 'Tarazona', 'D. Luis Gracia')"),
+        QStringLiteral("INSERT INTO Bautismo_Padres (IDPadres, Nombre, PrimerApellido) VALUES (2, 'Ramón', 'Gil')"),
+        QStringLiteral("INSERT INTO Bautismo_Madres (IDMadres, Nombre, PrimerApellido) VALUES (2, 'Inés', 'Royo')"),
+        QStringLiteral("INSERT INTO Bautismo (IDBautismo, CodLibro, InstitucionSolicitud, FechaBautismo, CodPadres, "
+                       "CodMadres) VALUES (72, 0, 4, '19990101', 2, 2)"),
+        QStringLiteral("INSERT INTO Bautismo_Hijo (CodBautismo, Nombre, PrimerApellido, SegundoApellido) "
+                       "VALUES (72, 'Pablo', 'Gil', 'Royo')"),
+    });
+    qint32 id = 72;
+    ImpresionesPartidas(ContextoReal()).ImprimirSolicitudPartidaDatos(id, QStringLiteral("SolicitudesBautismo"));
+    const QString texto = Texto();
+    for (const char* esperado :
+         {"SOLICITUD DE PARTIDA DE BAUTISMO", "Parroquia San Juan Bautista", "Pablo Gil Royo",
+          "1 de enero de 1999", "hija de Ramón Gil y Inés Royo", "D. Luis Gracia", "Párroco"})
+        EXPECT_TRUE(texto.contains(QString::fromUtf8(esperado))) << esperado << "\n" << texto.toStdString();
+    EXPECT_EQ(FilasDocumentos(), 0);
+}
+
+class ConfirmacionPdfTest : public DocumentosPdfTest {
+protected:
+    void SetUp() override
+    {
+        DocumentosPdfTest::SetUp();
+        Local({
+            QStringLiteral("INSERT INTO Libro_Confirmacion (IDLibroConfirmacion, CodInstitucion, Nombre, Nuevo) "
+                           "VALUES (6, 3, 'Tercero', True)"),
+            QStringLiteral("INSERT INTO Confirmacion (IDConfirmacion, CodLibro, InstitucionSolicitud, Folio, Numero, "
+                           "Nombre, PrimerApellido, SegundoApellido, NombrePadre, NombreMadre) "
+                           "VALUES (80, 6, 0, 7, '21', 'Marta', 'Lasierra', 'Bueno', 'José Lasierra', 'Rosa Bueno')"),
+            QStringLiteral("INSERT INTO Confirmacion_Datos (CodConfirmacion, FechaConfirmacion, Ministro, Padrino) "
+                           "VALUES (80, '20250518', 'Mons. Julián Ruiz', 'Pedro Bueno')"),
+            QStringLiteral("INSERT INTO Confirmacion_Bautismo (CodConfirmacion, Parroquia, Libro, Folio, Numero, "
+                           "FechaBautismo) VALUES (80, 'San Pedro de Sabiñánigo', '12', '40', '118', '20110302')"),
+        });
+    }
+};
+
+TEST_F(ConfirmacionPdfTest, NotificacionConSusDatosYSuBautismo)
+{
+    qint32 id = 80;
+    ImpresionesPartidas(ContextoReal()).ImprimirNotificacion(id, QStringLiteral("PartidasConfirmacion"));
+    const QString texto = Texto();
+    for (const char* esperado :
+         {"NOTIFICACIÓN DE CONFIRMACIÓN", "Libro Tercero · Folio 7 · Número 21", "Marta Lasierra Bueno",
+          "Fecha de la confirmación: 18 de mayo de 2025", "Ministro: Mons. Julián Ruiz", "Padrino: Pedro Bueno",
+          "Bautizado/a en la parroquia de San Pedro de Sabiñánigo",
+          "Partida de bautismo: libro 12, folio 40, número 118", "Fecha del bautismo: 2 de marzo de 2011",
+          "D. Tomás Ruiz Pardo"})
+        EXPECT_TRUE(texto.contains(QString::fromUtf8(esperado))) << esperado << "\n" << texto.toStdString();
+    EXPECT_EQ(FilasDocumentos(), 0);
+}
+
+TEST_F(ConfirmacionPdfTest, CertificadoConLaFechaYElBautismo)
+{
+    qint32 id = 80;
+    ImpresionesPartidas(ContextoReal()).ImprimirCertificadoPartida(id, QStringLiteral("PartidasConfirmacion"));
+    const QString texto = Texto();
+    for (const char* esperado :
+         {"CERTIFICADO DE CONFIRMACIÓN", "Marta Lasierra Bueno", "Fecha de la confirmación: 18 de mayo de 2025",
+          "Ministro: Mons. Julián Ruiz", "Bautizado/a en la parroquia de San Pedro de Sabiñánigo"})
+        EXPECT_TRUE(texto.contains(QString::fromUtf8(esperado))) << esperado << "\n" << texto.toStdString();
     EXPECT_EQ(FilasDocumentos(), 0);
 }
 
