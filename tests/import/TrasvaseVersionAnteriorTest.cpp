@@ -46,8 +46,11 @@ public:
     }
     bool eventFilter(QObject* objeto, QEvent* evento) override
     {
-        auto* etiqueta = static_cast<QLabel*>(objeto);
-        if (evento->type() == QEvent::FontChange && etiqueta->font().bold())
+        // A label being destroyed still sends events, as a plain widget by then.
+        if (evento->type() != QEvent::FontChange)
+            return false;
+        auto* etiqueta = qobject_cast<QLabel*>(objeto);
+        if (etiqueta && etiqueta->font().bold())
             pasos << int(m_etiquetas.indexOf(etiqueta));
         return false;
     }
