@@ -1,6 +1,7 @@
 #include "schema/RecuentoCenso.h"
 
 #include "platform/db/Connection.h"
+#include "platform/db/JetTableSchema.h"
 #include "platform/db/SqliteStatement.h"
 #include "platform/db/Transaction.h"
 
@@ -96,13 +97,12 @@ const QList<Objeto>& Objetos()
 
 bool TieneColumnas(sqlite3* db, const char* tabla, const QStringList& columnas)
 {
-    db::SqliteStatement st(db, "SELECT name FROM pragma_table_info(?)");
-    st.bind(1, QString::fromLatin1(tabla));
-    QStringList hay;
-    while (st.step())
-        hay << st.text(0).toLower();
+    const QString nombre = QString::fromLatin1(tabla);
+    if (!db::JetTableSchema::tableExists(db, nombre))
+        return false;
+    const db::JetTableSchema esquema = db::JetTableSchema::read(db, nombre);
     for (const QString& c : columnas) {
-        if (!hay.contains(c.toLower()))
+        if (esquema.indexOf(c) < 0)
             return false;
     }
     return true;
