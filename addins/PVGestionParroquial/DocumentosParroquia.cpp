@@ -174,17 +174,9 @@ void Llenar(db::Connection& conLocal, db::Connection& conInformes, Sacramento s,
         // Documents printed without choosing a signer (slips, request forms)
         // are signed like the notification without book: the parish's
         // priest, else its archivist, else a line to sign by hand.
-        QString firma = firmante;
-        QString oficio = cargo;
-        if (firma.isEmpty()) {
-            firma = Texto(rs, L("Institucion_Parroco")).trimmed();
-            oficio = firma.isEmpty() ? QString() : L("Párroco");
-            if (firma.isEmpty()) {
-                firma = Texto(rs, L("Institucion_Archivo")).trimmed();
-                if (!firma.isEmpty())
-                    oficio = L("Encargado del archivo");
-            }
-        }
+        const Firma firma = firmante.isEmpty() ? FirmaDeParroquia(Texto(rs, L("Institucion_Parroco")).trimmed(),
+                                                                   Texto(rs, L("Institucion_Archivo")).trimmed())
+                                               : Firma{firmante, cargo};
         QList<db::Value> valores{orden,
                                  Texto(rs, L("Libro")),
                                  rs.value(L("LibroNuevo")).isNull() ? false : rs.value(L("LibroNuevo")).toBool(),
@@ -210,7 +202,7 @@ void Llenar(db::Connection& conLocal, db::Connection& conInformes, Sacramento s,
             valores << NombreCompleto(rs, L("Padre")) << NombreCompleto(rs, L("Madre"));
         else
             valores << Texto(rs, L("NombrePadre")) << Texto(rs, L("NombreMadre"));
-        valores << firma << oficio << hoy;
+        valores << firma.firmante << firma.cargo << hoy;
         for (const auto& propia : d.propias)
             valores << Texto(rs, propia.second);
         conInformes.Exec(insertar, valores);
@@ -302,6 +294,15 @@ void LlenarMatrimonio(db::Connection& conLocal, db::Connection& conInformes, Alc
     transaccion.Commit();
 }
 
+Firma FirmaDeParroquia(const QString& parroco, const QString& encargadoArchivo)
+{
+    if (!parroco.isEmpty())
+        return {parroco, L("Párroco")};
+    if (!encargadoArchivo.isEmpty())
+        return {encargadoArchivo, L("Encargado del archivo")};
+    return {};
+}
+
 QString Encargado(db::Connection& conLocal, Sacramento s, qint32 id, QString& cargo)
 {
     const Definicion d = De(s);
@@ -312,15 +313,11 @@ QString Encargado(db::Connection& conLocal, Sacramento s, qint32 id, QString& ca
                                           d.clave + L(" = ?"),
                                       {id});
     if (!rs.isEOF()) {
-        const QString parroco = Texto(rs, L("Parroco")).trimmed();
-        if (!parroco.isEmpty()) {
-            cargo = L("Párroco");
-            return parroco;
-        }
-        const QString archivo = Texto(rs, L("EncargadoArchivo")).trimmed();
-        if (!archivo.isEmpty()) {
-            cargo = L("Encargado del archivo");
-            return archivo;
+        const Firma firma =
+            FirmaDeParroquia(Texto(rs, L("Parroco")).trimmed(), Texto(rs, L("EncargadoArchivo")).trimmed());
+        if (!firma.firmante.isEmpty()) {
+            cargo = firma.cargo;
+            return firma.firmante;
         }
     }
     ui::MsgBox(L("¡La parroquia de esta partida no tiene párroco ni encargado del archivo que firme el "

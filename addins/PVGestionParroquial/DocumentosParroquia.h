@@ -30,6 +30,15 @@ void Llenar(db::Connection& conLocal, db::Connection& conInformes, Sacramento s,
 // the file in `Documentos_Matrimonio_Otros` (`Tipo` "Testigo").
 void LlenarMatrimonio(db::Connection& conLocal, db::Connection& conInformes, Alcance alcance, qint32 id);
 
+// Who signs for a parish: its priest ("Párroco"), else its archivist
+// ("Encargado del archivo"); both empty when it has neither. The names come
+// trimmed.
+struct Firma {
+    QString firmante;
+    QString cargo;
+};
+Firma FirmaDeParroquia(const QString& parroco, const QString& encargadoArchivo);
+
 // Who signs a certificate of entry `id`: the parish priest of the entry's
 // parish ("Párroco"), else its archivist ("Encargado del archivo"). When
 // the parish has neither the user is told where to record them and ""

@@ -1,5 +1,6 @@
 #include "PVGestionParroquial/PartidaSinLibro.h"
 
+#include "PVGestionParroquial/DocumentosParroquia.h"
 #include "comun/TablasRegistroPersonas.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
@@ -95,13 +96,8 @@ void Preparar(db::Connection& conLocal, db::Connection& conInformes)
     };
     // Signed like a certificate: the priest, else the archivist; a parish
     // with neither leaves the line to be signed by hand.
-    QString firmante = i("Parroco");
-    QString cargo = firmante.isEmpty() ? QString() : L("Párroco");
-    if (firmante.isEmpty()) {
-        firmante = i("EncargadoArchivo");
-        if (!firmante.isEmpty())
-            cargo = L("Encargado del archivo");
-    }
+    const documentos_parroquia::Firma firma =
+        documentos_parroquia::FirmaDeParroquia(i("Parroco"), i("EncargadoArchivo"));
 
     conInformes.Exec(
         L("INSERT INTO Documentos_Confirmacion (Orden, Libro, Numero, InstitucionTipo, InstitucionNombre, "
@@ -114,7 +110,7 @@ void Preparar(db::Connection& conLocal, db::Connection& conInformes)
          i("Diocesis"), i("Parroco"), v("Nombre"), v("PrimerApellido"), v("SegundoApellido"), v("NombrePadre"),
          v("NombreMadre"), v("FechaConfirmacion", Confirmacion), v("Ministro", Confirmacion),
          v("Padrino", Confirmacion), v("Parroquia", Bautismo), v("Libro", Bautismo), v("Folio", Bautismo),
-         v("Numero", Bautismo), v("FechaBautismo", Bautismo), firmante, cargo,
+         v("Numero", Bautismo), v("FechaBautismo", Bautismo), firma.firmante, firma.cargo,
          vb::DateAFechaTexto(QDate::currentDate())});
 }
 
