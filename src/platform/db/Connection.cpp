@@ -62,6 +62,8 @@ long long Connection::Exec(const QString& jetSql, const QList<Value>& params)
 
 long long Connection::LastInsertId() const { return d->isOpen() ? sqlite3_last_insert_rowid(d->db()) : 0; }
 
+std::array<qint64, 3> Connection::ChangeStamp() { return d->changeStamp(); }
+
 int Connection::BeginTrans() { return d->beginTrans(); }
 void Connection::CommitTrans() { d->commitTrans(); }
 void Connection::RollbackTrans() { d->rollbackTrans(); }

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <memory>
 
 struct sqlite3;
@@ -62,6 +63,12 @@ public:
     long long Exec(const QString& jetSql, const QList<Value>& params = {});
 
     long long LastInsertId() const;
+
+    // What tells whether the database may have changed: this connection's
+    // changes, the commits of every other connection, the schema's version.
+    // While two stamps are equal nothing changed in between. One read of
+    // the file's header, its statement kept prepared.
+    std::array<qint64, 3> ChangeStamp();
 
     // Transactions nest as in ADO: BeginTrans returns the new level (1 for
     // the outermost); inner levels are savepoints.

@@ -140,6 +140,8 @@ void ConnectionImpl::close()
     if (!m_db)
         return;
     clearCache();
+    sqlite3_finalize(m_stamp);
+    m_stamp = nullptr;
     // An open transaction is rolled back by the close.
     sqlite3_close_v2(m_db);
     m_db = nullptr;
@@ -279,6 +281,30 @@ void ConnectionImpl::requery(RecordsetData& data)
         bindAll(kept.stmt, data.params, data.source);
         data.load(kept.stmt, kept.columns);
     });
+}
+
+std::array<qint64, 3> ConnectionImpl::changeStamp()
+{
+    ensureOpen();
+    const QString sql = QStringLiteral(
+        "SELECT d.data_version, s.schema_version FROM pragma_data_version AS d, pragma_schema_version AS s");
+    if (!m_stamp) {
+        const QByteArray utf8 = sql.toUtf8();
+        const int rc = sqlite3_prepare_v3(m_db, utf8.constData(), int(utf8.size()), SQLITE_PREPARE_PERSISTENT,
+                                          &m_stamp, nullptr);
+        if (rc != SQLITE_OK)
+            RaiseSqlite(m_db, rc, sql);
+    }
+    std::array<qint64, 3> stamp{qint64(sqlite3_total_changes64(m_db)), 0, 0};
+    whileBusyAsk(true, [&] {
+        StatementUse use(m_stamp);
+        const int rc = sqlite3_step(m_stamp);
+        if (rc != SQLITE_ROW)
+            RaiseSqlite(m_db, rc, sql);
+        stamp[1] = sqlite3_column_int64(m_stamp, 0);
+        stamp[2] = sqlite3_column_int64(m_stamp, 1);
+    });
+    return stamp;
 }
 
 int ConnectionImpl::beginTrans()

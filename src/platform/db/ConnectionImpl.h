@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QString>
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -37,6 +38,7 @@ public:
     void commitTrans();
     void rollbackTrans();
     int level() const { return m_level; }
+    std::array<qint64, 3> changeStamp();
 
     ConnectionString properties; // what was set or given last
     QString reportedString;      // while open
@@ -67,6 +69,7 @@ private:
     int m_level = 0;
     // By Jet text, so that running a kept statement needs no translation.
     std::unordered_map<QString, KeptStatement> m_cache;
+    sqlite3_stmt* m_stamp = nullptr;
 };
 
 } // namespace db

@@ -5,6 +5,7 @@
 #include "platform/db/Transaction.h"
 
 #include <QFile>
+#include <functional>
 #include <sqlite3.h>
 
 namespace {
@@ -192,6 +193,36 @@ TEST_F(ConnectionTest, SecondConnectionSeesCommittedChanges)
     other.Open(connectionString());
     exec({"INSERT INTO T (Nombre) VALUES ('a')"});
     EXPECT_EQ(other.Execute(QStringLiteral("SELECT COUNT(*) FROM T")).Fields()[0].Value().toInt64(), 1);
+}
+
+// The stamp stays while nothing changes, and moves with this connection's
+// writes, another connection's commits and a change of the schema.
+TEST_F(ConnectionTest, ChangeStampMovesWithEveryKindOfChange)
+{
+    db::Connection other;
+    other.Open(connectionString());
+    const auto stamp = con.ChangeStamp();
+    con.Execute(QStringLiteral("SELECT COUNT(*) FROM T"));
+    EXPECT_EQ(con.ChangeStamp(), stamp);
+    struct Caso {
+        const char* que;
+        std::function<void()> cambio;
+    };
+    const Caso casos[] = {
+        {"own write", [&] { exec({"INSERT INTO T (Nombre) VALUES ('a')"}); }},
+        {"other's commit", [&] { other.Execute(QStringLiteral("INSERT INTO T (Nombre) VALUES ('b')")); }},
+        {"schema", [&] { other.Execute(QStringLiteral("CREATE INDEX IX_Nombre ON T (Nombre)")); }},
+    };
+    for (const Caso& c : casos) {
+        const auto antes = con.ChangeStamp();
+        c.cambio();
+        EXPECT_NE(con.ChangeStamp(), antes) << c.que;
+    }
+    const auto antes = con.ChangeStamp();
+    other.Execute(QStringLiteral("CREATE INDEX IX_ID ON T (ID)"));
+    EXPECT_NE(con.ChangeStamp()[2], antes[2]);
+    con.Close();
+    EXPECT_ANY_THROW(con.ChangeStamp());
 }
 
 } // namespace
