@@ -290,9 +290,24 @@ void NvList::ApplyWidths(bool textColumnsToo)
     }
 }
 
+int NvList::HeaderWidth(int column) const
+{
+    const QHeaderView* cabecera = m_view->horizontalHeader();
+    AnchosCabecera& anchos = m_anchosCabecera;
+    if (anchos.style != cabecera->style() || anchos.font != cabecera->font())
+        anchos = {cabecera->font(), cabecera->style(), {}};
+    const QString titulo = m_model->Caption(column);
+    const auto it = anchos.porTitulo.constFind(titulo);
+    if (it != anchos.porTitulo.cend())
+        return *it;
+    const int ancho = cabecera->sectionSizeHint(column);
+    anchos.porTitulo.insert(titulo, ancho);
+    return ancho;
+}
+
 int NvList::MinimumWidth(int column) const
 {
-    int minimum = m_view->horizontalHeader()->sectionSizeHint(column);
+    int minimum = HeaderWidth(column);
     const NvColumnKind kind = m_model->Kind(column);
     if (kind == NvColumnKind::Text)
         return minimum;

@@ -2,6 +2,8 @@
 
 #include "platform/widgets/NvColumnKind.h"
 
+#include <QFont>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -99,6 +101,7 @@ private:
     void ApplyWidth(int column);
     void ApplyWidths(bool textColumnsToo);
     int MinimumWidth(int column) const;
+    int HeaderWidth(int column) const;
     int CellWidth(const QString& text) const;
     void OnSectionResized(int column, int oldSize, int newSize);
     void OnCurrentChanged(int row);
@@ -110,6 +113,14 @@ private:
     QStringList m_keys;
     bool m_settingWidth = false;
     bool m_filling = false;
+    // What a header needs for each caption, measured once for the header's
+    // font and style: a page shown sets every column again.
+    struct AnchosCabecera {
+        QFont font;
+        const QStyle* style = nullptr;
+        QHash<QString, int> porTitulo;
+    };
+    mutable AnchosCabecera m_anchosCabecera;
 };
 
 } // namespace widgets
