@@ -81,6 +81,11 @@ QString SumaRecuento(const OrdenConsulta& orden, const QList<db::Value>& params)
     return SentenciaSumaRecuentoCenso(tipo);
 }
 
+db::RowBlock Filas(db::Recordset rs)
+{
+    return rs.RecordCount() > 0 ? rs.GetRows(-1, 1) : db::RowBlock();
+}
+
 } // namespace
 
 CensoPorInstitucion::CensoPorInstitucion(db::Connection& con, OrdenConsulta orden, QList<db::Value> params,
@@ -157,10 +162,20 @@ std::optional<CensoPorInstitucion> CensoPorInstitucion::Reconocer(db::Connection
 
 std::optional<long> CensoPorInstitucion::RecuentoGuardado()
 {
-    if (m_sumaRecuento.isEmpty() || !HayRecuentoCenso(m_con->handle()))
+    if (m_sumaRecuento.isEmpty())
+        return std::nullopt;
+    if (!m_hayRecuento)
+        m_hayRecuento = HayRecuentoCenso(m_con->handle());
+    if (!*m_hayRecuento)
         return std::nullopt;
     const db::Value suma = m_con->Query(m_sumaRecuento, m_params).value(0);
     return suma.isNull() ? 0L : long(suma.toInt64());
+}
+
+void CensoPorInstitucion::Renovar()
+{
+    m_grupos.reset();
+    m_filasPorInstitucion.reset();
 }
 
 void CensoPorInstitucion::CargarGrupos()
@@ -214,6 +229,34 @@ long CensoPorInstitucion::ContarGrupo(const QList<qint64>& grupo)
     return n;
 }
 
+db::RowBlock CensoPorInstitucion::LeerJunto(const QList<qint64>& grupo, const QList<db::Value>& desde, long limite,
+                                           bool inversa)
+{
+    // The rows next to a known row of the group. One condition for all of
+    // them nests an OR per column, which no index range serves: SQLite
+    // would walk every row of the group that shares the first column with
+    // the known one. Split into index ranges, each read in the order in a
+    // query of its own, and joined one after another (a compound keeps its
+    // parts in turn), the statement seeks each range once and stops at the
+    // page's last row.
+    QString sentencia;
+    QList<db::Value> todos;
+    for (const OrdenConsulta::Tramo& tramo : OrdenConsulta::Tramos(m_orden, desde, inversa)) {
+        todos += m_params;
+        const QString condicion = CondicionGrupo(grupo, todos) + QStringLiteral(" AND ") + tramo.condicion;
+        todos += tramo.params;
+        todos << db::Value(qint64(limite)) << db::Value(qint64(0));
+        if (!sentencia.isEmpty())
+            sentencia += QStringLiteral(" UNION ALL ");
+        sentencia += QStringLiteral("SELECT * FROM (") + m_consulta.Pagina(m_claves, condicion, m_orden, inversa)
+            + u')';
+    }
+    if (sentencia.isEmpty())
+        return {};
+    todos << db::Value(qint64(limite));
+    return Filas(m_con->Query(sentencia + QStringLiteral(" LIMIT ?"), todos));
+}
+
 std::optional<db::RowBlock> CensoPorInstitucion::Leer(const QList<db::Value>& claves, long limite,
                                                       long desplazamiento, bool inversa)
 {
@@ -231,55 +274,19 @@ std::optional<db::RowBlock> CensoPorInstitucion::Leer(const QList<db::Value>& cl
         g = qsizetype(donde - grupos.begin());
         desde = claves.mid(1);
     }
-    std::vector<db::Value> valores;
-    int campos = 0;
+    // Usually one statement gives the whole page: its block is kept as read.
+    std::vector<db::RowBlock> bloques;
     long leidas = 0;
     long saltar = desplazamiento;
-    // One statement on group `grupo`: its rows that also meet `extra`.
-    const auto leerGrupo = [&](const QList<qint64>& grupo, const QString& extra, QList<db::Value> params) {
-        QList<db::Value> todos = m_params;
-        QString condicion = CondicionGrupo(grupo, todos);
-        if (!extra.isEmpty())
-            condicion += QStringLiteral(" AND ") + extra;
-        todos += params;
-        todos << db::Value(qint64(limite - leidas)) << db::Value(qint64(saltar));
-        db::Recordset rs = m_con->Query(m_consulta.Pagina(m_claves, condicion, m_orden, inversa), todos);
-        const long n = long(rs.RecordCount());
-        if (n == 0)
-            return n;
-        const db::RowBlock bloque = rs.GetRows(-1, 1);
-        campos = bloque.FieldCount();
-        for (int r = 0; r < bloque.RecordCount(); ++r)
-            for (int f = 0; f < campos; ++f)
-                valores.push_back(bloque(f, r));
-        leidas += n;
-        return n;
+    const auto guardar = [&](db::RowBlock bloque) {
+        leidas += bloque.RecordCount();
+        if (bloque.RecordCount() > 0)
+            bloques.push_back(std::move(bloque));
     };
     for (; g >= 0 && g < cuantos && leidas < limite; g += inversa ? -1 : 1) {
         const QList<qint64>& grupo = grupos.at(std::size_t(g));
         if (!desde.isEmpty()) {
-            // The rows next to a known row. The condition that places them
-            // nests an OR per column, which no index range serves, so the
-            // first column is also bounded: the index is then entered at
-            // the known row's value, not at the group's start. Nulls come
-            // first, so going back the rows with a Null there, all before
-            // a row without one, are read after the others.
-            const QString& primera = m_orden.first().columna;
-            const db::Value& valor = desde.first();
-            QList<db::Value> params;
-            QString condicion = u'(' + OrdenConsulta::Siguientes(m_orden, desde, inversa, params) + u')';
-            if (valor.isNull()) {
-                if (inversa)
-                    condicion += QStringLiteral(" AND ") + primera + QStringLiteral(" IS NULL");
-                leerGrupo(grupo, condicion, params);
-            } else {
-                params << valor;
-                condicion += QStringLiteral(" AND ") + primera
-                    + (inversa ? QStringLiteral(" <= ?") : QStringLiteral(" >= ?"));
-                leerGrupo(grupo, condicion, params);
-                if (inversa && leidas < limite)
-                    leerGrupo(grupo, primera + QStringLiteral(" IS NULL"), {});
-            }
+            guardar(LeerJunto(grupo, desde, limite, inversa));
             desde.clear();
             continue;
         }
@@ -291,10 +298,22 @@ std::optional<db::RowBlock> CensoPorInstitucion::Leer(const QList<db::Value>& cl
                 continue;
             }
         }
-        leerGrupo(grupo, QString(), {});
+        QList<db::Value> todos = m_params;
+        const QString condicion = CondicionGrupo(grupo, todos);
+        todos << db::Value(qint64(limite - leidas)) << db::Value(qint64(saltar));
+        guardar(Filas(m_con->Query(m_consulta.Pagina(m_claves, condicion, m_orden, inversa), todos)));
         saltar = 0;
     }
-    if (leidas == 0)
+    if (bloques.size() == 1)
+        return std::move(bloques.front());
+    if (bloques.empty())
         return db::RowBlock();
+    const int campos = bloques.front().FieldCount();
+    std::vector<db::Value> valores;
+    valores.reserve(std::size_t(leidas) * std::size_t(campos));
+    for (const db::RowBlock& bloque : bloques)
+        for (int r = 0; r < bloque.RecordCount(); ++r)
+            for (int f = 0; f < campos; ++f)
+                valores.push_back(bloque(f, r));
     return db::RowBlock(campos, std::move(valores));
 }

@@ -54,6 +54,10 @@ public:
     // counts the query itself.
     std::optional<long> RecuentoGuardado();
 
+    // Forgets what it read of the data (the institutions, their counts)
+    // after the database changed; what depends only on the schema stays.
+    void Renovar();
+
 private:
     CensoPorInstitucion(db::Connection& con, OrdenConsulta orden, QList<db::Value> params,
                         QList<OrdenConsulta::Termino> terminos, const QString& origen, const QString& condicion);
@@ -61,6 +65,9 @@ private:
     void CargarGrupos();
     QString CondicionGrupo(const QList<qint64>& grupo, QList<db::Value>& params) const;
     long ContarGrupo(const QList<qint64>& grupo);
+    // Up to `limite` rows of `grupo` next to its row of order values
+    // `desde`, going back when `inversa`.
+    db::RowBlock LeerJunto(const QList<qint64>& grupo, const QList<db::Value>& desde, long limite, bool inversa);
 
     db::Connection* m_con;
     OrdenConsulta m_consulta;
@@ -77,5 +84,7 @@ private:
     // The sum of the kept counts for the query (Jet SQL, the query's
     // values bound), or empty.
     QString m_sumaRecuento;
+    // Whether the database keeps the count whole: asked once.
+    std::optional<bool> m_hayRecuento;
     std::optional<QHash<qint64, long>> m_filasPorInstitucion;
 };

@@ -1,22 +1,32 @@
 #include "recordlist/ConsultaPaginada.h"
 
 #include "platform/db/Connection.h"
-#include "platform/db/SqliteStatement.h"
 
 #include <algorithm>
-#include <sqlite3.h>
 #include <vector>
 
 ConsultaPaginada::ConsultaPaginada(db::Connection& con, QString jetSql, QList<db::Value> params, BordesPagina* bordes)
-    : m_con(con), m_sql(std::move(jetSql)), m_params(std::move(params)), m_orden(m_sql), m_bordes(bordes)
+    : m_con(con), m_sql(std::move(jetSql)), m_params(std::move(params)), m_bordes(bordes),
+      m_forma(m_bordes && m_bordes->orden && m_bordes->sqlOrden == m_sql ? m_bordes->orden
+                                                                        : std::make_shared<const OrdenConsulta>(m_sql)),
+      m_orden(*m_forma)
 {
     // Only a list read page by page gains from it: a whole result read at
     // once (the filter) costs no more sorted.
     if (!m_bordes)
         return;
+    m_bordes->sqlOrden = m_sql;
+    m_bordes->orden = m_forma;
     BordesPagina::Censo& censo = m_bordes->censo;
-    if (censo.sql != m_sql || censo.params != m_params || censo.con != m_con.handle()
-        || censo.estado != EstadoBase()) {
+    // Whether the query is read by institution depends on the schema only;
+    // a change of the data renews what the reading read of it.
+    const bool mismaForma = censo.sql == m_sql && censo.params == m_params && censo.con == m_con.handle()
+        && censo.estado[2] == EstadoBase()[2];
+    if (mismaForma && censo.estado != EstadoBase()) {
+        if (censo.lector)
+            censo.lector->Renovar();
+        censo.estado = EstadoBase();
+    } else if (!mismaForma) {
         std::optional<CensoPorInstitucion> lector = CensoPorInstitucion::Reconocer(m_con, m_orden, m_params);
         censo = {m_sql, m_params, m_con.handle(), EstadoBase(),
                  lector ? std::make_shared<CensoPorInstitucion>(std::move(*lector)) : nullptr};
@@ -26,14 +36,8 @@ ConsultaPaginada::ConsultaPaginada(db::Connection& con, QString jetSql, QList<db
 
 const std::array<qint64, 3>& ConsultaPaginada::EstadoBase()
 {
-    if (!m_estado) {
-        sqlite3* h = m_con.handle();
-        db::SqliteStatement datos(h, "PRAGMA data_version");
-        db::SqliteStatement esquema(h, "PRAGMA schema_version");
-        datos.step();
-        esquema.step();
-        m_estado = std::array<qint64, 3>{qint64(sqlite3_total_changes64(h)), datos.integer(0), esquema.integer(0)};
-    }
+    if (!m_estado)
+        m_estado = m_con.ChangeStamp();
     return *m_estado;
 }
 

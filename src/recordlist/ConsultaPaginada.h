@@ -32,6 +32,10 @@ struct BordesPagina {
     // added or removed before them moves every position after it.
     std::array<qint64, 3> estado{};
 
+    // The shape of `sql`, read once for the commands that follow.
+    QString sqlOrden;
+    std::shared_ptr<const OrdenConsulta> orden;
+
     // The census reading recognised for `sql` on a connection, with the
     // institutions it has read: kept while the database's state is
     // unchanged, so a command after another finds them again.
@@ -109,8 +113,9 @@ private:
     db::Connection& m_con;
     QString m_sql;
     QList<db::Value> m_params;
-    OrdenConsulta m_orden;
     BordesPagina* m_bordes;
+    std::shared_ptr<const OrdenConsulta> m_forma;
+    const OrdenConsulta& m_orden;
     std::shared_ptr<CensoPorInstitucion> m_censo;
     // Taken once: nothing this reader does changes the database.
     std::optional<std::array<qint64, 3>> m_estado;

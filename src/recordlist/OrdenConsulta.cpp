@@ -1,6 +1,7 @@
 #include "recordlist/OrdenConsulta.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
@@ -291,4 +292,44 @@ QString OrdenConsulta::Siguientes(const QList<Termino>& orden, const QList<db::V
     }
     condicion += QString(abiertos, u')');
     return condicion.isEmpty() ? QStringLiteral("0 = 1") : condicion;
+}
+
+QList<OrdenConsulta::Tramo> OrdenConsulta::Tramos(const QList<Termino>& orden, const QList<db::Value>& claves,
+                                                 bool antes)
+{
+    const qsizetype n = std::min(orden.size(), claves.size());
+    QList<Tramo> tramos;
+    for (qsizetype i = n - 1; i >= 0; --i) {
+        // Equal to the known row before column i.
+        Tramo igual;
+        for (qsizetype j = 0; j < i; ++j) {
+            const QString& c = orden.at(j).columna;
+            if (claves.at(j).isNull()) {
+                igual.condicion += c + QStringLiteral(" IS NULL AND ");
+            } else {
+                igual.condicion += c + QStringLiteral(" = ? AND ");
+                igual.params << claves.at(j);
+            }
+        }
+        // The last column is the row id: a bound on it that SQLite could
+        // carry across the join would lead it away from the order's index,
+        // so it only filters the rows of the equal range.
+        const QString c = i == n - 1 && n > 1 ? u'+' + orden.at(i).columna : orden.at(i).columna;
+        const db::Value& k = claves.at(i);
+        const bool baja = orden.at(i).descendente != antes;
+        const auto tramo = [&](const QString& condicion, const QList<db::Value>& params) {
+            tramos.append({igual.condicion + condicion, igual.params + params});
+        };
+        if (k.isNull()) {
+            // Nulls come first going up: every value follows.
+            if (!baja)
+                tramo(c + QStringLiteral(" IS NOT NULL"), {});
+        } else if (baja) {
+            tramo(c + QStringLiteral(" < ?"), {k});
+            tramo(c + QStringLiteral(" IS NULL"), {});
+        } else {
+            tramo(c + QStringLiteral(" > ?"), {k});
+        }
+    }
+    return tramos;
 }

@@ -53,6 +53,17 @@ public:
     static QString Siguientes(const QList<Termino>& orden, const QList<db::Value>& claves, bool antes,
                               QList<db::Value>& params);
 
+    // The same rows as Siguientes, as ranges that an index on the order's
+    // columns (the row id last) serves each by one seek: the rows equal to
+    // the known row in the first i columns and after it in column i (a
+    // column's Nulls a range of their own), the nearest range first. Read
+    // one after another, each in the order, they give the rows in order.
+    struct Tramo {
+        QString condicion;
+        QList<db::Value> params;
+    };
+    static QList<Tramo> Tramos(const QList<Termino>& orden, const QList<db::Value>& claves, bool antes);
+
     // Only for a plain query: the tables of its FROM, as written (empty when
     // it joins with JOIN), and the conditions its WHERE joins with AND at
     // its own level (empty when an OR, NOT or BETWEEN there makes the

@@ -241,6 +241,27 @@ TEST_F(PorInstitucion, TheNextPageAfterItsEdgeInstitutionWentIsReadByPosition)
     EXPECT_EQ(Pagina(1, 30), Esperadas(1, 30));
 }
 
+// The next command after a change reads the census as it now is: the
+// institutions in their new name order after another workstation renamed
+// one, and by the general reading once the index is gone.
+TEST_F(PorInstitucion, TheNextCommandSeesRenamedInstitutionsAndADroppedIndex)
+{
+    const auto todas = [&](const char* cuando) {
+        for (long inicio = 1; inicio <= referencia.size(); inicio += 7)
+            ASSERT_EQ(Pagina(inicio, 7), Esperadas(inicio, 7)) << cuando << ", desde " << inicio;
+        for (long inicio = referencia.size() - 6; inicio > 1; inicio -= 7)
+            ASSERT_EQ(Pagina(inicio, 7), Esperadas(inicio, 7)) << cuando << ", hacia atrás desde " << inicio;
+    };
+    todas("al principio");
+    db::Connection otra;
+    otra.Open(QStringLiteral("Data Source=%1").arg(dir.filePath(QStringLiteral("Censo.mdb"))));
+    otra.Exec(QStringLiteral("UPDATE Institucion SET Nombre = 'Zurbano' WHERE Nombre = 'Ángeles'"));
+    Referencia();
+    todas("renombrada");
+    con.Execute(QStringLiteral("DROP INDEX IX_Censo ON Padron"));
+    todas("sin índice");
+}
+
 TEST_F(PorInstitucion, OnlyTheCensusShapeIsReadByInstitution)
 {
     const QString campos = QStringLiteral("SELECT Institucion.Nombre, Padron.Nombre, Padron.IDPadron ");
