@@ -50,7 +50,7 @@
 namespace {
 
 constexpr int kIdPadron = 16;
-constexpr int kRepeticiones = 5;
+constexpr int kRepeticiones = 25;
 const QString kApellido = QStringLiteral("S0042");
 
 // The main window reduced to what the list uses.
@@ -287,9 +287,41 @@ double Mediana(const std::function<void()>& f, const std::function<void()>& ante
     return t[t.size() / 2];
 }
 
-void Informe(const char* que, double nuestro, double crudo)
+// Ours and raw timed in turn, so that a change of the machine's load
+// touches both the same; `antes` runs before each of ours, untimed.
+struct Medida {
+    double nuestra;
+    double cruda;
+};
+
+Medida Medir(const std::function<void()>& nuestra, const std::function<void()>& cruda,
+             const std::function<void()>& antes = {})
 {
-    std::printf("%-34s %10.3f ms %10.3f ms %8.2fx\n", que, nuestro, crudo, nuestro / crudo);
+    const auto reloj = [](const std::function<void()>& f) {
+        QElapsedTimer t;
+        t.start();
+        f();
+        return double(t.nsecsElapsed()) / 1e6;
+    };
+    if (antes)
+        antes();
+    nuestra();  // warm the page cache
+    cruda();
+    std::vector<double> a, b;
+    for (int i = 0; i < kRepeticiones; ++i) {
+        if (antes)
+            antes();
+        a.push_back(reloj(nuestra));
+        b.push_back(reloj(cruda));
+    }
+    std::sort(a.begin(), a.end());
+    std::sort(b.begin(), b.end());
+    return {a[a.size() / 2], b[b.size() / 2]};
+}
+
+void Informe(const char* que, const Medida& m)
+{
+    std::printf("%-34s %10.3f ms %10.3f ms %8.2fx\n", que, m.nuestra, m.cruda, m.nuestra / m.cruda);
 }
 
 } // namespace
@@ -342,8 +374,8 @@ int main(int argc, char** argv)
     const long total = conLocal.Execute(QStringLiteral("SELECT COUNT(*) FROM (") + consulta + u')').value(0).toInt64();
 
     Crudo crudo(h);
-    const double clicNuestro = Mediana([&] { lista.tvTreeView_NodeClick(padron); });
-    const double clicCrudo = Mediana([&] { crudo.Leer(24, 0, false); });
+    const auto clicCrudo = [&] { crudo.Leer(24, 0, false); };
+    const Medida clic = Medir([&] { lista.tvTreeView_NodeClick(padron); }, clicCrudo);
     const QString textoPrimera = ventana.TextoPanel(2);
 
     // From the first page shown each time, as the first press after a click;
@@ -351,22 +383,22 @@ int main(int argc, char** argv)
     cPropiedadesNodo& registro = *estado.gcolRegistroDB.Item(nodo->Path());
     Claves fin1;
     crudo.Leer(24, 0, false, nullptr, nullptr, &fin1);
-    const double siguienteNuestra = Mediana([&] { lista.tbPrincipal_ButtonClick(QStringLiteral("nextReg")); },
-                                            [&] { lista.tvTreeView_NodeClick(padron); });
-    const double siguienteCruda = Mediana([&] { crudo.Leer(24, 0, false, &fin1); });
+    const auto siguienteCruda = [&] { crudo.Leer(24, 0, false, &fin1); };
+    const Medida siguiente = Medir([&] { lista.tbPrincipal_ButtonClick(QStringLiteral("nextReg")); }, siguienteCruda,
+                                   [&] { lista.tvTreeView_NodeClick(padron); });
     const QString textoSiguiente = ventana.TextoPanel(2);
 
     // From the third page back to the second; raw, before the first row of
     // the third page.
     Claves inicio3;
     crudo.Leer(24, 48, false, nullptr, &inicio3);
-    const double anteriorNuestra = Mediana([&] { lista.tbPrincipal_ButtonClick(QStringLiteral("prevReg")); },
-                                           [&] {
-                                               lista.tvTreeView_NodeClick(padron);
-                                               lista.tbPrincipal_ButtonClick(QStringLiteral("nextReg"));
-                                               lista.tbPrincipal_ButtonClick(QStringLiteral("nextReg"));
-                                           });
-    const double anteriorCruda = Mediana([&] { crudo.Leer(24, 0, true, &inicio3); });
+    const auto anteriorCruda = [&] { crudo.Leer(24, 0, true, &inicio3); };
+    const Medida anterior = Medir([&] { lista.tbPrincipal_ButtonClick(QStringLiteral("prevReg")); }, anteriorCruda,
+                                  [&] {
+                                      lista.tvTreeView_NodeClick(padron);
+                                      lista.tbPrincipal_ButtonClick(QStringLiteral("nextReg"));
+                                      lista.tbPrincipal_ButtonClick(QStringLiteral("nextReg"));
+                                  });
     const QString textoAnterior = ventana.TextoPanel(2);
 
     // The last page needs the row count for its positions. It is counted
@@ -376,21 +408,21 @@ int main(int argc, char** argv)
         Exec(h, "UPDATE Padron SET Telefono = Telefono WHERE IDPadron = 1");
         lista.tvTreeView_NodeClick(padron);
     };
-    const double ultimaContada = Mediana([&] { lista.tbPrincipal_ButtonClick(QStringLiteral("lastReg")); }, cambio);
-    const double ultimaNuestra = Mediana([&] { lista.tbPrincipal_ButtonClick(QStringLiteral("lastReg")); },
-                                         [&] { lista.tvTreeView_NodeClick(padron); });
-    const double ultimaCruda = Mediana([&] { crudo.Leer(24, 0, true); });
+    const auto ultimaCruda = [&] { crudo.Leer(24, 0, true); };
+    const Medida ultimaContada =
+        Medir([&] { lista.tbPrincipal_ButtonClick(QStringLiteral("lastReg")); }, ultimaCruda, cambio);
+    const Medida ultima = Medir([&] { lista.tbPrincipal_ButtonClick(QStringLiteral("lastReg")); }, ultimaCruda,
+                                [&] { lista.tvTreeView_NodeClick(padron); });
     const QString textoUltima = ventana.TextoPanel(2);
 
     // A reload of the page in the middle, after a change; raw, the same
     // walk counting the institutions it passes.
     const long medio = total / 2;
-    const double medioNuestro = Mediana([&] { lista.mnuVerActualizarLista_Click(); },
-                                        [&] {
-                                            Exec(h, "UPDATE Padron SET Telefono = Telefono WHERE IDPadron = 1");
-                                            registro.SetPosInicial(qint32(medio + 1));
-                                        });
-    const double medioCrudo = Mediana([&] { crudo.Leer(24, medio, false); });
+    const auto medioCrudo = [&] { crudo.Leer(24, medio, false); };
+    const Medida medioLista = Medir([&] { lista.mnuVerActualizarLista_Click(); }, medioCrudo, [&] {
+        Exec(h, "UPDATE Padron SET Telefono = Telefono WHERE IDPadron = 1");
+        registro.SetPosInicial(qint32(medio + 1));
+    });
     const QString textoMedio = ventana.TextoPanel(2);
 
     // The pager alone, called as the list's commands call it, without the
@@ -404,20 +436,20 @@ int main(int argc, char** argv)
         ConsultaPaginada lector(conLocal, consulta, {}, &bordes);
         return lector.LeerPagina(lector.RecordCount() - 23, 24).RecordCount();
     };
-    const double lectorPrimera = Mediana([&] { leer(1); });
-    const double lectorSiguiente = Mediana([&] { leer(25); }, [&] { leer(1); });
-    const double lectorAnterior = Mediana([&] { leer(25); }, [&] {
+    const Medida lectorPrimera = Medir([&] { leer(1); }, clicCrudo);
+    const Medida lectorSiguiente = Medir([&] { leer(25); }, siguienteCruda, [&] { leer(1); });
+    const Medida lectorAnterior = Medir([&] { leer(25); }, anteriorCruda, [&] {
         leer(1);
         leer(25);
         leer(49);
     });
-    const double lectorUltima = Mediana(ultimaLector, [&] { leer(1); });
-    const double lectorUltimaContada = Mediana(ultimaLector, [&] {
+    const Medida lectorUltima = Medir(ultimaLector, ultimaCruda, [&] { leer(1); });
+    const Medida lectorUltimaContada = Medir(ultimaLector, ultimaCruda, [&] {
         Exec(h, "UPDATE Padron SET Telefono = Telefono WHERE IDPadron = 1");
         leer(1);
     });
-    const double lectorMedio = Mediana([&] { leer(medio + 1); },
-                                       [&] { Exec(h, "UPDATE Padron SET Telefono = Telefono WHERE IDPadron = 1"); });
+    const Medida lectorMedio = Medir([&] { leer(medio + 1); }, medioCrudo,
+                                     [&] { Exec(h, "UPDATE Padron SET Telefono = Telefono WHERE IDPadron = 1"); });
 
     // One person added (the one added before goes first, so the census has
     // one more person each time), then the first or the last page: the
@@ -474,8 +506,7 @@ int main(int argc, char** argv)
                                                     "Padron.IDPadron LIMIT 32769");
     const std::string patron = ("%" + kApellido + "%").toStdString();
     sqlite3_bind_text(filtrada.st(), 1, patron.c_str(), -1, SQLITE_TRANSIENT);
-    const double filtroNuestro = Mediana([&] { lista.FiltrarNvList(); });
-    const double filtroCrudo = Mediana([&] {
+    const Medida filtro = Medir([&] { lista.FiltrarNvList(); }, [&] {
         while (sqlite3_step(filtrada.st()) == SQLITE_ROW)
             for (int c = 0; c < sqlite3_column_count(filtrada.st()); ++c)
                 sqlite3_column_text(filtrada.st(), c);
@@ -484,20 +515,20 @@ int main(int argc, char** argv)
     const int filasFiltro = ventana.lista.RowCount();
 
     std::printf("\n%-34s %13s %13s %9s\n", "", "lista", "sqlite3", "razón");
-    Informe("Clic en Padrón (primera página)", clicNuestro, clicCrudo);
-    Informe("Página siguiente", siguienteNuestra, siguienteCruda);
-    Informe("Página anterior", anteriorNuestra, anteriorCruda);
-    Informe("Página última (recuento conocido)", ultimaNuestra, ultimaCruda);
-    Informe("Página última (tras un cambio)", ultimaContada, ultimaCruda);
-    Informe("Página del medio (tras un cambio)", medioNuestro, medioCrudo);
-    Informe("Filtro por primer apellido", filtroNuestro, filtroCrudo);
+    Informe("Clic en Padrón (primera página)", clic);
+    Informe("Página siguiente", siguiente);
+    Informe("Página anterior", anterior);
+    Informe("Página última (recuento conocido)", ultima);
+    Informe("Página última (tras un cambio)", ultimaContada);
+    Informe("Página del medio (tras un cambio)", medioLista);
+    Informe("Filtro por primer apellido", filtro);
     std::printf("\nSólo el lector de páginas (sin el control de la lista):\n");
-    Informe("Primera página", lectorPrimera, clicCrudo);
-    Informe("Página siguiente", lectorSiguiente, siguienteCruda);
-    Informe("Página anterior", lectorAnterior, anteriorCruda);
-    Informe("Página última (recuento conocido)", lectorUltima, ultimaCruda);
-    Informe("Página última (tras un cambio)", lectorUltimaContada, ultimaCruda);
-    Informe("Página del medio (tras un cambio)", lectorMedio, medioCrudo);
+    Informe("Primera página", lectorPrimera);
+    Informe("Página siguiente", lectorSiguiente);
+    Informe("Página anterior", lectorAnterior);
+    Informe("Página última (recuento conocido)", lectorUltima);
+    Informe("Página última (tras un cambio)", lectorUltimaContada);
+    Informe("Página del medio (tras un cambio)", lectorMedio);
     std::printf("\nTras un alta (recuento guardado / sin él, el censo contado):\n");
     const auto informeAlta = [](const char* que, double con, double sin) {
         std::printf("%-34s %10.3f ms %10.3f ms %8.3fx\n", que, con, sin, con / sin);
