@@ -81,11 +81,6 @@ QString SumaRecuento(const OrdenConsulta& orden, const QList<db::Value>& params)
     return SentenciaSumaRecuentoCenso(tipo);
 }
 
-db::RowBlock Filas(db::Recordset rs)
-{
-    return rs.RecordCount() > 0 ? rs.GetRows(-1, 1) : db::RowBlock();
-}
-
 } // namespace
 
 CensoPorInstitucion::CensoPorInstitucion(db::Connection& con, OrdenConsulta orden, QList<db::Value> params,
@@ -254,7 +249,7 @@ db::RowBlock CensoPorInstitucion::LeerJunto(const QList<qint64>& grupo, const QL
     if (sentencia.isEmpty())
         return {};
     todos << db::Value(qint64(limite));
-    return Filas(m_con->Query(sentencia + QStringLiteral(" LIMIT ?"), todos));
+    return db::AllRows(m_con->Query(sentencia + QStringLiteral(" LIMIT ?"), todos));
 }
 
 std::optional<db::RowBlock> CensoPorInstitucion::Leer(const QList<db::Value>& claves, long limite,
@@ -301,7 +296,7 @@ std::optional<db::RowBlock> CensoPorInstitucion::Leer(const QList<db::Value>& cl
         QList<db::Value> todos = m_params;
         const QString condicion = CondicionGrupo(grupo, todos);
         todos << db::Value(qint64(limite - leidas)) << db::Value(qint64(saltar));
-        guardar(Filas(m_con->Query(m_consulta.Pagina(m_claves, condicion, m_orden, inversa), todos)));
+        guardar(db::AllRows(m_con->Query(m_consulta.Pagina(m_claves, condicion, m_orden, inversa), todos)));
         saltar = 0;
     }
     if (bloques.size() == 1)

@@ -131,8 +131,7 @@ void ConsultaPaginada::Leer(long inicio, long filas)
             : m_orden.Sentencia() + QStringLiteral(" LIMIT ? OFFSET ?");
         QList<db::Value> params = m_params;
         params << db::Value(qint64(filas)) << db::Value(qint64(desde));
-        db::Recordset rs = m_con.Query(sentencia, params);
-        m_pagina = rs.RecordCount() > 0 ? rs.GetRows(-1, 1) : db::RowBlock();
+        m_pagina = db::AllRows(m_con.Query(sentencia, params));
         return;
     }
     if (desde > 0 && BordesDeEstaConsulta()) {
@@ -181,9 +180,7 @@ void ConsultaPaginada::LeerPorOrden(const QList<db::Value>& claves, long limite,
         if (!claves.isEmpty())
             condicion = m_orden.Siguientes(claves, inversa, params);
         params << db::Value(qint64(limite)) << db::Value(qint64(desplazamiento));
-        db::Recordset rs = m_con.Query(m_orden.Pagina(m_bordes != nullptr, condicion, inversa), params);
-        if (rs.RecordCount() > 0)
-            todo = rs.GetRows(-1, 1);
+        todo = db::AllRows(m_con.Query(m_orden.Pagina(m_bordes != nullptr, condicion, inversa), params));
         columnasClave = m_bordes ? int(m_orden.Orden().size()) : 0;
     }
     const int n = todo.RecordCount();

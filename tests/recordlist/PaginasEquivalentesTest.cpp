@@ -99,10 +99,7 @@ protected:
 
     static Filas Todas(db::Recordset rs)
     {
-        Filas filas;
-        if (rs.RecordCount() == 0)
-            return filas;
-        return Bloque(rs.GetRows(-1, 1));
+        return Bloque(db::AllRows(std::move(rs)));
     }
 
     static Filas Bloque(const db::RowBlock& b)

@@ -99,6 +99,11 @@ void Recordset::setAbsolutePosition(long position)
 
 long Recordset::RecordCount() const { return openData().rowCount(); }
 
+RowBlock AllRows(Recordset rs)
+{
+    return rs.RecordCount() > 0 ? rs.GetRows(-1, 1) : RowBlock();
+}
+
 RowBlock Recordset::GetRows(long rows, double start)
 {
     RecordsetData& d = openData();

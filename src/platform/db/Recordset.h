@@ -91,4 +91,8 @@ private:
     std::shared_ptr<RecordsetData> m_data;
 };
 
+// Every record of an open recordset, an empty block when it has none
+// (GetRows raises on an empty recordset, as ADO does).
+RowBlock AllRows(Recordset rs);
+
 } // namespace db

@@ -92,6 +92,17 @@ TEST_F(RecordsetTest, GetRowsReadsOnePageFromABookmark)
     EXPECT_EQ(rs.GetRows().RecordCount(), 50); // from the current record to the end
 }
 
+TEST_F(RecordsetTest, AllRowsReadsFromTheFirstRecordAndAnEmptyResultGivesNone)
+{
+    db::Recordset rs = all();
+    rs.Move(10);
+    const db::RowBlock block = db::AllRows(rs);
+    ASSERT_EQ(block.RecordCount(), 60);
+    EXPECT_EQ(block(1, 0).toInt64(), 1);
+    const db::RowBlock none = db::AllRows(con.Query(QStringLiteral("SELECT ID FROM N WHERE ID > ?"), {qint64(60)}));
+    EXPECT_EQ(none.RecordCount(), 0);
+}
+
 TEST_F(RecordsetTest, RowsReadAtOpenSurviveLaterChanges)
 {
     db::Recordset rs = all();
