@@ -16,6 +16,14 @@ QString SinBlancos(QString s)
     return s.toLower();
 }
 
+// Whether a condition, written without blanks in lower case, joins the
+// person to the institution of its census.
+bool UneInstitucion(const QString& s)
+{
+    return s == u"institucion.idinstitucion=padron.codinstitucionempadronado"
+        || s == u"padron.codinstitucionempadronado=institucion.idinstitucion";
+}
+
 // Whether Padron has an index, neither partial nor descending, on the
 // institution and then exactly `columnas`: the one that gives a group's rows
 // in their order, the row id (which follows its columns) last.
@@ -64,8 +72,7 @@ QString SumaRecuento(const OrdenConsulta& orden, const QList<db::Value>& params)
     QString tipo;
     for (const QString& c : conjunciones) {
         const QString s = SinBlancos(c);
-        if (s == u"institucion.idinstitucion=padron.codinstitucionempadronado"
-            || s == u"padron.codinstitucionempadronado=institucion.idinstitucion") {
+        if (UneInstitucion(s)) {
             institucion = true;
         } else if (s == u"padron.idpadron=padron_tipopersona.codpadron"
                    || s == u"padron_tipopersona.codpadron=padron.idpadron") {
@@ -127,13 +134,9 @@ std::optional<CensoPorInstitucion> CensoPorInstitucion::Reconocer(db::Connection
         || tablas != QSet<QString>{QStringLiteral("institucion"), QStringLiteral("padron"),
                                    QStringLiteral("padron_tipopersona")})
         return std::nullopt;
-    bool unidas = false;
-    for (const QString& c : orden.Conjunciones()) {
-        const QString s = SinBlancos(c);
-        unidas = unidas || s == u"institucion.idinstitucion=padron.codinstitucionempadronado"
-            || s == u"padron.codinstitucionempadronado=institucion.idinstitucion";
-    }
-    const QString sumaRecuento = SumaRecuento(orden, params);
+    const QStringList conjunciones = orden.Conjunciones();
+    const bool unidas = std::any_of(conjunciones.begin(), conjunciones.end(),
+                                    [](const QString& c) { return UneInstitucion(SinBlancos(c)); });
     // The count by institution leaves the fields out: none may take a value.
     if (!unidas || orden.Campos().contains(u'?') || !HayIndice(con, columnas))
         return std::nullopt;
@@ -151,7 +154,7 @@ std::optional<CensoPorInstitucion> CensoPorInstitucion::Reconocer(db::Connection
         return std::nullopt;
     CensoPorInstitucion censo(con, unidasEnOrden, params, terminos.mid(1), orden.Tablas().join(QStringLiteral(", ")),
                               orden.Condicion());
-    censo.m_sumaRecuento = sumaRecuento;
+    censo.m_sumaRecuento = SumaRecuento(orden, params);
     return censo;
 }
 
